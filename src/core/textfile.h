@@ -1,0 +1,64 @@
+#pragma once
+// Reading and writing the program's text files: settings, lists and documents.
+//
+// Reading: a UTF-8 or UTF-16 (LE/BE) byte-order mark decides the encoding; without a mark
+// the text is Windows-1252, unless it is valid UTF-8 holding non-ASCII characters, which is
+// read as UTF-8 (and written back without a mark, byte for byte as it came).
+// Writing: CR LF between lines and after the last one, in the encoding the text was read in;
+// new files in Windows-1252 without a mark. Every write is atomic.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace core {
+
+enum class Encoding {
+    Ansi,      // Windows-1252, no mark
+    Utf8,      // UTF-8 without a mark (found by validity, never chosen for new files)
+    Utf8Bom,
+    Utf16LE,
+    Utf16BE,
+};
+
+// A short Danish name of the encoding for status texts and messages.
+QString encodingName(Encoding enc);
+
+// Decodes file contents by the rule above.
+QString decodeText(const QByteArray &bytes, Encoding *found = nullptr);
+
+// Encodes text with its mark. `lossless` tells whether every character could be held.
+QByteArray encodeText(const QString &text, Encoding enc, bool *lossless = nullptr);
+
+// True when every character of text can be written in enc.
+bool canEncode(const QString &text, Encoding enc);
+
+// Splits text into lines at CR LF, LF or a lone CR; a final line break gives no extra line.
+QStringList splitLines(const QString &text);
+
+// Joins lines with CR LF and a final CR LF.
+QString joinLines(const QStringList &lines);
+
+struct ReadResult {
+    bool ok = false;
+    QString error;  // the system's text when !ok
+};
+
+// Reads a whole file as text.
+ReadResult readTextFile(const QString &path, QString &text, Encoding *found = nullptr);
+
+// Reads a file as a list of lines.
+ReadResult readLines(const QString &path, QStringList &lines, Encoding *found = nullptr);
+
+// Writes bytes atomically: either the new contents are in place or the old file is whole.
+ReadResult writeFileAtomic(const QString &path, const QByteArray &bytes);
+
+// Writes lines with CR LF and a final line break. Characters the encoding cannot hold are
+// replaced by the encoder; callers that must not lose text check canEncode first.
+ReadResult writeLines(const QString &path, const QStringList &lines, Encoding enc = Encoding::Ansi);
+
+// Writes a text whose line breaks may be LF, CR or CR LF, normalised to CR LF; a final line
+// break is added when the text does not end with one (as writing its lines would).
+ReadResult writeDocument(const QString &path, const QString &text, Encoding enc);
+
+} // namespace core
