@@ -1,7 +1,29 @@
+#include "core/programfolder.h"
+#include "platform/infobox.h"
+#include "shell/mainform.h"
+
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tavlevirke"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVLEVIRKE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tavlevirke"));
+    if (QIcon::themeName().isEmpty())
+        QIcon::setThemeName(QStringLiteral("breeze"));
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+
+    // The program folder gets the installed data it does not hold yet.
+    const QStringList failures = core::ProgramFolder::install(core::ProgramFolder::installedDataDir(),
+                                                              core::ProgramFolder::programDir());
+    if (!failures.isEmpty())
+        platform::infoBox(nullptr, QStringLiteral("Programmappen kunne ikke gøres klar:\r") + failures.join(QChar(u'\r')));
+
+    QStringList params = app.arguments();
+    params.removeFirst();
+    Tmainform mainform(params);
+    mainform.show();
+    return app.exec();
 }

@@ -1,0 +1,292 @@
+#include "analysis/structure.h"
+
+#include "analysis/tagscanner.h"
+#include "codewriting/taglist.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+
+int StructureTree::add(int parent, const QString &text, const TData &data)
+{
+    const int id = count();
+    StructureNode n;
+    n.text = text;
+    n.data = data;
+    n.parent = parent;
+    if (parent >= 0) {
+        std::vector<int> &siblings = m_nodes[size_t(parent)].children;
+        n.row = int(siblings.size());
+        siblings.push_back(id);
+    }
+    m_nodes.push_back(std::move(n));
+    return id;
+}
+
+std::vector<int> StructureTree::depthFirst() const
+{
+    std::vector<int> order;
+    if (isEmpty())
+        return order;
+    order.reserve(m_nodes.size());
+    std::vector<int> stack(m_nodes[0].children.rbegin(), m_nodes[0].children.rend());
+    while (!stack.empty()) {
+        const int id = stack.back();
+        stack.pop_back();
+        order.push_back(id);
+        const std::vector<int> &ch = m_nodes[size_t(id)].children;
+        stack.insert(stack.end(), ch.rbegin(), ch.rend());
+    }
+    return order;
+}
+
+namespace {
+
+bool isScriptOrStyle(const QString &name)
+{
+    return name.compare(u"script", Qt::CaseInsensitive) == 0
+        || name.compare(u"style", Qt::CaseInsensitive) == 0;
+}
+
+// Attribute names of the tag whose name ends just before `from`: up to its ">", or to the
+// next "<" when the tag is never closed, so an unterminated tag cannot swallow the page.
+QString attributeNames(QStringView text, qsizetype from)
+{
+    QString names;
+    bool inQuote = false, inName = false;
+    for (qsizetype k = from; k < text.size(); ++k) {
+        const QChar c = text[k];
+        if (c == u'>') {
+            if (!names.isEmpty())
+                names += u' ';
+            break;
+        }
+        if (c == u'<')
+            break;
+        if (c == u'"') {
+            inQuote = !inQuote;
+        } else if (inQuote) {
+        } else if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'/') {
+            if (inName)
+                names += u' ';
+            inName = true;
+        } else if (c == u'=') {
+            inName = false;
+            names += u' ';
+        } else if (inName) {
+            names += c;
+        }
+    }
+    return names;
+}
+
+// Builds the tree while the text is read. The current parent is `current`. An end tag
+// closes the nearest open node of its name found walking back in depth-first order from
+// the current parent; afterwards the nearest open node before the current parent becomes
+// the parent.
+//
+// Walking back node by node would make a long page quadratic, so every node keeps the
+// rows of those children whose subtree may still hold an open node ("hot" children). The
+// walk then jumps over closed subtrees. Entries go stale when nodes close and are dropped
+// when a walk meets them.
+class StructureBuilder {
+public:
+    StructureBuilder(QStringView text, const StructureLists &lists) : m_text(text), m_lists(lists)
+    {
+        add(-1, kStructureRootText, {0, 1, {}});
+    }
+
+    void tagComplete(const QString &name, qsizetype tagPos, qsizetype tagOffset, qsizetype nameEnd,
+                     bool isEnd, bool &skip)
+    {
+        if (m_lists.exclude.contains(name))
+            return;
+        if (m_lists.nosluttag.contains(name)) {
+            addStart(name, tagOffset, nameEnd, false);
+            return;
+        }
+        const bool known = m_lists.tag.contains(name);
+        if (!known && skip)
+            return;
+        if (isEnd) {
+            addEnd(name, tagOffset);
+            if (known && isScriptOrStyle(name))
+                skip = false;
+        } else {
+            addStart(name, tagOffset, nameEnd, true);
+            if (known && isScriptOrStyle(name))
+                skip = true;
+        }
+        Q_UNUSED(tagPos);
+    }
+
+    StructureTree take() { return std::move(m_tree); }
+
+private:
+    int add(int parent, const QString &text, const TData &data)
+    {
+        const int id = m_tree.add(parent, text, data);
+        m_hot.emplace_back();
+        return id;
+    }
+
+    bool isOpen(int id) const { return m_tree.node(id).data.TagEnd == 0; }
+
+    void addStart(const QString &name, qsizetype offset, qsizetype nameEnd, bool opens)
+    {
+        const int id = add(m_current, name, {offset, quint8(opens ? 0 : 1), attributeNames(m_text, nameEnd)});
+        if (!opens)
+            return;
+        ++m_openCount;
+        ++m_openByName[name];
+        markHot(id);
+        m_current = id;
+    }
+
+    void addEnd(const QString &name, qsizetype offset)
+    {
+        const QString text = u'/' + name;
+        int found = -1;
+        if (m_openByName.value(name) > 0) {
+            for (int n = isOpen(m_current) ? m_current : previousOpen(m_current); n >= 0; n = previousOpen(n)) {
+                if (m_tree.node(n).text == name) {
+                    found = n;
+                    break;
+                }
+            }
+        }
+        if (found < 0) {
+            add(m_current, text, {offset, 3, {}});
+            return;
+        }
+        m_tree.node(found).data.TagEnd = 1;
+        --m_openCount;
+        --m_openByName[name];
+        const int parent = m_tree.node(m_current).parent;
+        add(parent >= 0 ? parent : m_current, text, {offset, 1, {}});
+        if (m_openCount > 0) {
+            const int open = previousOpen(m_current);
+            if (open >= 0)
+                m_current = open;
+        }
+    }
+
+    // Records that id's subtree holds an open node, up to the first ancestor that knew.
+    void markHot(int id)
+    {
+        for (int c = id;;) {
+            const int p = m_tree.node(c).parent;
+            if (p < 0)
+                return;
+            std::vector<int> &hot = m_hot[size_t(p)];
+            const int row = m_tree.node(c).row;
+            auto it = std::lower_bound(hot.begin(), hot.end(), row);
+            if (it != hot.end() && *it == row)
+                return;
+            hot.insert(it, row);
+            c = p;
+        }
+    }
+
+    // The last open node of top's subtree in depth-first order (top included), or -1.
+    int lastOpenIn(int top)
+    {
+        int s = top;
+        for (;;) {
+            const std::vector<int> &hot = m_hot[size_t(s)];
+            if (!hot.empty()) {
+                s = m_tree.node(s).children[size_t(hot.back())];
+                continue;
+            }
+            if (isOpen(s))
+                return s;
+            if (s == top)
+                return -1;
+            s = m_tree.node(s).parent;  // nothing open below: drop the stale entry
+            m_hot[size_t(s)].pop_back();
+        }
+    }
+
+    // The nearest open node before n in depth-first order, or -1.
+    int previousOpen(int n)
+    {
+        for (int c = n;;) {
+            const int p = m_tree.node(c).parent;
+            if (p < 0)
+                return -1;
+            std::vector<int> &hot = m_hot[size_t(p)];
+            auto it = std::lower_bound(hot.begin(), hot.end(), m_tree.node(c).row);
+            while (it != hot.begin()) {
+                --it;
+                const int found = lastOpenIn(m_tree.node(p).children[size_t(*it)]);
+                if (found >= 0)
+                    return found;
+                it = hot.erase(it);
+            }
+            if (isOpen(p))
+                return p;
+            c = p;
+        }
+    }
+
+    QStringView m_text;
+    const StructureLists &m_lists;
+    StructureTree m_tree;
+    std::vector<std::vector<int>> m_hot;
+    QHash<QString, int> m_openByName;
+    int m_openCount = 0;
+    int m_current = 0;
+};
+
+} // namespace
+
+StructureTree readStructure(QStringView text, const StructureLists &lists,
+                            const std::function<void(int)> &progress)
+{
+    StructureBuilder builder(text, lists);
+    const qsizetype n = text.size();
+    const qsizetype lines = std::count(text.begin(), text.end(), u'\n') + 1;
+    qsizetype lineBreaks = 0;
+    int reported = 0;
+
+    bool collecting = false, isEnd = false, skip = false;
+    qsizetype tagPos = 0, nameStart = 0;
+    auto complete = [&](qsizetype nameEnd) {
+        collecting = false;
+        const QString name = text.mid(nameStart, nameEnd - nameStart).toString();
+        builder.tagComplete(name, tagPos, tagPos + lineBreaks, nameEnd, isEnd, skip);
+    };
+
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'<') {
+            if (i + 1 >= n) {
+                collecting = false;  // a "<" ending the text names nothing
+            } else if (text[i + 1] == u'/') {
+                isEnd = true;
+                tagPos = i;
+                ++i;
+                nameStart = i + 1;
+                collecting = true;
+            } else {
+                isEnd = false;
+                collecting = !isNoTagAfterLt(text[i + 1]);
+                tagPos = i;
+                nameStart = i + 1;
+            }
+            continue;
+        }
+        if (collecting && isTagNameEnd(c))
+            complete(i);
+        if (c == u'\n') {
+            if (progress) {
+                const int percent = int(std::lround(double(lineBreaks) * 100.0 / double(lines)));
+                if (percent != reported)
+                    progress(reported = percent);
+            }
+            ++lineBreaks;
+        }
+    }
+    return builder.take();
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The document structure: a tree with one node per tag under the root "Hjemmeside".
+//
+// Nodes live in one vector and point to each other by index, so a page of 100 000 tags
+// is read without an allocation per node beyond its texts. Children are only ever
+// appended, which the reader relies on.
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <vector>
+
+class TagList;
+
+struct TData {
+    qsizetype Index = 0;   // offset of the tag's "<" in the document string (CR LF as two)
+    quint8 TagEnd = 1;     // 0 open, 1 closed or needs no end tag, 3 surplus end tag
+    QString AttrListe;     // attribute names, each followed by one or more spaces
+};
+
+struct StructureNode {
+    QString text;          // tag name ("/" + name for an end tag), later relabelled
+    TData data;
+    int parent = -1;
+    int row = 0;           // position among the parent's children
+    std::vector<int> children;
+};
+
+class StructureTree {
+public:
+    bool isEmpty() const { return m_nodes.empty(); }
+    int count() const { return int(m_nodes.size()); }
+    const StructureNode &node(int id) const { return m_nodes[size_t(id)]; }
+    StructureNode &node(int id) { return m_nodes[size_t(id)]; }
+
+    // Adds the root (parent -1) or a last child; returns its id.
+    int add(int parent, const QString &text, const TData &data);
+    // Node ids after the root in depth-first order.
+    std::vector<int> depthFirst() const;
+
+private:
+    std::vector<StructureNode> m_nodes;
+};
+
+inline const QString kStructureRootText = QStringLiteral("Hjemmeside");
+
+struct StructureLists {
+    const TagList &exclude;    // names the reader skips
+    const TagList &nosluttag;  // tags without end tag: leaves
+    const TagList &tag;        // tags with end tag: open an element
+};
+
+// Reads text (line breaks as single '\n') into a tree. progress, when set, gets the
+// share of lines read, 0 to 100, each time it changes.
+StructureTree readStructure(QStringView text, const StructureLists &lists,
+                            const std::function<void(int)> &progress = {});

@@ -1,0 +1,42 @@
+#pragma once
+// Caret analysis: where in the HTML the caret stands.
+//
+// The scanner walks back from the caret. Inside a tag it names that tag and, in a start
+// tag, the attribute whose quoted value holds the caret and the CSS property being
+// written. Between tags it counts start and end tags backwards until it meets the start
+// tag of the element the caret is in; tags that take no end tag are passed over.
+
+#include "analysis/scantext.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class TagList;
+
+enum TCursorPos { cpNone, cpInside, cpBetween, cpInsideEnd };
+
+struct TPosData {
+    TCursorPos CurPos = cpNone;
+    QString Attribut;   // inside a start tag: attribute whose quoted value holds the caret
+    QString cssKode;    // inside a start tag: the word before the nearest colon before the caret
+    QString Tag;        // tag name as written, without "<" and "/"
+    qsizetype PosIndex = 0;  // caret offset in the document string (CR LF counted as two)
+    QChar LastChar = u' ';   // character before the caret (LF for a line break)
+};
+
+// Characters that end a tag name. Blanks, line breaks and "/" (as in "<br/>") end it as
+// well as ">" and "<".
+bool isTagNameEnd(QChar c);
+
+// Whether "<" followed by `next` is plain text or a comment, declaration, server block or
+// processing instruction rather than a tag.
+bool isNoTagAfterLt(QChar next);
+
+// The tag name starting at `from`; a "%" is taken and ends the name (so "<%" names "%").
+QString readTagName(QStringView text, qsizetype from);
+
+// Analyses the caret at edit position `caret`. Returns nothing when the text is longer
+// than one character and does not start with "<": only HTML is analysed.
+std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const TagList &nosluttag);

@@ -1,0 +1,712 @@
+#include "shell/mainform.h"
+
+#include "core/programfolder.h"
+#include "core/textfile.h"
+#include "platform/infobox.h"
+#include "platform/shellopen.h"
+#include "platform/username.h"
+#include "shell/dokumentnavne.h"
+#include "shell/filvalg.h"
+#include "shell/visualstyles.h"
+#include "shell/winform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+const int kMinWidth = 918;
+const int kMinHeight = 600;
+const int kBogLille = 64;
+const int kBogStor = 136;
+
+// The tag lists the code brain loads at start-up, relative to the program folder.
+const char *const kTaglister[] = {
+    "Dir/Html/UdenSlutkode.txt", "Dir/Html/MedSlutkode.txt", "Dir/Html/AlleKoder.txt",
+    "Dir/Attributes/_undtagelser.txt", "Dir/Html/Ekskluderet.txt"};
+}
+
+Tmainform::Tmainform(const QStringList &params, QWidget *parent)
+    : QMainWindow(parent), m_params(params)
+{
+    setObjectName(QStringLiteral("Tmainform"));
+    FormCreate();
+}
+
+Tmainform::~Tmainform() = default;
+
+void Tmainform::FormCreate()
+{
+    dir = QCoreApplication::applicationFilePath();
+    ikondir = QCoreApplication::applicationDirPath() + QStringLiteral("/ikoner/");
+    brugernavn = platform::userName();
+    setWindowTitle(brugernavn.isEmpty() ? QStringLiteral("Tavlevirke") : brugernavn + QStringLiteral(": Tavlevirke"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("text-html")));
+    opstart = true;
+    newCount = 0;
+    strukturNo = -1;
+
+    programdir = core::ProgramFolder::programDir();
+    optdir = core::ProgramFolder::optDir();
+    optfil = optdir + QStringLiteral("mainopt.txt");
+    findCssFilename = programdir + QStringLiteral("Dir/alleCssProp.txt");
+    htmllistedir = programdir + QStringLiteral("Dir/Html/");
+    attributedir = programdir + QStringLiteral("Dir/Attributes/");
+    betweendir = programdir + QStringLiteral("Dir/Betweentags/");
+    valuedir = programdir + QStringLiteral("Dir/Values/");
+    typelisteNavn = optdir + QStringLiteral("typeliste.txt");
+    klichedir = programdir + QStringLiteral("Klicheer/");
+
+    setMinimumSize(kMinWidth, kMinHeight);
+    mdi = new QMdiArea;   // the actions connect to it
+    mdi->setObjectName(QStringLiteral("mdi"));
+    lavActions();
+    lavMenuer();
+    lavToolbar();
+    lavArbejdsflade();
+
+    hentMainOpt();
+
+    // A missing list leaves the program usable with an empty list; the user hears of it once.
+    for (const char *liste : kTaglister)
+        if (!QFileInfo(programdir + QString::fromLatin1(liste)).isFile())
+            manglendeFiler << programdir + QString::fromLatin1(liste);
+
+    setAcceptDrops(true);
+    opdaterActions();
+}
+
+void Tmainform::lavArbejdsflade()
+{
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tc = new QTabBar;
+    tc->setObjectName(QStringLiteral("tc"));
+    tc->setExpanding(false);
+    tc->setDocumentMode(true);
+    tc->setElideMode(Qt::ElideNone);
+    connect(tc, &QTabBar::tabBarClicked, this, &Tmainform::tcChange);
+    layout->addWidget(tc);
+
+    lavKodebog();
+    layout->addWidget(bog);
+
+    arbejdsflade = new QSplitter(Qt::Horizontal);
+    arbejdsflade->setObjectName(QStringLiteral("arbejdsflade"));
+    arbejdsflade->setChildrenCollapsible(false);
+
+    KodePanel = new QWidget;
+    KodePanel->setObjectName(QStringLiteral("KodePanel"));
+    KodePanel->setMinimumWidth(150);
+    AttributPanel = new QWidget;
+    AttributPanel->setObjectName(QStringLiteral("AttributPanel"));
+    AttributPanel->setMinimumWidth(150);
+    auto *attrLayout = new QVBoxLayout(AttributPanel);
+    attrLayout->setContentsMargins(2, 2, 2, 2);
+    autokodeCheck = new QCheckBox(QStringLiteral("Autokode"));
+    autokodeCheck->setObjectName(QStringLiteral("autokodeCheck"));
+    autokodeCheck->setToolTip(QStringLiteral("Autokode: Kan anvendes til små html dokumenter"));
+    connect(autokodeCheck, &QCheckBox::clicked, this, &Tmainform::autokodeCheckClick);
+    attrLayout->addWidget(autokodeCheck);
+    attrLayout->addStretch(1);
+
+    mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(mdi, &QMdiArea::subWindowActivated, this, &Tmainform::onSubWindowActivated);
+
+    filPanel = new QWidget;
+    filPanel->setObjectName(QStringLiteral("filPanel"));
+    filPanel->setMinimumWidth(150);
+
+    arbejdsflade->addWidget(KodePanel);
+    arbejdsflade->addWidget(AttributPanel);
+    arbejdsflade->addWidget(mdi);
+    arbejdsflade->addWidget(filPanel);
+    arbejdsflade->setStretchFactor(2, 1);
+    layout->addWidget(arbejdsflade, 1);
+    setCentralWidget(central);
+
+    auto *bar = new QStatusBar;
+    bar->setObjectName(QStringLiteral("infobarStatus"));
+    infobar = new QLabel;
+    infobar->setObjectName(QStringLiteral("infobar"));
+    bar->addWidget(infobar, 1);
+    setStatusBar(bar);
+}
+
+void Tmainform::lavKodebog()
+{
+    bog = new QTabWidget;
+    bog->setObjectName(QStringLiteral("bog"));
+    bog->setDocumentMode(true);
+    const char *const sider[] = {"Koder", "Musik og film", "Skema", "Lister", "Links", "Specialtegn", "Design"};
+    for (const char *side : sider) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("bogside_") + QString::fromUtf8(side));
+        bog->addTab(page, QString::fromUtf8(side));
+    }
+    bog->setFixedHeight(kBogLille);
+    // The first page is a single row of buttons; the others need room for their fields.
+    connect(bog, &QTabWidget::currentChanged, this, [this](int index) {
+        bog->setFixedHeight(index == 0 ? kBogLille : kBogStor);
+    });
+}
+
+// ---------------------------------------------------------------- settings
+
+void Tmainform::hentMainOpt()
+{
+    anvendMainOpt(shell::MainOpt::hent(optfil));
+}
+
+void Tmainform::standardMainOpt()
+{
+    anvendMainOpt(shell::MainOpt::standard());
+}
+
+void Tmainform::anvendMainOpt(const shell::MainOpt &o)
+{
+    m_opt = o;
+    designName = o.designName;
+    shell::applyVisualStyle(designName);
+    PanelPlacering = o.PanelPlacering;
+    if (QFileInfo(o.dirBoksFolder).isDir())
+        QDir::setCurrent(o.dirBoksFolder);
+    filPanel->setVisible(o.filPanelVisible);
+    bog->setVisible(o.bogVisible);
+    visFtpFunktioner = o.visFtpFunktioner;
+    autoSenesteFM = o.autoSenesteFM;
+    jsObjektName = o.jsObjektName;
+    knapboks1 = o.knapboks[0];
+    knapboks2 = o.knapboks[1];
+    knapboks3 = o.knapboks[2];
+    knapboks4 = o.knapboks[3];
+    objStrukturBredde = o.objStrukturBredde;
+    anvendPanelPlacering();
+    // The minimum size wins over a smaller stored size.
+    setGeometry(o.left, o.top, qMax(o.width, kMinWidth), qMax(o.height, kMinHeight));
+    bog->setCurrentIndex(0);
+    bog->setFixedHeight(kBogLille);
+    Akodebog->setChecked(!bog->isHidden());
+    Afilpanel->setChecked(!filPanel->isHidden());
+    if (filPanel->isVisible() || !filPanel->isHidden())
+        arbejdsflade->setSizes({KodePanel->width(), AttributPanel->width(), 600, o.filPanelWidth});
+}
+
+void Tmainform::anvendPanelPlacering()
+{
+    KodePanel->setVisible(PanelPlacering == 1 || PanelPlacering >= 3);
+    AttributPanel->setVisible(PanelPlacering == 2 || PanelPlacering >= 3);
+    Akodepanel->setChecked(!KodePanel->isHidden());
+    Aattributpanel->setChecked(!AttributPanel->isHidden());
+}
+
+void Tmainform::gemMainOpt()
+{
+    shell::MainOpt o = m_opt;
+    o.designName = designName;
+    const QRect g = normalGeometry();
+    o.top = g.top();
+    o.left = g.left();
+    o.width = g.width();
+    o.height = g.height();
+    o.PanelPlacering = PanelPlacering;
+    o.filPanelVisible = !filPanel->isHidden();
+    o.filPanelSplitterVisible = o.filPanelVisible;
+    o.bogVisible = !bog->isHidden();
+    if (o.filPanelVisible)
+        o.filPanelWidth = filPanel->width();
+    o.visFtpFunktioner = visFtpFunktioner;
+    o.autoSenesteFM = autoSenesteFM;
+    o.jsObjektName = jsObjektName;
+    o.knapboks[0] = knapboks1;
+    o.knapboks[1] = knapboks2;
+    o.knapboks[2] = knapboks3;
+    o.knapboks[3] = knapboks4;
+    o.objStrukturBredde = objStrukturBredde;
+    QString error;
+    if (!o.gem(optfil, &error))
+        platform::infoBox(this, QStringLiteral("Indstillingerne kunne ikke gemmes i %1.\r%2").arg(optfil, error));
+}
+
+QFont Tmainform::editorFont() const
+{
+    QFont f(QStringLiteral("Courier New"), 10);
+    f.setStyleHint(QFont::Monospace);
+    return f;
+}
+
+// ---------------------------------------------------------------- panels
+
+void Tmainform::AkodepanelExecute()
+{
+    const bool vis = KodePanel->isHidden();
+    KodePanel->setVisible(vis);
+    const bool attr = !AttributPanel->isHidden();
+    PanelPlacering = vis ? (attr ? 3 : 1) : (attr ? 2 : 0);
+    Akodepanel->setChecked(vis);
+}
+
+void Tmainform::AattributpanelExecute()
+{
+    const bool vis = AttributPanel->isHidden();
+    AttributPanel->setVisible(vis);
+    const bool kode = !KodePanel->isHidden();
+    PanelPlacering = vis ? (kode ? 4 : 2) : (kode ? 1 : 0);
+    Aattributpanel->setChecked(vis);
+}
+
+void Tmainform::AkodebogExecute()
+{
+    bog->setVisible(bog->isHidden());
+    Akodebog->setChecked(!bog->isHidden());
+}
+
+void Tmainform::AfilpanelExecute()
+{
+    filPanel->setVisible(filPanel->isHidden());
+    Afilpanel->setChecked(!filPanel->isHidden());
+}
+
+// ---------------------------------------------------------------- showing and closing
+
+void Tmainform::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (opstart)
+        FormShow();
+}
+
+void Tmainform::FormShow()
+{
+    opstart = false;
+    for (const QString &p : std::as_const(m_params)) {
+        const QString name = shell::fjernCitationstegn(p);
+        openwin(QFileInfo(name).absoluteFilePath(), shell::extensionOf(name));
+    }
+    if (!m_params.isEmpty()) {
+        const QString last = QFileInfo(shell::fjernCitationstegn(m_params.last())).absolutePath();
+        m_opt.dirBoksFolder = last;
+        QDir::setCurrent(last);
+    }
+    // The file panel always starts with its first filter.
+    m_opt.filterIndex = 0;
+    qApp->installEventFilter(this);
+    if (!manglendeFiler.isEmpty()) {
+        platform::infoBox(this, QStringLiteral("Disse datafiler mangler, og deres lister er tomme:\r")
+                                    + manglendeFiler.join(QChar(u'\r')));
+    }
+}
+
+bool Tmainform::eventFilter(QObject *watched, QEvent *event)
+{
+    // Hints of every window of the program end up in the status bar.
+    if (event->type() == QEvent::StatusTip) {
+        Info(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmainform::Info(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    visInfo(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+void Tmainform::visInfo(const QString &text)
+{
+    infobar->setText(text);
+}
+
+void Tmainform::closeEvent(QCloseEvent *event)
+{
+    LukProgram = true;
+    const QList<Twinform *> wins = dokumenter();
+    for (qsizetype i = wins.size() - 1; i >= 0; --i) {
+        wins[i]->close();
+        if (!LukProgram) {
+            event->ignore();
+            return;
+        }
+    }
+    gemMainOpt();
+    event->accept();
+}
+
+void Tmainform::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Tmainform::dropEvent(QDropEvent *event)
+{
+    aabnDroppedeFiler(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void Tmainform::aabnDroppedeFiler(const QList<QUrl> &urls)
+{
+    for (const QUrl &url : urls)
+        if (url.isLocalFile())
+            openwin(url.toLocalFile(), QString());
+}
+
+// ---------------------------------------------------------------- documents
+
+QList<Twinform *> Tmainform::dokumenter() const
+{
+    QList<Twinform *> list;
+    for (QMdiSubWindow *s : mdi->subWindowList(QMdiArea::CreationOrder))
+        if (auto *w = qobject_cast<Twinform *>(s))
+            list << w;
+    return list;
+}
+
+Twinform *Tmainform::aktivWin() const
+{
+    if (auto *w = qobject_cast<Twinform *>(mdi->activeSubWindow()))
+        return w;
+    // Without focus (another program active) the last active window still counts.
+    if (auto *w = qobject_cast<Twinform *>(mdi->currentSubWindow()))
+        return w;
+    return nullptr;
+}
+
+Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
+{
+    newDocFilename = Name;
+    if (Name.isEmpty()) {
+        ++newCount;
+        auto *w = new Twinform(this);
+        w->docExt = aExt;
+        mdi->addSubWindow(w);
+        w->show();
+        w->InfoCap();
+        w->setModified(false);
+        autokodeCheck->setChecked(false);
+        autokodeCheckClick();
+        opdaterActions();
+        return w;
+    }
+
+    switch (shell::routeFor(Name)) {
+    case shell::OpenRoute::Shell:
+        platform::shellOpen(Name);
+        return nullptr;
+    case shell::OpenRoute::Ignore:
+        return nullptr;
+    case shell::OpenRoute::Document:
+        break;
+    }
+    for (Twinform *w : dokumenter()) {
+        if (w->Filnavn == Name) {
+            if (w->isMinimized())
+                w->showNormal();
+            mdi->setActiveSubWindow(w);
+            return w;
+        }
+    }
+
+    // A file that cannot be read or is not text gets a message and no window.
+    const QFileInfo info(Name);
+    if (info.exists()) {
+        QFile f(Name);
+        if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
+            platform::infoBox(this, QStringLiteral("Filen %1 kan ikke åbnes.\r%2")
+                                        .arg(Name, info.isDir() ? QStringLiteral("Det er en mappe.") : f.errorString()));
+            return nullptr;
+        }
+        const QByteArray head = f.read(8192);
+        const bool utf16 = head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF");
+        if (!utf16 && head.contains('\0')) {
+            platform::infoBox(this, QStringLiteral("Filen %1 er ikke en tekstfil\rog kan ikke vises i editoren.").arg(Name));
+            return nullptr;
+        }
+    }
+
+    ++newCount;
+    auto *w = new Twinform(this);
+    mdi->addSubWindow(w);
+    w->show();
+    w->InfoCap();
+    autokodeCheck->setChecked(false);
+    autokodeCheckClick();
+    opdaterActions();
+    return w;
+}
+
+bool Tmainform::Gem(Twinform *win)
+{
+    if (win->Filnavn.isEmpty())
+        return GemSomDokument(win);
+    return GemSom(win, win->Filnavn);
+}
+
+bool Tmainform::GemSomDokument(Twinform *win)
+{
+    QString proposed = win->Filnavn;
+    if (proposed.isEmpty())
+        proposed = QDir::current().filePath(QStringLiteral("IkkeNavngivet") + win->docExt);
+    const QString navn = shell::vaelgFil(this, shell::FilvalgMode::Gem, proposed);
+    if (navn.isEmpty())
+        return false;
+    return GemSom(win, navn);
+}
+
+bool Tmainform::GemSom(Twinform *win, const QString &Filnavnet)
+{
+    const QString text = win->text();
+    core::Encoding enc = win->encoding;
+    if (!core::canEncode(text, enc)) {
+        // Never write "?" for a character the file's encoding cannot hold.
+        const auto svar = spoerg(QStringLiteral("Dokumentet indeholder tegn, som ikke kan gemmes som %1.\r"
+                                                "Skal det gemmes som UTF-8 med BOM i stedet?")
+                                     .arg(core::encodingName(enc)));
+        if (svar != Tspmform::Ja)
+            return false;
+        enc = core::Encoding::Utf8Bom;
+    }
+    const core::ReadResult r = core::writeDocument(Filnavnet, text, enc);
+    if (!r.ok) {
+        platform::infoBox(this, QStringLiteral("Filen %1 kunne ikke gemmes.\r%2").arg(Filnavnet, r.error));
+        return false;
+    }
+    win->encoding = enc;
+    win->setModified(false);
+    if (win->Filnavn != Filnavnet) {
+        win->Filnavn = Filnavnet;
+        win->skiftNavn();
+    }
+    return true;
+}
+
+void Tmainform::lukAlleDokumenter()
+{
+    if (dokumenter().isEmpty())
+        return;
+    LukProgram = true;
+    while (!dokumenter().isEmpty()) {
+        Twinform *w = aktivWin();
+        if (!w)
+            w = dokumenter().last();
+        const qsizetype before = dokumenter().size();
+        w->close();
+        QCoreApplication::processEvents();
+        if (!LukProgram)
+            break;
+        if (dokumenter().size() >= before && dokumenter().contains(w))
+            break;   // a window that neither closed nor cancelled: do not loop forever
+    }
+}
+
+void Tmainform::dokumentLukker(Twinform *win)
+{
+    if (strukturNo == win->docNo)
+        strukturNo = -1;
+    autokodeCheck->setChecked(false);
+    autokodeCheckClick();
+    if (m_editor == win->Edit)
+        attachEditor(nullptr);
+    CloseTab(win->capNavn);
+    // The window leaves the list once it is gone; update the commands then.
+    connect(win, &QObject::destroyed, this, &Tmainform::opdaterActions, Qt::QueuedConnection);
+}
+
+Tspmform::Svar Tmainform::spoerg(const QString &question)
+{
+    return Tspmform::ask(question);
+}
+
+// ---------------------------------------------------------------- tabs
+
+void Tmainform::InsertTab(const QString &capNavn)
+{
+    const QSignalBlocker block(tc);
+    tc->addTab(capNavn);
+}
+
+void Tmainform::RenameTab(const QString &oldCap, const QString &newCap)
+{
+    const int n = qMin(tc->count(), int(dokumenter().size()));
+    for (int i = 0; i < n; ++i) {
+        if (tc->tabText(i) == oldCap) {
+            tc->setTabText(i, newCap);
+            return;
+        }
+    }
+}
+
+void Tmainform::CloseTab(const QString &capNavn)
+{
+    for (int i = 0; i < tc->count(); ++i) {
+        if (tc->tabText(i) == capNavn) {
+            const QSignalBlocker block(tc);
+            tc->removeTab(i);
+            return;
+        }
+    }
+}
+
+void Tmainform::SetTCindex()
+{
+    Twinform *w = aktivWin();
+    if (!w)
+        return;
+    const int n = qMin(tc->count(), int(dokumenter().size()));
+    for (int i = 0; i < n; ++i) {
+        if (tc->tabText(i) == w->capNavn) {
+            const QSignalBlocker block(tc);
+            tc->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void Tmainform::tcChange(int index)
+{
+    if (index < 0 || index >= tc->count())
+        return;
+    autokodeCheck->setChecked(false);
+    autokodeCheckClick();
+    const QString cap = tc->tabText(index);
+    for (Twinform *w : dokumenter()) {
+        if (w->capNavn == cap) {
+            if (w->isMinimized())
+                w->showNormal();
+            mdi->setActiveSubWindow(w);
+            w->Edit->setFocus();
+            return;
+        }
+    }
+}
+
+void Tmainform::onSubWindowActivated()
+{
+    if (Twinform *w = aktivWin())
+        w->FormActivate();
+    opdaterActions();
+}
+
+// ---------------------------------------------------------------- status and code
+
+void Tmainform::winInfo()
+{
+    Twinform *w = aktivWin();
+    if (!w) {
+        platform::infoBox(this, QStringLiteral("Der er ingen åbne dokumenter,\rder kan udskrives i!"));
+        return;
+    }
+    w->XYinfo();
+    getKode();
+}
+
+void Tmainform::attachEditor(QPlainTextEdit *edit)
+{
+    m_editor = edit;
+}
+
+void Tmainform::getKode()
+{
+    // The code panels follow the caret only in automatic mode; they arrive with the code brain.
+    if (!m_autoKode || !m_editor)
+        return;
+}
+
+void Tmainform::autokodeCheckClick()
+{
+    if (!autokodeCheck->isChecked()) {
+        m_autoKode = false;
+        return;
+    }
+    Twinform *w = aktivWin();
+    if (w && !w->Edit->document()->isEmpty() && w->Edit->document()->characterAt(0) == u'<') {
+        m_autoKode = true;
+        return;
+    }
+    autokodeCheck->setChecked(false);
+    m_autoKode = false;
+    platform::infoBox(this, w ? QStringLiteral("Dokumentet er ikke et html dokument.")
+                              : QStringLiteral("Der er ingen åbne dokumenter."));
+}
+
+void Tmainform::opdaterActions()
+{
+    const qsizetype n = dokumenter().size();
+    for (QAction *a : std::as_const(m_documentActions))
+        a->setEnabled(n > 0);
+    ALukAlleDoc->setEnabled(n > 1);
+}
+
+QPlainTextEdit *Tmainform::fokusEdit() const
+{
+    if (auto *e = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget()))
+        return e;
+    Twinform *w = aktivWin();
+    return w ? w->Edit : nullptr;
+}
+
+// ---------------------------------------------------------------- window arrangement
+
+void Tmainform::tileHorizontally()
+{
+    QList<Twinform *> wins;
+    for (Twinform *w : dokumenter())
+        if (!w->isMinimized()) wins << w;
+    if (wins.isEmpty()) return;
+    const QRect area = mdi->viewport()->rect();
+    const int h = area.height() / int(wins.size());
+    for (int i = 0; i < wins.size(); ++i) {
+        wins[i]->showNormal();
+        wins[i]->setGeometry(0, i * h, area.width(), h);
+    }
+}
+
+void Tmainform::tileVertically()
+{
+    QList<Twinform *> wins;
+    for (Twinform *w : dokumenter())
+        if (!w->isMinimized()) wins << w;
+    if (wins.isEmpty()) return;
+    const QRect area = mdi->viewport()->rect();
+    const int wdt = area.width() / int(wins.size());
+    for (int i = 0; i < wins.size(); ++i) {
+        wins[i]->showNormal();
+        wins[i]->setGeometry(i * wdt, 0, wdt, area.height());
+    }
+}
+
+void Tmainform::arrangeIcons()
+{
+    // Minimised windows in a row along the bottom edge.
+    const QRect area = mdi->viewport()->rect();
+    int x = 0;
+    for (Twinform *w : dokumenter()) {
+        if (!w->isMinimized()) continue;
+        const QSize s = w->size();
+        w->move(x, area.height() - s.height());
+        x += s.width();
+    }
+}

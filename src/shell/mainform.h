@@ -1,0 +1,165 @@
+#pragma once
+// Tmainform: the main window. It holds the document windows, their tabs, the code book,
+// the side panels, the menus and tool bar, and the program-wide settings.
+
+#include "shell/mainopt.h"
+#include "shell/spmform.h"
+
+#include <QFont>
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+#include <QUrl>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QPlainTextEdit;
+class QSplitter;
+class QTabBar;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+class Twinform;
+
+class Tmainform : public QMainWindow {
+    Q_OBJECT
+public:
+    // params: files from the command line, opened at the first showing.
+    explicit Tmainform(const QStringList &params = {}, QWidget *parent = nullptr);
+    ~Tmainform() override;
+
+    // --- Documents
+    // Opens a file (or a new document of type aExt when Name is empty); returns the window
+    // that shows it, or nullptr when the file went to the desktop or was ignored.
+    Twinform *openwin(const QString &Name, const QString &aExt);
+    Twinform *aktivWin() const;
+    QList<Twinform *> dokumenter() const;   // in creation order
+    void aabnDroppedeFiler(const QList<QUrl> &urls);
+
+    // Saving. Each returns true when the document was written.
+    bool Gem(Twinform *win);
+    bool GemSomDokument(Twinform *win);
+    bool GemSom(Twinform *win, const QString &Filnavnet);
+
+    // Closing: closes every document, stopping at the first "Annuller".
+    void lukAlleDokumenter();
+    // Steps a closing document window runs once it is sure to close.
+    void dokumentLukker(Twinform *win);
+
+    // --- Tabs
+    void InsertTab(const QString &capNavn);
+    void RenameTab(const QString &oldCap, const QString &newCap);
+    void CloseTab(const QString &capNavn);
+    void SetTCindex();
+    void tcChange(int index);
+
+    // --- Status and code
+    void winInfo();
+    void getKode();
+    void attachEditor(QPlainTextEdit *edit);
+    void visInfo(const QString &text);
+    void Info(const QString &hint);   // the long part of a hint ("short|long") into the status bar
+    void autokodeCheckClick();
+
+    // --- Settings
+    void hentMainOpt();
+    void standardMainOpt();
+    void gemMainOpt();
+    QFont editorFont() const;
+
+    // --- Shared
+    Tspmform::Svar spoerg(const QString &question);
+    void visEditMenu(const QPoint &globalPos);
+
+    // Program folder fields (all paths end with "/")
+    QString programdir, optdir, optfil;
+    QString htmllistedir, attributedir, betweendir, valuedir;
+    QString findCssFilename, typelisteNavn, klichedir, ikondir, dir;
+    QString brugernavn;
+    QString designName;
+    int PanelPlacering = 3;
+    bool visFtpFunktioner = false;
+    bool autoSenesteFM = false;
+    QString jsObjektName;
+    bool knapboks1 = false, knapboks2 = false, knapboks3 = false, knapboks4 = false;
+    int objStrukturBredde = 240;
+    bool opstart = true;
+    int newCount = 0;
+    int strukturNo = -1;
+    bool LukProgram = true;
+    QString newDocFilename;
+    QString infoS;   // pending word of the HTML information command
+    QStringList manglendeFiler;   // data files missing at start-up, reported once
+
+    // Controls
+    QToolBar *toolbar = nullptr;
+    QTabBar *tc = nullptr;
+    QTabWidget *bog = nullptr;
+    QMdiArea *mdi = nullptr;
+    QSplitter *arbejdsflade = nullptr;
+    QWidget *KodePanel = nullptr;
+    QWidget *AttributPanel = nullptr;
+    QWidget *filPanel = nullptr;
+    QCheckBox *autokodeCheck = nullptr;
+    QLabel *infobar = nullptr;
+    QToolButton *newHtmlKnap = nullptr;
+    QToolButton *fileNewKnap = nullptr;
+    QToolButton *fraKlicheKnap = nullptr;
+
+    // Commands
+    QAction *FileNew = nullptr, *AnewHtml = nullptr, *AnewDokument = nullptr, *FileOpen = nullptr;
+    QAction *mFraKliche = nullptr;
+    QAction *FileSave = nullptr, *FileSaveAs = nullptr, *FileExit = nullptr;
+    QAction *EditUndo = nullptr, *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr;
+    QAction *EditSelectAll = nullptr, *EditDelete = nullptr, *AindsaetFraInfo = nullptr;
+    QAction *Akodepanel = nullptr, *Aattributpanel = nullptr, *Akodebog = nullptr;
+    QAction *AcssBoks = nullptr, *Afilpanel = nullptr;
+    QAction *WindowCascade = nullptr, *WindowTileHorizontal = nullptr, *WindowTileVertical = nullptr;
+    QAction *WindowMinimizeAll = nullptr, *WindowArrange = nullptr;
+    QAction *FileClose = nullptr, *ALukAlleDoc = nullptr;
+    QAction *Aprograminfo = nullptr, *AversionsInfo = nullptr;
+    QAction *Ago = nullptr, *Aslutkode = nullptr, *Akontrol = nullptr;
+    QAction *AfindHtml = nullptr, *AfindCss = nullptr;
+
+    // Panel toggles
+    void AkodepanelExecute();
+    void AattributpanelExecute();
+    void AkodebogExecute();
+    void AfilpanelExecute();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void lavActions();
+    void lavMenuer();
+    void lavToolbar();
+    void lavArbejdsflade();
+    void lavKodebog();
+    void anvendMainOpt(const shell::MainOpt &o);
+    void anvendPanelPlacering();
+    void opdaterActions();
+    void onSubWindowActivated();
+    void tileHorizontally();
+    void tileVertically();
+    void arrangeIcons();
+    QPlainTextEdit *fokusEdit() const;
+    void visVersionsInfo();
+    QAction *lavAction(const char *name, const QString &caption, const QString &hint,
+                       const QKeySequence &shortcut = {}, const char *icon = nullptr);
+
+    QStringList m_params;
+    shell::MainOpt m_opt;              // values of panels that keep them until exit
+    QPlainTextEdit *m_editor = nullptr; // the active document's edit control
+    bool m_autoKode = false;
+    QList<QAction *> m_documentActions; // enabled only while a document is open
+};

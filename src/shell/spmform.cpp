@@ -1,0 +1,120 @@
+#include "shell/spmform.h"
+
+#include "core/optionfile.h"
+#include "core/programfolder.h"
+#include "platform/infobox.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+std::function<Tspmform::Svar(const QString &)> &testHandler()
+{
+    static std::function<Tspmform::Svar(const QString &)> h;
+    return h;
+}
+}
+
+Tspmform::Tspmform(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Tspmform"));
+    setWindowTitle(QStringLiteral("Spørgemål"));
+    setModal(true);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(48, 48));
+    Image1->setAlignment(Qt::AlignTop);
+
+    tekst = new QLabel(this);
+    tekst->setObjectName(QStringLiteral("tekst"));
+    tekst->setWordWrap(true);
+    tekst->setFixedWidth(300);
+    tekst->setMinimumHeight(tekst->fontMetrics().lineSpacing() * 4);
+    tekst->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Button1 = new QPushButton(QStringLiteral("Ja"), this);
+    Button2 = new QPushButton(QStringLiteral("Nej"), this);
+    Button3 = new QPushButton(QStringLiteral("Annuller"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, [this] { done(Ja); });
+    connect(Button2, &QPushButton::clicked, this, [this] { done(Nej); });
+    connect(Button3, &QPushButton::clicked, this, [this] { done(Annuller); });
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(Image1);
+    top->addWidget(tekst, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button3);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    optfil = core::ProgramFolder::optDir() + QStringLiteral("spm.txt");
+    hentPosition();
+}
+
+void Tspmform::hentPosition()
+{
+    core::OptionReader r(optfil, 2);
+    const int top = r.integer(0);
+    const int left = r.integer(1);
+    if (r.ok())
+        move(left, top);
+}
+
+void Tspmform::gemPosition()
+{
+    core::OptionWriter w;
+    w.add(y()).add(x());
+    w.write(optfil);
+}
+
+Tspmform::Svar Tspmform::spoerg(const QString &question)
+{
+    tekst->setText(platform::displayText(question));
+    const int r = exec();
+    return (r == Ja || r == Nej) ? Svar(r) : Annuller;
+}
+
+void Tspmform::done(int result)
+{
+    // Rejected (Esc or the frame's close button) is "Annuller".
+    if (result != Ja && result != Nej)
+        result = Annuller;
+    gemPosition();
+    QDialog::done(result);
+}
+
+Tspmform *Tspmform::instance()
+{
+    static QPointer<Tspmform> form;
+    if (!form)
+        form = new Tspmform;
+    return form;
+}
+
+void Tspmform::setTestHandler(std::function<Svar(const QString &)> handler)
+{
+    testHandler() = std::move(handler);
+}
+
+Tspmform::Svar Tspmform::ask(const QString &question)
+{
+    if (testHandler())
+        return testHandler()(question);
+    return instance()->spoerg(question);
+}

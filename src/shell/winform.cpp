@@ -1,0 +1,361 @@
+#include "shell/winform.h"
+
+#include "core/programfolder.h"
+#include "platform/infobox.h"
+#include "shell/dokumentnavne.h"
+#include "shell/mainform.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+Twinform::Twinform(Tmainform *main)
+    : QMdiSubWindow(nullptr), m_main(main)
+{
+    setObjectName(QStringLiteral("Twinform"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    opstart = true;
+    Filnavn = main->newDocFilename;
+    docNo = main->newCount;
+
+    auto *body = new QWidget;
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    // Tool bars by type; all hidden until the document's type is known.
+    auto *bars = new QHBoxLayout;
+    bars->setContentsMargins(0, 0, 0, 0);
+    bars->setSpacing(0);
+    toolbarHtml = lavToolbar(QStringLiteral("toolbarHtml"), &infoEditHtml, QStringLiteral("infoEditHtml"));
+    toolbarCss = lavToolbar(QStringLiteral("toolbarCss"), &infoEditCss, QStringLiteral("infoEditCss"));
+    toolbarScript = lavToolbar(QStringLiteral("toolbarScript"), &findEdit, QStringLiteral("findEdit"));
+    toolbarAsp = lavToolbar(QStringLiteral("toolbarAsp"), &infoEditAsp, QStringLiteral("infoEditAsp"));
+    AspObjToolbar = lavToolbar(QStringLiteral("AspObjToolbar"), nullptr, {});
+    toolbarJs = lavToolbar(QStringLiteral("toolbarJs"), &infoEditJs, QStringLiteral("infoEditJs"));
+    toolbarAndet = lavToolbar(QStringLiteral("toolbarAndet"), &findEditAndet, QStringLiteral("findEditAndet"));
+    toolbarFtp = lavToolbar(QStringLiteral("toolbarFtp"), nullptr, {});
+
+    defaultStrukButton = new QToolButton;
+    defaultStrukButton->setObjectName(QStringLiteral("defaultStrukButton"));
+    defaultStrukButton->setText(QStringLiteral("Indbyggede strukturer"));
+    defaultStrukButton->setToolTip(QStringLiteral("Indbyggede strukturer"));
+    defaultStrukButton->setPopupMode(QToolButton::InstantPopup);
+    defaultStrukButton->setIcon(QIcon::fromTheme(QStringLiteral("view-list-tree")));
+    defaultStrukButton->hide();
+
+    // The tool bars carry the main window's document commands.
+    for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, toolbarJs, toolbarAndet}) {
+        bar->addSeparator();
+        bar->addAction(main->Aslutkode);
+        if (bar == toolbarHtml || bar == toolbarAsp)
+            bar->addAction(main->Akontrol);
+        bar->addAction(main->Ago);
+    }
+    for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, AspObjToolbar, toolbarJs, toolbarAndet})
+        bars->addWidget(bar);
+    bars->addWidget(defaultStrukButton);
+    bars->addStretch(1);
+    bars->addWidget(toolbarFtp);
+    layout->addLayout(bars);
+
+    auto *middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(0);
+    strukturpanel = new QWidget;
+    strukturpanel->setObjectName(QStringLiteral("strukturpanel"));
+    strukturpanel->setFixedWidth(qBound(240, main->objStrukturBredde, 360));
+    strukturpanel->hide();
+    middle->addWidget(strukturpanel);
+
+    Edit = new QPlainTextEdit;
+    Edit->setObjectName(QStringLiteral("Edit"));
+    Edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Edit->setFont(main->editorFont());
+    Edit->installEventFilter(this);
+    Edit->viewport()->installEventFilter(this);
+    Edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Edit, &QWidget::customContextMenuRequested, this, [this, main](const QPoint &pos) {
+        main->visEditMenu(Edit->mapToGlobal(pos));
+    });
+    connect(Edit, &QPlainTextEdit::cursorPositionChanged, this, &Twinform::XYinfo);
+    connect(Edit, &QPlainTextEdit::blockCountChanged, this, &Twinform::XYinfo);
+    middle->addWidget(Edit, 1);
+    layout->addLayout(middle, 1);
+
+    uploadInfo = new QPlainTextEdit;
+    uploadInfo->setObjectName(QStringLiteral("uploadInfo"));
+    uploadInfo->setReadOnly(true);
+    uploadInfo->setMaximumHeight(100);
+    uploadInfo->hide();
+    layout->addWidget(uploadInfo);
+
+    Info = new QStatusBar;
+    Info->setObjectName(QStringLiteral("Info"));
+    Info->setSizeGripEnabled(false);
+    for (int i = 0; i < 5; ++i) {
+        infoFelt[i] = new QLabel;
+        infoFelt[i]->setObjectName(QStringLiteral("Info%1").arg(i));
+        infoFelt[i]->setContentsMargins(4, 0, 4, 0);
+        Info->addWidget(infoFelt[i], i == 4 ? 1 : 0);
+    }
+    infoFelt[0]->setText(QStringLiteral("Linier"));
+    infoFelt[2]->setText(QStringLiteral("Pos"));
+    infoFelt[1]->setMinimumWidth(60);
+    infoFelt[3]->setMinimumWidth(80);
+    layout->addWidget(Info);
+
+    setWidget(body);
+    toolbarFtp->setVisible(main->visFtpFunktioner);
+    resize(700, 500);
+}
+
+QToolBar *Twinform::lavToolbar(const QString &name, QLineEdit **search, const QString &searchName)
+{
+    auto *bar = new QToolBar;
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(16, 16));
+    bar->setFloatable(false);
+    bar->setMovable(false);
+    if (search) {
+        *search = new QLineEdit;
+        (*search)->setObjectName(searchName);
+        (*search)->setFixedWidth(140);
+        (*search)->setClearButtonEnabled(true);
+        bar->addWidget(*search);
+    }
+    bar->hide();
+    return bar;
+}
+
+void Twinform::InfoCap()
+{
+    if (!Filnavn.isEmpty())
+        docExt = shell::extensionOf(Filnavn);
+    capNavn = shell::capNavnFor(docNo, Filnavn, docExt);
+    setWindowTitle(capNavn);
+    indlaesFil();
+    setModified(false);
+    infoFilnavn(Filnavn);
+    visRedskabslinie();
+    m_main->InsertTab(capNavn);
+    m_main->SetTCindex();
+    XYinfo();
+}
+
+void Twinform::indlaesFil()
+{
+    if (Filnavn.isEmpty() || !QFileInfo(Filnavn).isFile())
+        return;
+    QString text;
+    const core::ReadResult r = core::readTextFile(Filnavn, text, &encoding);
+    if (!r.ok) {
+        platform::infoBox(m_main, QStringLiteral("Filen %1 kan ikke læses.\r%2").arg(Filnavn, r.error));
+        return;
+    }
+    // The edit control keeps single line breaks; saving writes CR LF again.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    Edit->setPlainText(text);
+}
+
+void Twinform::skiftNavn()
+{
+    const QString old = capNavn;
+    capNavn = shell::lavCapNavn(docNo, Filnavn);
+    m_main->RenameTab(old, capNavn);
+    setWindowTitle(QFileInfo(Filnavn).fileName());
+    docExt = shell::extensionOf(Filnavn);
+    infoFilnavn(Filnavn);
+    visRedskabslinie();
+}
+
+void Twinform::XYinfo()
+{
+    const QTextCursor c = Edit->textCursor();
+    // The caret is taken at the end of the selection.
+    const QTextBlock block = Edit->document()->findBlock(c.selectionEnd());
+    const int column = c.selectionEnd() - block.position();
+    infoFelt[1]->setText(QString::number(Edit->document()->blockCount()));
+    infoFelt[3]->setText(QStringLiteral("%1,%2").arg(column).arg(block.blockNumber() + 1));
+}
+
+void Twinform::infoFilnavn(const QString &text)
+{
+    infoFelt[4]->setText(text);
+    Info->setToolTip(text);
+}
+
+void Twinform::visRedskabslinie()
+{
+    // Only one type's tool bar shows at a time, also after a change of extension.
+    for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarJs, toolbarAsp, AspObjToolbar, toolbarScript, toolbarAndet})
+        bar->hide();
+    defaultStrukButton->hide();
+
+    const QString e = docExt;
+    if (e == QLatin1String(".html")) {
+        toolbarHtml->show();
+    } else if (e == QLatin1String(".css")) {
+        toolbarCss->show();
+    } else if (e == QLatin1String(".js")) {
+        toolbarJs->show();
+    } else if (e == QLatin1String(".asp") || e == QLatin1String(".inc") || e == QLatin1String(".asa")) {
+        toolbarAsp->show();
+        AspObjToolbar->show();
+        defaultStrukButton->show();
+    } else if (e == QLatin1String(".bat")) {
+        toolbarAndet->show();
+        defaultStrukButton->show();
+    } else if (e == QLatin1String(".vbs") || e == QLatin1String(".wsf")) {
+        toolbarScript->show();
+        defaultStrukButton->show();
+    } else {
+        toolbarAndet->show();
+    }
+}
+
+namespace {
+QLineEdit *firstVisibleSearch(const Twinform *w)
+{
+    const std::pair<QToolBar *, QLineEdit *> order[] = {
+        {w->toolbarHtml, w->infoEditHtml}, {w->toolbarCss, w->infoEditCss},
+        {w->toolbarScript, w->findEdit},   {w->toolbarAsp, w->infoEditAsp},
+        {w->toolbarJs, w->infoEditJs},     {w->toolbarAndet, w->findEditAndet}};
+    for (const auto &[bar, edit] : order)
+        if (!bar->isHidden())
+            return edit;
+    return nullptr;
+}
+}
+
+QString Twinform::getTekst() const
+{
+    const QLineEdit *e = firstVisibleSearch(this);
+    return e ? e->text() : QString();
+}
+
+void Twinform::setTekst(const QString &text)
+{
+    if (QLineEdit *e = firstVisibleSearch(this))
+        e->setText(text);
+}
+
+bool Twinform::getFokus()
+{
+    const QLineEdit *e = firstVisibleSearch(this);
+    editFocus = e && e->hasFocus();
+    return editFocus;
+}
+
+void Twinform::setFokus()
+{
+    if (QLineEdit *e = firstVisibleSearch(this))
+        e->setFocus();
+}
+
+bool Twinform::isModified() const { return Edit->document()->isModified(); }
+
+void Twinform::setModified(bool modified) { Edit->document()->setModified(modified); }
+
+QString Twinform::text() const { return Edit->toPlainText(); }
+
+void Twinform::FormActivate()
+{
+    XYinfo();
+    infoFilnavn(Filnavn);
+    if (opstart)
+        opstart = false;
+    else
+        m_main->SetTCindex();
+    m_main->attachEditor(Edit);
+    m_main->getKode();
+}
+
+void Twinform::afterCaretMove()
+{
+    XYinfo();
+    m_main->getKode();
+}
+
+void Twinform::resizeEvent(QResizeEvent *event)
+{
+    QMdiSubWindow::resizeEvent(event);
+    if (Edit)
+        XYinfo();
+}
+
+bool Twinform::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Edit || watched == Edit->viewport()) {
+        switch (event->type()) {
+        case QEvent::KeyRelease:
+            afterCaretMove();
+            break;
+        case QEvent::MouseButtonRelease:
+            afterCaretMove();
+            break;
+        case QEvent::MouseButtonPress:
+            m_main->infoS.clear();
+            break;
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto *e = static_cast<QDropEvent *>(event);
+            if (e->mimeData()->hasUrls()) {
+                e->acceptProposedAction();
+                return true;
+            }
+            break;
+        }
+        case QEvent::Drop: {
+            // Files dropped on the text open as documents, as on the main window.
+            auto *e = static_cast<QDropEvent *>(event);
+            if (e->mimeData()->hasUrls()) {
+                m_main->aabnDroppedeFiler(e->mimeData()->urls());
+                e->acceptProposedAction();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void Twinform::closeEvent(QCloseEvent *event)
+{
+    if (isModified()) {
+        const QString navn = Filnavn.isEmpty() ? capNavn : QFileInfo(Filnavn).fileName();
+        const auto svar = m_main->spoerg(QStringLiteral("Filen ") + navn
+                                         + QStringLiteral(" er modificeret!\rSkal den gemmes?"));
+        if (svar == Tspmform::Annuller) {
+            m_main->LukProgram = false;
+            event->ignore();
+            return;
+        }
+        if (svar == Tspmform::Ja && !m_main->Gem(this)) {
+            // Not saved (dialog cancelled or the write failed): the window and its text stay,
+            // and a running exit or close-all stops as it would on "Annuller".
+            m_main->LukProgram = false;
+            event->ignore();
+            return;
+        }
+    }
+    m_main->dokumentLukker(this);
+    event->accept();
+    QMdiSubWindow::closeEvent(event);
+}

@@ -1,0 +1,90 @@
+#pragma once
+// Twinform: one document window inside the main window.
+
+#include "core/textfile.h"
+
+#include <QMdiSubWindow>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class QWidget;
+class Tmainform;
+
+class Twinform : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Takes its file name and number from the main window (newDocFilename, newCount).
+    explicit Twinform(Tmainform *main);
+
+    // Gives the window its content: caption, text (when the file exists), status, tool bar, tab.
+    void InfoCap();
+    // After saving under a new name.
+    void skiftNavn();
+
+    // Status fields: number of lines and caret column,line; file path in field 4.
+    void XYinfo();
+    void infoFilnavn(const QString &text);
+
+    // The window became the active one: status, tab, tag component.
+    void FormActivate();
+
+    // Shows the tool bar of the document's type.
+    void visRedskabslinie();
+
+    // The search box of the first visible tool bar (Html, Css, Script, Asp, Js, Andet).
+    QString getTekst() const;
+    void setTekst(const QString &text);
+    bool getFokus();
+    void setFokus();
+
+    bool isModified() const;
+    void setModified(bool modified);
+    QString text() const;
+
+    // Fields
+    bool opstart = true;
+    bool editFocus = false;
+    int docNo = 0;
+    QString capNavn;
+    QString Filnavn;
+    QString docExt;
+    core::Encoding encoding = core::Encoding::Ansi;
+
+    // Controls
+    QPlainTextEdit *Edit = nullptr;
+    QStatusBar *Info = nullptr;
+    QLabel *infoFelt[5] = {};
+    QToolBar *toolbarHtml = nullptr;
+    QToolBar *toolbarCss = nullptr;
+    QToolBar *toolbarJs = nullptr;
+    QToolBar *toolbarAsp = nullptr;
+    QToolBar *AspObjToolbar = nullptr;
+    QToolBar *toolbarScript = nullptr;
+    QToolBar *toolbarAndet = nullptr;
+    QToolBar *toolbarFtp = nullptr;
+    QLineEdit *infoEditHtml = nullptr;
+    QLineEdit *infoEditCss = nullptr;
+    QLineEdit *findEdit = nullptr;
+    QLineEdit *infoEditAsp = nullptr;
+    QLineEdit *infoEditJs = nullptr;
+    QLineEdit *findEditAndet = nullptr;
+    QToolButton *defaultStrukButton = nullptr;
+    QWidget *strukturpanel = nullptr;
+    QPlainTextEdit *uploadInfo = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QToolBar *lavToolbar(const QString &name, QLineEdit **search, const QString &searchName);
+    void indlaesFil();
+    void afterCaretMove();
+
+    Tmainform *m_main;
+};
