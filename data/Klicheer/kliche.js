@@ -1,0 +1,5 @@
+"use strict";
+
+document.addEventListener("DOMContentLoaded", () => {
+
+});
