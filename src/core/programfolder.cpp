@@ -64,7 +64,7 @@ QStringList install(const QString &from, const QString &to)
         target.mkpath(QString::fromUtf8(folder));
 
     const QDir source(from);
-    if (!source.exists())
+    if (from.isEmpty() || !source.exists())
         return failures;
     QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {

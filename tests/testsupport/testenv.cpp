@@ -20,8 +20,8 @@ TestProgramFolder::TestProgramFolder(bool seedFromData)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/xdg-config")));
     if (seedFromData)
         core::ProgramFolder::install(core::ProgramFolder::installedDataDir(), programDir());
-    else
-        QDir(programDir()).mkpath(QStringLiteral("Egenskaber"));
+    else   // the folders a first start makes, without any data
+        core::ProgramFolder::install(m_dir.path() + QStringLiteral("/ingen-data"), programDir());
 }
 
 TestProgramFolder::~TestProgramFolder()
