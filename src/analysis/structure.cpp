@@ -66,8 +66,11 @@ QString attributeNames(QStringView text, qsizetype from)
             break;
         if (c == u'"') {
             inQuote = !inQuote;
-        } else if (inQuote) {
-        } else if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'/') {
+            continue;
+        }
+        if (inQuote)
+            continue;
+        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'/') {
             if (inName)
                 names += u' ';
             inName = true;
@@ -97,8 +100,8 @@ public:
         add(-1, kStructureRootText, {0, 1, {}});
     }
 
-    void tagComplete(const QString &name, qsizetype tagPos, qsizetype tagOffset, qsizetype nameEnd,
-                     bool isEnd, bool &skip)
+    // A tag name has been read: decide by the lists what it adds to the tree.
+    void tagComplete(const QString &name, qsizetype tagOffset, qsizetype nameEnd, bool isEnd)
     {
         if (m_lists.exclude.contains(name))
             return;
@@ -107,18 +110,18 @@ public:
             return;
         }
         const bool known = m_lists.tag.contains(name);
-        if (!known && skip)
+        // Inside script and style only names in no list (a comparison "a<b") are ignored.
+        if (!known && m_skip)
             return;
         if (isEnd) {
             addEnd(name, tagOffset);
             if (known && isScriptOrStyle(name))
-                skip = false;
+                m_skip = false;
         } else {
             addStart(name, tagOffset, nameEnd, true);
             if (known && isScriptOrStyle(name))
-                skip = true;
+                m_skip = true;
         }
-        Q_UNUSED(tagPos);
     }
 
     StructureTree take() { return std::move(m_tree); }
@@ -237,6 +240,7 @@ private:
     QHash<QString, int> m_openByName;
     int m_openCount = 0;
     int m_current = 0;
+    bool m_skip = false;
 };
 
 } // namespace
@@ -250,12 +254,12 @@ StructureTree readStructure(QStringView text, const StructureLists &lists,
     qsizetype lineBreaks = 0;
     int reported = 0;
 
-    bool collecting = false, isEnd = false, skip = false;
+    bool collecting = false, isEnd = false;
     qsizetype tagPos = 0, nameStart = 0;
     auto complete = [&](qsizetype nameEnd) {
         collecting = false;
         const QString name = text.mid(nameStart, nameEnd - nameStart).toString();
-        builder.tagComplete(name, tagPos, tagPos + lineBreaks, nameEnd, isEnd, skip);
+        builder.tagComplete(name, tagPos + lineBreaks, nameEnd, isEnd);
     };
 
     for (qsizetype i = 0; i < n; ++i) {

@@ -1,0 +1,424 @@
+#include "codewriting/taginfo.h"
+
+#include "analysis/scantext.h"
+#include "analysis/wordreader.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTreeView>
+
+#include <cmath>
+
+namespace {
+
+// Shows the wait cursor for the lifetime of the object.
+struct WaitCursor {
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+// Length of text in the editor, where CR LF becomes one line break.
+int editLength(QStringView text)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n'))
+            ++n;
+    }
+    return n;
+}
+
+// The text line holding the end of the selection, and the caret's column in it.
+struct CaretLine {
+    QString text;
+    int column = 0;
+    QChar before(int n) const { return column - n >= 0 && column - n < text.size() ? text[column - n] : QChar(); }
+    QChar after() const { return column < text.size() ? text[column] : QChar(); }
+};
+
+CaretLine caretLine(const QPlainTextEdit *editor)
+{
+    const int end = editor->textCursor().selectionEnd();
+    const QTextBlock block = editor->document()->findBlock(end);
+    return {block.text(), end - block.position()};
+}
+
+} // namespace
+
+Tinfotag::Tinfotag(QObject *parent) : QObject(parent)
+{
+}
+
+void Tinfotag::SetTreeView(QTreeView *view)
+{
+    FTreeView = view;
+    if (view)
+        view->setModel(&FStructure);
+}
+
+QString Tinfotag::AutoKodeRefusal() const
+{
+    if (!FEditor)
+        return TekstIngenAabneDokumenter;
+    const QTextDocument *doc = FEditor->document();
+    if (doc->isEmpty() || doc->characterAt(0) != u'<')
+        return TekstIkkeHtmlDokument;
+    return {};
+}
+
+// --- writing code ---
+
+void Tinfotag::finish(QTextCursor &cursor, bool setModified)
+{
+    cursor.endEditBlock();
+    FEditor->setTextCursor(cursor);
+    if (setModified)
+        FEditor->document()->setModified(true);
+    FEditor->setFocus();
+}
+
+void Tinfotag::UdskrivKoden(const QString &S)
+{
+    if (!FEditor)
+        return;
+    QTextCursor c = FEditor->textCursor();
+    c.beginEditBlock();
+    c.insertText(S);
+    finish(c, true);
+}
+
+void Tinfotag::UdskrivKode(const QString &S1, const QString &S2)
+{
+    if (!FEditor)
+        return;
+    QTextCursor c = FEditor->textCursor();
+    c.beginEditBlock();
+    c.insertText(S1);
+    const int between = c.position();
+    c.insertText(S2);
+    c.setPosition(between);
+    finish(c, true);
+}
+
+void Tinfotag::UdskrivKoder(const QString &S, QChar CurGoto, int antal)
+{
+    if (!FEditor)
+        return;
+    qsizetype k = 0;
+    for (qsizetype i = 0, seen = 0; i < S.size(); ++i) {
+        if (S[i] == CurGoto && ++seen == antal) {
+            k = i + 1;
+            break;
+        }
+    }
+    QTextCursor c = FEditor->textCursor();
+    c.beginEditBlock();
+    const int p = c.selectionStart();
+    c.insertText(S);
+    c.setPosition(p + editLength(QStringView(S).left(k)));
+    finish(c, false);  // the document marks itself modified
+}
+
+void Tinfotag::UdskrivTekst(const QString &S1, QString S2, bool getCurpos, bool setCurpos, bool newLine)
+{
+    if (!FEditor)
+        return;
+    QTextCursor c = FEditor->textCursor();
+    c.beginEditBlock();
+    c.insertText(S1);
+    if (getCurpos)
+        cursPos = c.position();
+    if (newLine)
+        S2 += u'\r';
+    c.insertText(S2);
+    if (setCurpos)
+        c.setPosition(std::min(cursPos, FEditor->document()->characterCount() - 1));
+    finish(c, true);
+}
+
+void Tinfotag::InsertLine(QString S, bool newLine, bool defCursPos, bool setCursPos)
+{
+    if (!FEditor)
+        return;
+    if (newLine)
+        S += u'\r';
+    QTextCursor c = FEditor->textCursor();
+    const QTextBlock block = FEditor->document()->findBlock(c.selectionEnd());
+    c.beginEditBlock();
+    c.setPosition(block.position());
+    c.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    c.insertText(S);
+    if (defCursPos)
+        cursPos = c.position();
+    if (setCursPos)
+        c.setPosition(std::min(cursPos, FEditor->document()->characterCount() - 1));
+    finish(c, true);
+}
+
+void Tinfotag::insertElement(const QString &startTag, const QStringList &aTekst, const QString &aKode)
+{
+    const QString endTag = QStringLiteral("</") + aKode + u'>';
+    if (aTekst.isEmpty()) {
+        UdskrivKode(startTag, endTag);
+        return;
+    }
+    QString t = startTag;
+    for (qsizetype i = 0; i < aTekst.size(); ++i) {
+        t += u'\r' + aTekst[i];
+        if (i != aTekst.size() - 1 && aKode != u"pre")
+            t += QStringLiteral("<br>");
+    }
+    UdskrivKoden(t + u'\r' + endTag);
+}
+
+void Tinfotag::InsKode(const QStringList &aTekst, const QString &aKode)
+{
+    insertElement(u'<' + aKode + u'>', aTekst, aKode);
+}
+
+void Tinfotag::InsFont(const QFont &AFont, const QColor &fontColor, const QStringList &aTekst,
+                       const QString &aKode, bool aName, bool aSize, bool aColor)
+{
+    QStringList parts;
+    if (aName)
+        parts << QStringLiteral("font-family: ") + AFont.family() + u';';
+    if (aSize)
+        parts << QStringLiteral("font-size: %1pt;").arg(std::lround(AFont.pointSizeF()));
+    if (aColor)
+        parts << QStringLiteral("color: ") + GetColor(fontColor) + u';';
+    const QString style = GetStyle(AFont);
+    if (!style.isEmpty())
+        parts << style;
+    insertElement(u'<' + aKode + QStringLiteral(" style=\"") + parts.join(u' ') + QStringLiteral("\">"), aTekst,
+                  aKode);
+}
+
+QString Tinfotag::GetStyle(const QFont &font)
+{
+    if (font.bold() && font.italic())
+        return QStringLiteral("font-style: Italic; font-weight: bold;");
+    if (font.bold())
+        return QStringLiteral("font-weight: bold;");
+    if (font.italic())
+        return QStringLiteral("font-style: italic;");
+    return {};
+}
+
+QString Tinfotag::GetColor(quint32 Col)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(Col & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((Col >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((Col >> 16) & 0xFF, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QString Tinfotag::GetColor(const QColor &color)
+{
+    return GetColor(quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16);
+}
+
+void Tinfotag::udskrivAttribut(const QString &aAttribut)
+{
+    if (!FEditor)
+        return;
+    const CaretLine line = caretLine(FEditor);
+    if (line.text.size() <= 1 || line.column <= 1)
+        return;
+    const QString a = line.before(1) == u' ' ? aAttribut : u' ' + aAttribut;
+    if (FUAttributliste.contains(aAttribut))
+        UdskrivKoden(a);
+    else
+        UdskrivKoder(a + QStringLiteral("=\"\""), u'"', 1);
+}
+
+void Tinfotag::udskrivAttValue(const QString &aAttribut, QString aValue)
+{
+    if (!FEditor)
+        return;
+    const CaretLine line = caretLine(FEditor);
+    const QChar before = line.before(1);
+    QString text;
+    bool inValue = false;
+    if (line.text.size() > 1 && line.column > 2) {
+        if (FUAttributliste.contains(aValue)) {
+            // The value is itself a stand-alone attribute.
+            text = before == u' ' ? aValue : u' ' + aValue;
+            inValue = true;
+        } else if (before == u'=' || (before == u'"' && line.before(2) == u'=')) {
+            if (before == u'=')
+                aValue.prepend(u'"');
+            if (line.after() != u'"')
+                aValue += u'"';
+            text = aValue;
+            inValue = true;
+        }
+    }
+    const bool writePair = !inValue && line.text.size() > 1 && line.column > 1;
+    if (writePair)
+        text = (before == u' ' ? aAttribut : u' ' + aAttribut) + QStringLiteral("=\"") + aValue + u'"';
+    QTextCursor c = FEditor->textCursor();
+    c.beginEditBlock();
+    if (inValue || writePair)
+        c.insertText(text);
+    finish(c, true);
+}
+
+void Tinfotag::udskrivCssValue(const QString &aProp, const QString &aValue)
+{
+    if (!FEditor)
+        return;
+    const CaretLine line = caretLine(FEditor);
+    const QChar before = line.before(1);
+    const bool afterColon = line.text.size() > 1 && line.column > 1
+        && (before == u':' || (before == u' ' && line.before(2) == u':'));
+    QString text;
+    if (afterColon && before == u' ')
+        text = aValue + u';';
+    else if (afterColon)
+        text = u' ' + aValue + u';';
+    else
+        text = aProp + QStringLiteral(": ") + aValue + u';';
+    QTextCursor c = FEditor->textCursor();
+    c.beginEditBlock();
+    c.insertText(text);
+    finish(c, true);
+}
+
+// --- end tags ---
+
+bool Tinfotag::UdskrivSlutkode()
+{
+    if (!FEditor || !FTagliste.contains(FPosData.Tag) || FPosData.CurPos != cpBetween)
+        return false;
+    QTextCursor c = FEditor->textCursor();
+    const int start = c.selectionStart();
+    c.beginEditBlock();
+    c.insertText(QStringLiteral("</") + FPosData.Tag + u'>');
+    c.setPosition(start);
+    c.endEditBlock();
+    FEditor->setTextCursor(c);
+    return true;
+}
+
+Tinfotag::SlutkodeResult Tinfotag::Slutkode(const QString &koden)
+{
+    const QString current = FautoKode ? koden : GetTag();
+    if (current.isEmpty())
+        return SlutkodeResult::NoCurrentTag;
+    if (FPosData.Tag.isEmpty() || FPosData.CurPos != cpBetween)
+        return SlutkodeResult::Nothing;
+    return UdskrivSlutkode() ? SlutkodeResult::Written : SlutkodeResult::NotFound;
+}
+
+bool Tinfotag::SlutkodeEnabled(bool documentOpen) const
+{
+    if (FautoKode)
+        return !FPosData.Tag.isEmpty() && FPosData.CurPos == cpBetween;
+    return documentOpen;
+}
+
+// --- reading the code ---
+
+QString Tinfotag::GetTag()
+{
+    if (!FEditor)
+        return {};
+    const ScanText text(FEditor->document());
+    const std::optional<TPosData> pos = scanCaret(text, FEditor->textCursor().selectionStart(), FNosluttagliste);
+    if (!pos)
+        return {};
+    FPosData = *pos;
+    return FPosData.Tag;
+}
+
+void Tinfotag::ReadStructure()
+{
+    emit OnProgress(0);
+    if (FEditor) {
+        WaitCursor wait;
+        // Raw text keeps no-break spaces as they are; only the line breaks need mapping.
+        QString text = FEditor->document()->toRawText();
+        std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
+        FStructure.setTree(readStructure(text, {FExcludeliste, FNosluttagliste, FTagliste},
+                                         [this](int percent) { emit OnProgress(percent); }));
+    }
+    emit OnProgress(100);
+}
+
+void Tinfotag::GotoTag()
+{
+    if (FTreeView)
+        GotoTag(FTreeView->currentIndex());
+}
+
+qsizetype Tinfotag::findTagPos(qsizetype index, const QString &name) const
+{
+    const QTextDocument *doc = FEditor->document();
+    const QTextCursor found = doc->find(u'<' + name, int(editPosition(doc, index)));
+    return found.isNull() ? 0 : found.selectionStart() + 1;
+}
+
+void Tinfotag::GotoTag(const QModelIndex &node)
+{
+    const int id = StructureModel::nodeId(node);
+    if (!FEditor || id < 0 || id >= FStructure.tree().count())
+        return;
+    QTextCursor c = FEditor->textCursor();
+    if (id == 0) {
+        c.setPosition(0);
+    } else {
+        const StructureNode &n = FStructure.tree().node(id);
+        const QString name = GetNodeTag(n.text);
+        const int start = int(findTagPos(n.data.Index, name));
+        const int length = FKontrolMode == 4 && n.data.TagEnd == 3 ? 2 : int(name.size());
+        c.setPosition(start);
+        c.setPosition(std::min(start + length, FEditor->document()->characterCount() - 1),
+                      QTextCursor::KeepAnchor);
+    }
+    FEditor->setTextCursor(c);
+}
+
+QString Tinfotag::GetNodeTag(const QString &S)
+{
+    const qsizetype space = S.indexOf(u' ');
+    return space < 0 ? S : S.left(space);
+}
+
+int Tinfotag::VisAttributter()
+{
+    if (!FEditor || FStructure.tree().isEmpty())
+        return -1;
+    WaitCursor wait;
+    int count = 0;
+    FStructure.relabel([&count](int, const StructureNode &n) -> std::optional<QString> {
+        if (n.data.AttrListe.isEmpty())
+            return std::nullopt;
+        ++count;
+        return GetNodeTag(n.text) + u' ' + n.data.AttrListe;
+    });
+    return count;
+}
+
+QString Tinfotag::findWord(WordKind kind) const
+{
+    if (!FEditor)
+        return {};
+    const QTextCursor c = FEditor->textCursor();
+    if (c.hasSelection() && takesSelection(kind))
+        return c.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    const QTextBlock block = c.block();
+    return wordAt(block.text(), c.position() - block.position(), kind);
+}
+
+QString Tinfotag::FindOrd() const { return findWord(WordKind::Ord); }
+QString Tinfotag::FindOrdAttribut() const { return findWord(WordKind::Attribut); }
+QString Tinfotag::FindOrdCSS() const { return findWord(WordKind::Css); }
+QString Tinfotag::FindOrdJs() const { return findWord(WordKind::Js); }

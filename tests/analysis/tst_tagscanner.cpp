@@ -1,0 +1,214 @@
+#include "analysis/scantext.h"
+#include "analysis/tagscanner.h"
+#include "codewriting/taglist.h"
+
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TCursorPos)
+
+namespace {
+
+TagList noEndTags()
+{
+    TagList list;
+    list.setLines({"br", "img", "hr", "input", "meta"});
+    return list;
+}
+
+// The text with "|" marking the caret; returns the caret and removes the mark.
+qsizetype takeCaret(QString &text)
+{
+    const qsizetype caret = text.indexOf(u'|');
+    text.remove(caret, 1);
+    return caret;
+}
+
+// A page of many lines with tags of every kind, some of them spread over lines.
+QString samplePage()
+{
+    QString s = "<!DOCTYPE html>\n<html>\n<head><style>p { color: red; }</style></head>\n<body>\n";
+    for (int i = 0; i < 12; ++i) {
+        s += QString("<div class=\"d%1\" style=\"margin: 0\">\n<p>tekst %1<br>mere</p>\n").arg(i);
+        s += "<ul><li>a</li>\n<li><a href=\"http://x\"\n   title='t'>b</a></li></ul>\n";
+        if (i % 3 == 0)
+            s += "<!-- <b> -->\n<script>if (a<b) {}</script>\n";
+        if (i % 2 == 0)
+            s += "</div>\n";
+    }
+    return s + "</body>\n</html>\n";
+}
+
+} // namespace
+
+class TestTagScanner : public QObject {
+    Q_OBJECT
+private slots:
+    void scan_data();
+    void scan();
+    void onlyHtmlIsAnalysed();
+    void offsetsCountLineBreaksAsTwo_data();
+    void offsetsCountLineBreaksAsTwo();
+    void documentAndStringAgree();
+    void offsetConversionMatchesCrLfText();
+    void toleratesHostileText_data();
+    void toleratesHostileText();
+};
+
+void TestTagScanner::scan_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TCursorPos>("curPos");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("attribut");
+    QTest::addColumn<QString>("cssKode");
+
+    QTest::newRow("after start tag") << "<p>Hej|" << cpBetween << "p" << "" << "";
+    QTest::newRow("closed children cancel") << "<ul><li>a</li>x|" << cpBetween << "ul" << "" << "";
+    QTest::newRow("tag without end tag passed over") << "<p>tekst<br>|" << cpBetween << "p" << "" << "";
+    QTest::newRow("self-closing br passed over") << "<p>tekst<br/>|" << cpBetween << "p" << "" << "";
+    QTest::newRow("case kept") << "<DIV>x|" << cpBetween << "DIV" << "" << "";
+    QTest::newRow("comment is no element") << "<div><!--kommentar--><p>x</p>|" << cpBetween << "div" << ""
+                                           << "";
+    QTest::newRow("doctype is no element") << "<!DOCTYPE html><p>x</p>|" << cpNone << "" << "" << "";
+    QTest::newRow("tag over several lines")
+        << "<div>\n<p\nclass=\"x\">y|" << cpBetween << "p" << "" << "";
+    QTest::newRow("everything closed") << "<p>a</p>b|" << cpNone << "" << "" << "";
+    QTest::newRow("caret after last line break") << "<ol>\n<li>a</li>\n|" << cpBetween << "ol" << "" << "";
+    QTest::newRow("second attribute value") << "<p class=\"a\" id=\"x|\">" << cpInside << "p" << "id" << "";
+    QTest::newRow("single quotes") << "<p id='x|'>" << cpInside << "p" << "id" << "";
+    QTest::newRow("after a closed value") << "<p id=\"x\" |" << cpInside << "p" << "" << "";
+    QTest::newRow("unquoted value") << "<p id=x|" << cpInside << "p" << "" << "";
+    QTest::newRow("css property") << "<p style=\"color: red|" << cpInside << "p" << "style" << "color";
+    QTest::newRow("css second property")
+        << "<p style=\"color: red; margin-top:|" << cpInside << "p" << "style" << "margin-top";
+    QTest::newRow("any colon counts") << "<a href=\"http://x|" << cpInside << "a" << "href" << "http";
+    QTest::newRow("attribute on its own line") << "<p\nstyle=\"x|" << cpInside << "p" << "style" << "";
+    QTest::newRow("css after line break") << "<p style=\"\ncolor: r|" << cpInside << "p" << "style" << "color";
+    QTest::newRow("name read past caret") << "<div></di|v>" << cpInsideEnd << "div" << "" << "";
+    QTest::newRow("in tag name") << "<ta|ble border=\"1\">" << cpInside << "table" << "" << "";
+    QTest::newRow("lone < at end") << "<p>a<|" << cpInside << "" << "" << "";
+    QTest::newRow("< before line break") << "<p>a<|\nb" << cpInside << "" << "" << "";
+    QTest::newRow("server block") << "<html><%|" << cpInside << "%" << "" << "";
+    QTest::newRow("caret at start") << "|<p>" << cpNone << "" << "" << "";
+}
+
+void TestTagScanner::scan()
+{
+    QFETCH(QString, text);
+    QFETCH(TCursorPos, curPos);
+    const qsizetype caret = takeCaret(text);
+    const std::optional<TPosData> pos = scanCaret(ScanText(text), caret, noEndTags());
+    QVERIFY(pos);
+    QCOMPARE(pos->CurPos, curPos);
+    QTEST(pos->Tag, "tag");
+    QTEST(pos->Attribut, "attribut");
+    QTEST(pos->cssKode, "cssKode");
+}
+
+void TestTagScanner::onlyHtmlIsAnalysed()
+{
+    const TagList lists = noEndTags();
+    QVERIFY(!scanCaret(ScanText(u"\n<p>x"), 5, lists));     // starts with a blank line
+    QVERIFY(!scanCaret(ScanText(u"p { color: red }"), 3, lists));
+    QVERIFY(scanCaret(ScanText(u"x"), 1, lists));           // a single character is analysed
+    const std::optional<TPosData> empty = scanCaret(ScanText(u""), 0, lists);
+    QVERIFY(empty);
+    QCOMPARE(empty->CurPos, cpNone);
+    QCOMPARE(empty->LastChar, QChar(u' '));
+}
+
+void TestTagScanner::offsetsCountLineBreaksAsTwo_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("posIndex");
+    QTest::addColumn<QChar>("lastChar");
+
+    QTest::newRow("first line") << "<p>a|b\nc" << qsizetype(4) << QChar(u'a');
+    QTest::newRow("third line") << "<p>\na\nb|" << qsizetype(9) << QChar(u'b');
+    QTest::newRow("after last line break") << "<p>\na\n|" << qsizetype(8) << QChar(u'\n');
+    QTest::newRow("start of a line") << "<p>\n\n\n|x" << qsizetype(9) << QChar(u'\n');
+}
+
+void TestTagScanner::offsetsCountLineBreaksAsTwo()
+{
+    QFETCH(QString, text);
+    const qsizetype caret = takeCaret(text);
+    // The same answer from a plain string and from an edit control's document.
+    QTextDocument doc;
+    doc.setPlainText(text);
+    const TagList lists = noEndTags();
+    for (const ScanText &scan : {ScanText(text), ScanText(&doc)}) {
+        const std::optional<TPosData> pos = scanCaret(scan, caret, lists);
+        QVERIFY(pos);
+        QTEST(pos->PosIndex, "posIndex");
+        QTEST(pos->LastChar, "lastChar");
+    }
+}
+
+void TestTagScanner::documentAndStringAgree()
+{
+    const QString text = samplePage();
+    QTextDocument doc;
+    doc.setPlainText(text);
+    const TagList lists = noEndTags();
+    const ScanText fromDoc(&doc);
+    QCOMPARE(fromDoc.size(), text.size());
+    for (qsizetype caret = 0; caret <= text.size(); ++caret) {
+        const std::optional<TPosData> a = scanCaret(ScanText(text), caret, lists);
+        const std::optional<TPosData> b = scanCaret(fromDoc, caret, lists);
+        QVERIFY(a && b);
+        if (a->CurPos != b->CurPos || a->Tag != b->Tag || a->Attribut != b->Attribut || a->cssKode != b->cssKode
+            || a->PosIndex != b->PosIndex || a->LastChar != b->LastChar)
+            QFAIL(qPrintable(QString("differs at caret %1").arg(caret)));
+    }
+}
+
+void TestTagScanner::offsetConversionMatchesCrLfText()
+{
+    const QString text = samplePage();
+    QString crlf = text;
+    crlf.replace("\n", "\r\n");
+    QTextDocument doc;
+    doc.setPlainText(text);
+    for (qsizetype p = 0; p <= text.size(); ++p) {
+        const qsizetype offset = documentOffset(&doc, p);
+        // The CR LF text from that offset on is the edit text from p on.
+        QCOMPARE(crlf.mid(offset, 40), QString(text.mid(p, 40)).replace("\n", "\r\n").left(40));
+        QCOMPARE(editPosition(&doc, offset), p);
+    }
+    // An offset on the LF of a CR LF belongs to the end of its line; past the end, the end.
+    const qsizetype lf = crlf.indexOf("\r\n") + 1;
+    QCOMPARE(editPosition(&doc, lf), text.indexOf(u'\n'));
+    QCOMPARE(editPosition(&doc, crlf.size() + 10), text.size());
+}
+
+void TestTagScanner::toleratesHostileText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("only <") << "<";
+    QTest::newRow("many <") << QString(5000, u'<');
+    QTest::newRow("unterminated quotes") << "<p a=\"b='c=\"d";
+    QTest::newRow("NUL characters") << QString::fromUtf16(u"<p\0a=\"\0\">\0<", 10);
+    QTest::newRow("end tags only") << QString("</p>").repeated(2000);
+    QTest::newRow("one long line") << "<div>" + QString("<a href=\"x:y\">t</a> ").repeated(20000);
+}
+
+void TestTagScanner::toleratesHostileText()
+{
+    QFETCH(QString, text);
+    QTextDocument doc;
+    doc.setPlainText(text);
+    const TagList lists = noEndTags();
+    for (qsizetype caret : {qsizetype(0), qsizetype(1), text.size() / 2, text.size() - 1, text.size()}) {
+        const std::optional<TPosData> a = scanCaret(ScanText(text), caret, lists);
+        const std::optional<TPosData> b = scanCaret(ScanText(&doc), caret, lists);
+        QCOMPARE(bool(a), bool(b));
+        if (a)
+            QCOMPARE(a->Tag, b->Tag);
+    }
+}
+
+QTEST_MAIN(TestTagScanner)
+#include "tst_tagscanner.moc"
