@@ -185,16 +185,16 @@ const formEvents = eventList('form');
 const mediaEvents = eventList('media');
 const globalEvents = sorted(htmlEventAttributes.filter((e) => !windowEvents.includes(e)));
 
-const globalAttributes = sorted([...htmlElementAttributes['*'], 'role', ...ariaAttributes]);
-
 // Corrections from kilder/attributter.txt.
 const corrections = { drop: new Map(), keep: new Map(), add: new Map() };
 for (const l of readSource('attributter.txt')) {
-    const m = /^(drop|keep|add)\s+([\w-]+):\s*(.*)$/.exec(l);
+    const m = /^(drop|keep|add)\s+([\w-]+|\*):\s*(.*)$/.exec(l);
     if (!m) fail(`attributter.txt: cannot read "${l}"`);
     const map = corrections[m[1]];
     map.set(m[2], [...(map.get(m[2]) || []), ...m[3].split(/\s+/).filter(Boolean)]);
 }
+
+const globalAttributes = sorted([...htmlElementAttributes['*'], 'role', ...ariaAttributes, ...(corrections.add.get('*') || [])]);
 
 function isDeprecated(element, attr) {
     const c = bcd.html.elements[element]?.[attr]?.__compat;
@@ -227,7 +227,7 @@ function ownAttributes(el) {
 const elementAttributes = new Map(allElements.map((el) => [el, ownAttributes(el)]));
 
 function attributeLists() {
-    for (const el of [...corrections.drop.keys(), ...corrections.keep.keys(), ...corrections.add.keys()]) {
+    for (const el of [...corrections.drop.keys(), ...corrections.keep.keys(), ...[...corrections.add.keys()].filter((k) => k !== '*')]) {
         if (!known.has(el)) fail(`attributter.txt: ${el} is no known element`);
     }
     for (const [el, own] of elementAttributes) {
