@@ -6,6 +6,7 @@
 // folders this script owns (Dir/, CSS/, Klicheer/, HTML/) are emptied before writing, so
 // a second run over the same lock file gives the same bytes.
 
+import crypto from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -610,4 +611,26 @@ betweenLists();
 cssLists();
 characterLists();
 staticFiles();
+
+// When writing the committed tree, record the checksums of every input and output, so
+// check.sh can tell without npm whether data/ still is what these sources give.
+const defaultOut = path.resolve(here, '..', '..', 'data');
+if (outRoot === defaultOut) {
+    const repo = path.resolve(here, '..', '..');
+    const files = [];
+    const walk = (dir) => {
+        for (const e of fs.readdirSync(dir, { withFileTypes: true })) {
+            const full = path.join(dir, e.name);
+            if (e.isDirectory()) walk(full);
+            else files.push(full);
+        }
+    };
+    for (const owned of ['Dir', 'CSS', 'Klicheer', 'HTML']) walk(path.join(outRoot, owned));
+    walk(path.join(here, 'kilder'));
+    files.push(path.join(here, 'generate.mjs'), path.join(here, 'package.json'), path.join(here, 'package-lock.json'));
+    const rel = files.map((f) => path.relative(repo, f).split(path.sep).join('/'))
+        .sort((a, b) => Buffer.compare(Buffer.from(a), Buffer.from(b)));
+    const sums = rel.map((r) => `${crypto.createHash('sha256').update(fs.readFileSync(path.join(repo, r))).digest('hex')}  ${r}\n`);
+    fs.writeFileSync(path.join(here, 'checksums.sha256'), sums.join(''));
+}
 console.log(`generate: ${written.size} files written to ${outRoot}`);
