@@ -143,7 +143,8 @@ void Tmainform::lavArbejdsflade()
     arbejdsflade->addWidget(AttributPanel);
     arbejdsflade->addWidget(mdi);
     arbejdsflade->addWidget(filPanel);
-    arbejdsflade->setStretchFactor(2, 1);
+    for (int i = 0; i < 4; ++i)
+        arbejdsflade->setStretchFactor(i, i == 2 ? 1 : 0);
     layout->addWidget(arbejdsflade, 1);
     setCentralWidget(central);
 
@@ -210,8 +211,8 @@ void Tmainform::anvendMainOpt(const shell::MainOpt &o)
     bog->setFixedHeight(kBogLille);
     Akodebog->setChecked(!bog->isHidden());
     Afilpanel->setChecked(!filPanel->isHidden());
-    if (filPanel->isVisible() || !filPanel->isHidden())
-        arbejdsflade->setSizes({KodePanel->width(), AttributPanel->width(), 600, o.filPanelWidth});
+    const int panel = 170;
+    arbejdsflade->setSizes({panel, panel, qMax(width() - 2 * panel - o.filPanelWidth, 300), o.filPanelWidth});
 }
 
 void Tmainform::anvendPanelPlacering()
@@ -301,6 +302,8 @@ void Tmainform::showEvent(QShowEvent *event)
 void Tmainform::FormShow()
 {
     opstart = false;
+    // Lay the window out first, so new document windows are placed in the area they get.
+    centralWidget()->layout()->activate();
     for (const QString &p : std::as_const(m_params)) {
         const QString name = shell::fjernCitationstegn(p);
         openwin(QFileInfo(name).absoluteFilePath(), shell::extensionOf(name));
@@ -399,16 +402,8 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
 {
     newDocFilename = Name;
     if (Name.isEmpty()) {
-        ++newCount;
-        auto *w = new Twinform(this);
-        w->docExt = aExt;
-        mdi->addSubWindow(w);
-        w->show();
-        w->InfoCap();
+        Twinform *w = nytVindue(aExt);
         w->setModified(false);
-        autokodeCheck->setChecked(false);
-        autokodeCheckClick();
-        opdaterActions();
         return w;
     }
 
@@ -447,10 +442,22 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
         }
     }
 
+    return nytVindue(QString());
+}
+
+Twinform *Tmainform::nytVindue(const QString &docExt)
+{
     ++newCount;
     auto *w = new Twinform(this);
+    w->docExt = docExt;
     mdi->addSubWindow(w);
+    // A new window fits the free area, so its frame and caption can be seen.
+    const QSize area = mdi->viewport()->size();
+    if (area.width() > 200 && area.height() > 150)
+        w->resize(qMin(w->width(), area.width() - 20), qMin(w->height(), area.height() - 20));
     w->show();
+    if (w->x() < 0 || w->y() < 0)
+        w->move(qMax(w->x(), 0), qMax(w->y(), 0));
     w->InfoCap();
     autokodeCheck->setChecked(false);
     autokodeCheckClick();

@@ -145,6 +145,8 @@ private:
     void lavToolbar();
     void lavArbejdsflade();
     void lavKodebog();
+    // Creates, places and fills a document window (newDocFilename set by the caller).
+    Twinform *nytVindue(const QString &docExt);
     void anvendMainOpt(const shell::MainOpt &o);
     void anvendPanelPlacering();
     void opdaterActions();

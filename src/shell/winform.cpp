@@ -119,7 +119,7 @@ Twinform::Twinform(Tmainform *main)
 
     setWidget(body);
     toolbarFtp->setVisible(main->visFtpFunktioner);
-    resize(700, 500);
+    resize(640, 440);
 }
 
 QToolBar *Twinform::lavToolbar(const QString &name, QLineEdit **search, const QString &searchName)
@@ -200,6 +200,10 @@ void Twinform::infoFilnavn(const QString &text)
 
 void Twinform::visRedskabslinie()
 {
+    setWindowIcon(QIcon::fromTheme(docExt == QLatin1String(".html") ? QStringLiteral("text-html")
+                                   : docExt == QLatin1String(".css") ? QStringLiteral("text-css")
+                                   : docExt == QLatin1String(".js") ? QStringLiteral("application-javascript")
+                                   : QStringLiteral("text-plain")));
     // Only one type's tool bar shows at a time, also after a change of extension.
     for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarJs, toolbarAsp, AspObjToolbar, toolbarScript, toolbarAndet})
         bar->hide();
