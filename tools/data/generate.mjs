@@ -308,6 +308,7 @@ function valueLists() {
     // The autofill field names are many: group them under headings.
     for (const [name, values] of files) {
         if (name.split('_')[0] === 'autocomplete' && values.length > 10) files.set(name, withHeadings(values, readSource('autocomplete.txt')));
+        if (name === 'role') files.set(name, withHeadings(sorted(values), readSource('roller.txt')));
     }
 
     for (const [name, values] of files) {
