@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh
+# The committed data tree must be what its generator makes (no network needed when unchanged).
+./tools/data/check.sh
 cmake -S . -B build -G Ninja -DTAVLEVIRKE_TESTS=ON >/dev/null
 cmake --build build
 cd build

@@ -465,51 +465,6 @@ Twinform *Tmainform::nytVindue(const QString &docExt)
     return w;
 }
 
-bool Tmainform::Gem(Twinform *win)
-{
-    if (win->Filnavn.isEmpty())
-        return GemSomDokument(win);
-    return GemSom(win, win->Filnavn);
-}
-
-bool Tmainform::GemSomDokument(Twinform *win)
-{
-    QString proposed = win->Filnavn;
-    if (proposed.isEmpty())
-        proposed = QDir::current().filePath(QStringLiteral("IkkeNavngivet") + win->docExt);
-    const QString navn = shell::vaelgFil(this, shell::FilvalgMode::Gem, proposed);
-    if (navn.isEmpty())
-        return false;
-    return GemSom(win, navn);
-}
-
-bool Tmainform::GemSom(Twinform *win, const QString &Filnavnet)
-{
-    const QString text = win->text();
-    core::Encoding enc = win->encoding;
-    if (!core::canEncode(text, enc)) {
-        // Never write "?" for a character the file's encoding cannot hold.
-        const auto svar = spoerg(QStringLiteral("Dokumentet indeholder tegn, som ikke kan gemmes som %1.\r"
-                                                "Skal det gemmes som UTF-8 med BOM i stedet?")
-                                     .arg(core::encodingName(enc)));
-        if (svar != Tspmform::Ja)
-            return false;
-        enc = core::Encoding::Utf8Bom;
-    }
-    const core::ReadResult r = core::writeDocument(Filnavnet, text, enc);
-    if (!r.ok) {
-        platform::infoBox(this, QStringLiteral("Filen %1 kunne ikke gemmes.\r%2").arg(Filnavnet, r.error));
-        return false;
-    }
-    win->encoding = enc;
-    win->setModified(false);
-    if (win->Filnavn != Filnavnet) {
-        win->Filnavn = Filnavnet;
-        win->skiftNavn();
-    }
-    return true;
-}
-
 void Tmainform::lukAlleDokumenter()
 {
     if (dokumenter().isEmpty())

@@ -44,6 +44,11 @@ public:
     bool GemSomDokument(Twinform *win);
     bool GemSom(Twinform *win, const QString &Filnavnet);
 
+    // The first window other than `undtagen` on the file (compared without regard to case).
+    Twinform *vinduePaaFil(const QString &filnavn, const Twinform *undtagen = nullptr) const;
+    // Asks one window to close; false when the user kept it open.
+    bool lukDokument(Twinform *win);
+
     // Closing: closes every document, stopping at the first "Annuller".
     void lukAlleDokumenter();
     // Steps a closing document window runs once it is sure to close.
@@ -130,6 +135,10 @@ public:
     void AkodebogExecute();
     void AfilpanelExecute();
 
+signals:
+    // A document was written under this name (the file panel and browser refresh on it).
+    void dokumentGemt(const QString &filnavn);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -138,6 +147,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Writes the text in its encoding (asking before changing it); false when nothing was written.
+    bool skrivDokument(Twinform *win, const QString &path);
     void FormCreate();
     void FormShow();
     void lavActions();
