@@ -1,0 +1,111 @@
+#pragma once
+// A slow, literal structure reader used to check the fast one: every search walks back
+// node by node in depth-first order. Shared by the structure test and the fuzz target.
+
+#include "analysis/structure.h"
+#include "analysis/tagscanner.h"
+#include "codewriting/taglist.h"
+
+namespace naive {
+
+inline int predecessor(const StructureTree &t, int n)
+{
+    const StructureNode &node = t.node(n);
+    if (node.parent < 0)
+        return -1;
+    if (node.row == 0)
+        return node.parent;
+    int s = t.node(node.parent).children[size_t(node.row - 1)];
+    while (!t.node(s).children.empty())
+        s = t.node(s).children.back();
+    return s;
+}
+
+inline StructureTree readStructure(QStringView text, const StructureLists &lists)
+{
+    StructureTree t;
+    t.add(-1, kStructureRootText, {0, 1, {}});
+    int current = 0;
+    bool skip = false;
+    auto addEnd = [&](const QString &name, qsizetype offset) {
+        int found = -1;
+        for (int n = current; n >= 0 && found < 0; n = predecessor(t, n)) {
+            if (t.node(n).text == name && t.node(n).data.TagEnd == 0)
+                found = n;
+        }
+        if (found < 0) {
+            t.add(current, u'/' + name, {offset, 3, {}});
+            return;
+        }
+        t.node(found).data.TagEnd = 1;
+        const int parent = t.node(current).parent;
+        t.add(parent >= 0 ? parent : current, u'/' + name, {offset, 1, {}});
+        for (int n = predecessor(t, current); n >= 0; n = predecessor(t, n)) {
+            if (t.node(n).data.TagEnd == 0) {
+                current = n;
+                break;
+            }
+        }
+    };
+    auto addStart = [&](const QString &name, qsizetype offset, bool opens) {
+        const int id = t.add(current, name, {offset, quint8(opens ? 0 : 1), {}});
+        if (opens)
+            current = id;
+    };
+
+    qsizetype breaks = 0, tagPos = 0, nameStart = 0;
+    bool collecting = false, isEnd = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'<') {
+            collecting = i + 1 < text.size() && !isNoTagAfterLt(text[i + 1]);
+            isEnd = collecting && text[i + 1] == u'/';
+            tagPos = i;
+            if (isEnd)
+                ++i;
+            nameStart = i + 1;
+            continue;
+        }
+        if (collecting && isTagNameEnd(c)) {
+            collecting = false;
+            const QString name = text.mid(nameStart, i - nameStart).toString();
+            const bool scriptOrStyle = name.compare(u"script", Qt::CaseInsensitive) == 0
+                || name.compare(u"style", Qt::CaseInsensitive) == 0;
+            if (lists.exclude.contains(name)) {
+            } else if (lists.nosluttag.contains(name)) {
+                addStart(name, tagPos + breaks, false);
+            } else if (lists.tag.contains(name)) {
+                if (isEnd)
+                    addEnd(name, tagPos + breaks);
+                else
+                    addStart(name, tagPos + breaks, true);
+                if (scriptOrStyle)
+                    skip = !isEnd;
+            } else if (!skip) {
+                if (isEnd)
+                    addEnd(name, tagPos + breaks);
+                else
+                    addStart(name, tagPos + breaks, true);
+            }
+        }
+        if (c == u'\n')
+            ++breaks;
+    }
+    return t;
+}
+
+// Whether two trees have the same shape, texts, offsets and states (attributes aside).
+inline bool sameTree(const StructureTree &a, const StructureTree &b, int na = 0, int nb = 0)
+{
+    const StructureNode &x = a.node(na), &y = b.node(nb);
+    if (x.text != y.text || x.data.Index != y.data.Index || x.data.TagEnd != y.data.TagEnd
+        || x.children.size() != y.children.size())
+        return false;
+    for (size_t i = 0; i < x.children.size(); ++i) {
+        if (!sameTree(a, b, x.children[i], y.children[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace naive

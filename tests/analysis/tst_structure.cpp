@@ -1,0 +1,242 @@
+#include "analysis/structure.h"
+#include "analysis/structuremodel.h"
+#include "codewriting/taginfo.h"
+
+#include "naivestructure.h"
+#include "testsupport/testenv.h"
+
+#include <QAbstractItemModelTester>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+void loadLists(Tinfotag &taginf)
+{
+    const QString dir = fixturePath("taglister/");
+    QVERIFY(taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt").ok);
+    QVERIFY(taginf.LoadTagliste(dir + "MedSlutkode.txt").ok);
+    QVERIFY(taginf.LoadAlletagliste(dir + "AlleKoder.txt").ok);
+    QVERIFY(taginf.LoadUAttributliste(dir + "_undtagelser.txt").ok);
+    QVERIFY(taginf.LoadExcludeliste(dir + "Ekskluderet.txt").ok);
+}
+
+// One line per node, indented by depth; "*" marks an open node, "!" a surplus end tag.
+void dump(const StructureTree &tree, int id, int depth, QStringList &out)
+{
+    const StructureNode &n = tree.node(id);
+    QString line = QString(depth, u' ') + n.text;
+    if (n.data.TagEnd == 0)
+        line += u'*';
+    else if (n.data.TagEnd == 3)
+        line += u'!';
+    out << line;
+    for (int child : n.children)
+        dump(tree, child, depth + 1, out);
+}
+
+QString dump(const StructureTree &tree)
+{
+    QStringList out;
+    if (!tree.isEmpty())
+        dump(tree, 0, 0, out);
+    return out.join(u'\n');
+}
+
+} // namespace
+
+class TestStructure : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { loadLists(m_taginf); }
+    void shape_data();
+    void shape();
+    void attributeNames_data();
+    void attributeNames();
+    void indexPointsAtTheTagInCrLfText();
+    void agreesWithNodeByNodeReading();
+    void readsEditorWithProgress();
+    void gotoTagSelectsTheName();
+    void visAttributterRelabels();
+
+private:
+    StructureTree read(const QString &text)
+    {
+        return readStructure(text, {m_taginf.Excludeliste(), m_taginf.Nosluttagliste(), m_taginf.Tagliste()});
+    }
+    Tinfotag m_taginf;
+};
+
+void TestStructure::shape_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tree");
+
+    QTest::newRow("nesting") << "<html><body><p>tekst</p></body></html>"
+                             << "Hjemmeside\n html\n  body\n   p\n   /p\n  /body\n /html";
+    QTest::newRow("end tag closes outer element, inner stays parent")
+        << "<div><p></div><b>" << "Hjemmeside\n div\n  p*\n   b*\n  /div";
+    QTest::newRow("end tag matches case exactly") << "<P></p>" << "Hjemmeside\n P*\n  /p!";
+    QTest::newRow("surplus end tag") << "<div></p></div>" << "Hjemmeside\n div\n  /p!\n /div";
+    QTest::newRow("after last close, children of the closed element")
+        << "<p></p><div>" << "Hjemmeside\n p\n  div*\n /p";
+    QTest::newRow("leaves") << "<p>a<br>b<br/>c</br></p>" << "Hjemmeside\n p\n  br\n  br\n  br\n /p";
+    QTest::newRow("comment makes no node, its content does")
+        << "<!-- <b> --><!DOCTYPE html><?xml?><% x %>< p" << "Hjemmeside\n b*";
+    QTest::newRow("script ignores unknown names") << "<script>if (a<n) x<b></script>"
+                                                  << "Hjemmeside\n script\n  b*\n  /script";
+    QTest::newRow("unknown names open outside script") << "<foo>x</foo>" << "Hjemmeside\n foo\n /foo";
+    QTest::newRow("excluded names") << "<table><tbody><tr></tr></tbody></table>"
+                                    << "Hjemmeside\n table\n  tr\n  /tr\n /table";
+    QTest::newRow("name broken by a line break") << "<p\n>x</p\n>" << "Hjemmeside\n p\n /p";
+    QTest::newRow("attributes on the next line") << "<div\nclass=\"a\"></div>" << "Hjemmeside\n div\n /div";
+    QTest::newRow("unclosed list items nest and close with the list")
+        << "<ul><li>a<li>b</ul><p>" << "Hjemmeside\n ul\n  li*\n   li*\n   /ul\n   p*";
+    QTest::newRow("< at the very end") << "<p></p><" << "Hjemmeside\n p\n /p";
+    QTest::newRow("empty") << "" << "Hjemmeside";
+}
+
+void TestStructure::shape()
+{
+    QFETCH(QString, text);
+    QTEST(dump(read(text)), "tree");
+}
+
+void TestStructure::attributeNames_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("attrListe");
+
+    QTest::newRow("quoted values") << "<a href=\"x y\" class=\"b\">" << "href class  ";
+    QTest::newRow("bare attribute") << "<input disabled>" << "disabled ";
+    QTest::newRow("self-closing") << "<input disabled/>" << "disabled  ";
+    QTest::newRow("next line") << "<a href=\"x\"\n\tclass=\"b\">" << "href  class  ";
+    QTest::newRow("single quotes do not quote") << "<a title='a b'>" << "title b' ";
+    QTest::newRow("none") << "<p>" << "";
+    QTest::newRow("unterminated tag stops at next tag") << "<a href=\"x\" <b>" << "href ";
+}
+
+void TestStructure::attributeNames()
+{
+    QFETCH(QString, text);
+    const StructureTree tree = read(text);
+    QVERIFY(tree.count() > 1);
+    QTEST(tree.node(1).data.AttrListe, "attrListe");
+}
+
+void TestStructure::indexPointsAtTheTagInCrLfText()
+{
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QString("<div id=\"d%1\">\n  <p>a<br>\nb</p>\n</div>\n").arg(i);
+    text += "</p>";
+    QString crlf = text;
+    crlf.replace("\n", "\r\n");
+    const StructureTree tree = read(text);
+    QCOMPARE(tree.count(), 1 + 200 * 5 + 1);
+    for (int id : tree.depthFirst()) {
+        const StructureNode &n = tree.node(id);
+        const QString name = n.text.startsWith(u'/') ? n.text.mid(1) : n.text;
+        const QString at = crlf.mid(n.data.Index, name.size() + 2);
+        QVERIFY2(at.startsWith("<" + name) || at.startsWith("</" + name), qPrintable(at));
+    }
+}
+
+void TestStructure::agreesWithNodeByNodeReading()
+{
+    // Random tag soup: unclosed, surplus, misnested and mixed-case tags, comments, scripts.
+    const QStringList pieces = {"<div>", "</div>", "<p>", "</p>", "<P>", "<li>", "</li>", "<ul>", "</ul>",
+                                "<b>", "</b>", "<br>", "</br>", "<foo>", "</foo>", "<script>", "</script>",
+                                "x<y", "<!--", "-->", "\n", "<tbody>", "<span class=\"a\">", "</span>"};
+    QRandomGenerator rng(4711);
+    const StructureLists lists{m_taginf.Excludeliste(), m_taginf.Nosluttagliste(), m_taginf.Tagliste()};
+    for (int doc = 0; doc < 400; ++doc) {
+        QString text;
+        const int n = int(rng.bounded(1, 120));
+        for (int i = 0; i < n; ++i)
+            text += pieces[rng.bounded(pieces.size())];
+        QVERIFY2(naive::sameTree(readStructure(text, lists), naive::readStructure(text, lists)), qPrintable(text));
+    }
+}
+
+void TestStructure::readsEditorWithProgress()
+{
+    QPlainTextEdit edit;
+    Tinfotag taginf;
+    loadLists(taginf);
+    QSignalSpy progress(&taginf, &Tinfotag::OnProgress);
+
+    taginf.ReadStructure();  // nothing attached: only the start and the end are reported
+    QCOMPARE(progress.size(), 2);
+    QVERIFY(taginf.TreeModel()->tree().isEmpty());
+
+    progress.clear();
+    edit.setPlainText("<p>\n<b>\u00a0x</b>\n</p>\n");
+    taginf.SetEditor(&edit);
+    QAbstractItemModelTester tester(taginf.TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    taginf.ReadStructure();
+    QList<int> values;
+    for (const QList<QVariant> &args : progress)
+        values << args.at(0).toInt();
+    QCOMPARE(values, QList<int>({0, 25, 50, 100}));
+    QCOMPARE(dump(taginf.TreeModel()->tree()), QString("Hjemmeside\n p\n  b\n  /b\n /p"));
+    QCOMPARE(taginf.TreeModel()->data(taginf.TreeModel()->index(0, 0)).toString(), QString("Hjemmeside"));
+}
+
+void TestStructure::gotoTagSelectsTheName()
+{
+    QPlainTextEdit edit;
+    edit.setPlainText("<html>\n<body>\n<P class=\"x\">a\n</p>\n</body>\n</div>\n");
+    Tinfotag taginf;
+    loadLists(taginf);
+    taginf.SetEditor(&edit);
+    taginf.ReadStructure();
+    StructureModel *model = taginf.TreeModel();
+    const QModelIndex root = model->index(0, 0);
+    const QModelIndex html = model->index(0, 0, root);
+    const QModelIndex body = model->index(0, 0, html);
+    const QModelIndex p = model->index(0, 0, body);
+    const QModelIndex surplusP = model->index(0, 0, p);
+    const QModelIndex surplusDiv = model->index(1, 0, html);
+    QCOMPARE(model->data(surplusP).toString(), QString("/p"));
+    QCOMPARE(model->data(surplusDiv).toString(), QString("/div"));
+
+    taginf.GotoTag(p);
+    QCOMPARE(edit.textCursor().selectedText(), QString("P"));
+    QCOMPARE(edit.textCursor().selectionStart(), 15);
+    taginf.GotoTag(surplusP);
+    QCOMPARE(edit.textCursor().selectedText(), QString("/p"));
+    taginf.GotoTag(surplusDiv);
+    QCOMPARE(edit.textCursor().selectedText(), QString("/div"));
+    taginf.SetKontrolMode(4);  // the surplus view selects two characters
+    taginf.GotoTag(surplusDiv);
+    QCOMPARE(edit.textCursor().selectedText(), QString("/d"));
+    taginf.GotoTag(root);
+    QCOMPARE(edit.textCursor().position(), 0);
+    QVERIFY(!edit.textCursor().hasSelection());
+}
+
+void TestStructure::visAttributterRelabels()
+{
+    QPlainTextEdit edit;
+    Tinfotag taginf;
+    loadLists(taginf);
+    taginf.SetEditor(&edit);
+    QCOMPARE(taginf.VisAttributter(), -1);  // nothing read yet
+
+    edit.setPlainText("<a href=\"x\" class=\"y\">t</a><p>x</p><input disabled>");
+    taginf.ReadStructure();
+    QSignalSpy changed(taginf.TreeModel(), &QAbstractItemModel::dataChanged);
+    QCOMPARE(taginf.VisAttributter(), 2);
+    QVERIFY(!changed.isEmpty());
+    QCOMPARE(dump(taginf.TreeModel()->tree()),
+             QString("Hjemmeside\n a href class  \n  p\n   input disabled \n  /p\n /a"));
+    QCOMPARE(taginf.VisAttributter(), 2);  // again: the same labels, not appended twice
+    QCOMPARE(taginf.TreeModel()->tree().node(1).text, QString("a href class  "));
+    QCOMPARE(Tinfotag::GetNodeTag("a href class  "), QString("a"));
+    QCOMPARE(Tinfotag::GetNodeTag("p"), QString("p"));
+}
+
+QTEST_MAIN(TestStructure)
+#include "tst_structure.moc"
