@@ -8,6 +8,7 @@
 #include "shell/dokumentnavne.h"
 #include "shell/filvalg.h"
 #include "shell/visualstyles.h"
+#include "codewriting/taginfo.h"
 #include "shell/winform.h"
 
 #include <QAction>
@@ -38,10 +39,6 @@ const int kMinHeight = 600;
 const int kBogLille = 64;
 const int kBogStor = 136;
 
-// The tag lists the code brain loads at start-up, relative to the program folder.
-const char *const kTaglister[] = {
-    "Dir/Html/UdenSlutkode.txt", "Dir/Html/MedSlutkode.txt", "Dir/Html/AlleKoder.txt",
-    "Dir/Attributes/_undtagelser.txt", "Dir/Html/Ekskluderet.txt"};
 }
 
 Tmainform::Tmainform(const QStringList &params, QWidget *parent)
@@ -72,7 +69,6 @@ void Tmainform::FormCreate()
     attributedir = programdir + QStringLiteral("Dir/Attributes/");
     betweendir = programdir + QStringLiteral("Dir/Betweentags/");
     valuedir = programdir + QStringLiteral("Dir/Values/");
-    typelisteNavn = optdir + QStringLiteral("typeliste.txt");
     klichedir = programdir + QStringLiteral("Klicheer/");
 
     setMinimumSize(kMinWidth, kMinHeight);
@@ -85,10 +81,24 @@ void Tmainform::FormCreate()
 
     hentMainOpt();
 
-    // A missing list leaves the program usable with an empty list; the user hears of it once.
-    for (const char *liste : kTaglister)
-        if (!QFileInfo(programdir + QString::fromLatin1(liste)).isFile())
-            manglendeFiler << programdir + QString::fromLatin1(liste);
+    // The tag lists. A missing one leaves an empty list and the program usable; the user
+    // hears of it once, when the window shows.
+    taginf = new Tinfotag(this);
+    const std::pair<core::ReadResult (Tinfotag::*)(const QString &), QString> lister[] = {
+        {&Tinfotag::LoadNosluttagliste, htmllistedir + QStringLiteral("UdenSlutkode.txt")},
+        {&Tinfotag::LoadTagliste, htmllistedir + QStringLiteral("MedSlutkode.txt")},
+        {&Tinfotag::LoadAlletagliste, htmllistedir + QStringLiteral("AlleKoder.txt")},
+        {&Tinfotag::LoadUAttributliste, attributedir + QStringLiteral("_undtagelser.txt")},
+        {&Tinfotag::LoadExcludeliste, htmllistedir + QStringLiteral("Ekskluderet.txt")}};
+    for (const auto &[load, file] : lister)
+        if (!(taginf->*load)(file).ok)
+            manglendeFiler << file;
+
+    // The file type list feeds the file panel's filter.
+    typelisteNavn = optdir + QStringLiteral("typeliste.txt");
+    if (QFileInfo(typelisteNavn).isFile())
+        core::readLines(typelisteNavn, filliste);
+    byggFilter(false);
 
     setAcceptDrops(true);
     opdaterActions();
@@ -588,30 +598,85 @@ void Tmainform::winInfo()
 void Tmainform::attachEditor(QPlainTextEdit *edit)
 {
     m_editor = edit;
+    taginf->SetEditor(edit);
 }
 
 void Tmainform::getKode()
 {
-    // The code panels follow the caret only in automatic mode; they arrive with the code brain.
-    if (!m_autoKode || !m_editor)
+    if (!taginf->autoKode() || !m_editor)
         return;
+    // The code panels follow the caret; they show Koden once they are built.
+    Koden = taginf->GetTag();
+    Aslutkode->setEnabled(taginf->SlutkodeEnabled(!dokumenter().isEmpty()));
 }
 
 void Tmainform::autokodeCheckClick()
 {
     if (!autokodeCheck->isChecked()) {
-        m_autoKode = false;
+        taginf->SetautoKode(false);
+        opdaterActions();
         return;
     }
-    Twinform *w = aktivWin();
-    if (w && !w->Edit->document()->isEmpty() && w->Edit->document()->characterAt(0) == u'<') {
-        m_autoKode = true;
+    const QString refusal = taginf->AutoKodeRefusal();
+    if (refusal.isEmpty()) {
+        taginf->SetautoKode(true);
+        getKode();
         return;
     }
     autokodeCheck->setChecked(false);
-    m_autoKode = false;
-    platform::infoBox(this, w ? QStringLiteral("Dokumentet er ikke et html dokument.")
-                              : QStringLiteral("Der er ingen åbne dokumenter."));
+    taginf->SetautoKode(false);
+    platform::infoBox(this, refusal);
+}
+
+void Tmainform::AslutkodeExecute()
+{
+    switch (taginf->Slutkode(Koden)) {
+    case Tinfotag::SlutkodeResult::NoCurrentTag:
+        visInfo(TekstIngenAktuelKode);
+        break;
+    case Tinfotag::SlutkodeResult::NotFound:
+        platform::infoBox(this, TekstKodenIkkeFundet);
+        break;
+    case Tinfotag::SlutkodeResult::Written:
+        winInfo();
+        break;
+    case Tinfotag::SlutkodeResult::Nothing:
+        break;
+    }
+}
+
+void Tmainform::AfindHtmlExecute()
+{
+    Twinform *w = aktivWin();
+    if (!w)
+        return;
+    if (w->docExt == QLatin1String(".css")) {
+        AfindCssExecute();
+        return;
+    }
+    const QString tag = taginf->GetTag();
+    if (tag.isEmpty())
+        platform::infoBox(this, TekstIngenAktuelHtmlKode);
+    else
+        Koden = tag;
+    w->setTekst(tag);
+}
+
+void Tmainform::AfindCssExecute()
+{
+    Twinform *w = aktivWin();
+    if (!w || !taginf->Editor())
+        return;
+    QString word = taginf->autoKode() ? taginf->PosData().cssKode : QString();
+    if (word.isEmpty()) {
+        word = taginf->FindOrdCSS();
+        if (word.size() < 2) {
+            platform::infoBox(this, QStringLiteral("Der er ikke nogen aktuel css-egenskab."));
+            word.clear();
+        }
+    }
+    w->setTekst(word);
+    w->Edit->setFocus();
 }
 
 void Tmainform::opdaterActions()
@@ -620,6 +685,14 @@ void Tmainform::opdaterActions()
     for (QAction *a : std::as_const(m_documentActions))
         a->setEnabled(n > 0);
     ALukAlleDoc->setEnabled(n > 1);
+    const Twinform *w = aktivWin();
+    FileSave->setEnabled(w && w->isModified());
+    Aslutkode->setEnabled(taginf->SlutkodeEnabled(n > 0));
+}
+
+void Tmainform::HelpInfo(const QString &structure, const QString &title)
+{
+    visInfo(QStringLiteral("Information: ") + structure + QStringLiteral(" / ") + title);
 }
 
 QPlainTextEdit *Tmainform::fokusEdit() const

@@ -2,6 +2,7 @@
 // Tmainform: the main window. It holds the document windows, their tabs, the code book,
 // the side panels, the menus and tool bar, and the program-wide settings.
 
+#include "shell/filtyper.h"
 #include "shell/mainopt.h"
 #include "shell/spmform.h"
 
@@ -22,6 +23,10 @@ class QTabBar;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class Tinfotag;
+class Tnewform;
+class Topenform;
+class Ttypeform;
 class Twinform;
 
 class Tmainform : public QMainWindow {
@@ -69,6 +74,33 @@ public:
     void Info(const QString &hint);   // the long part of a hint ("short|long") into the status bar
     void autokodeCheckClick();
 
+    // --- New documents
+    void nytHtml();                 // AnewHtml: the page skeleton
+    void nytAsp();                  // MpuAsp
+    void nytWsf();                  // MpuWsf
+    void nytAsa();                  // MpuAsa
+    void AnewDokumentExecute();     // "Nyt dokument..."
+    void mKlicheDokumentClick();    // "Fra kliche..."
+    void FileOpenExecute();
+    // Writes lines with InsertLine into the active (new, empty) window; the line at caretLine
+    // remembers the caret, the last line brings it back there.
+    void skrivLinier(const QStringList &lines, int caretLine);
+
+    // --- File types
+    void LoadFilliste();
+    void byggFilter(bool medVaelger);
+    void GemTypeliste(const QList<shell::Filtype> &typer);
+    void visFiltyper();
+    Ttypeform *typeform();
+    Topenform *openform();
+    Tnewform *newform();
+
+    // Enables the commands by the open documents and the active one's state.
+    void opdaterActions();
+
+    // Opens an entry of an information structure (for now: named in the status bar).
+    void HelpInfo(const QString &structure, const QString &title);
+
     // --- Settings
     void hentMainOpt();
     void standardMainOpt();
@@ -97,6 +129,10 @@ public:
     bool LukProgram = true;
     QString newDocFilename;
     QString infoS;   // pending word of the HTML information command
+    QString Koden = QStringLiteral("a");   // the current tag of the code panels
+    Tinfotag *taginf = nullptr;
+    QStringList filliste;                   // the file type list, three lines per type
+    QList<shell::FilterEntry> filterListe;  // the file panel's filter entries
     QStringList manglendeFiler;   // data files missing at start-up, reported once
 
     // Controls
@@ -128,6 +164,12 @@ public:
     QAction *Aprograminfo = nullptr, *AversionsInfo = nullptr;
     QAction *Ago = nullptr, *Aslutkode = nullptr, *Akontrol = nullptr;
     QAction *AfindHtml = nullptr, *AfindCss = nullptr;
+    QAction *mFiltyper = nullptr, *aGemFunk = nullptr;
+    QAction *MpuAsp = nullptr, *MpuAsa = nullptr, *MpuWsf = nullptr;
+
+    void AslutkodeExecute();
+    void AfindHtmlExecute();
+    void AfindCssExecute();
 
     // Panel toggles
     void AkodepanelExecute();
@@ -136,6 +178,8 @@ public:
     void AfilpanelExecute();
 
 signals:
+    // The file panel's filter entries changed.
+    void filterAendret(const QList<shell::FilterEntry> &entries);
     // A document was written under this name (the file panel and browser refresh on it).
     void dokumentGemt(const QString &filnavn);
 
@@ -160,7 +204,6 @@ private:
     Twinform *nytVindue(const QString &docExt);
     void anvendMainOpt(const shell::MainOpt &o);
     void anvendPanelPlacering();
-    void opdaterActions();
     void onSubWindowActivated();
     void tileHorizontally();
     void tileVertically();
@@ -173,6 +216,8 @@ private:
     QStringList m_params;
     shell::MainOpt m_opt;              // values of panels that keep them until exit
     QPlainTextEdit *m_editor = nullptr; // the active document's edit control
-    bool m_autoKode = false;
+    Ttypeform *m_typeform = nullptr;
+    Topenform *m_openform = nullptr;
+    Tnewform *m_newform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
 };

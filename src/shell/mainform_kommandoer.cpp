@@ -40,16 +40,21 @@ void Tmainform::lavActions()
     connect(FileNew, &QAction::triggered, this, [this] { openwin({}, {}); });
     AnewHtml = lavAction("AnewHtml", QStringLiteral("Nyt html dokument"), QStringLiteral("Nyt dokument med grundkode: Ctrl+H"),
                          QKeySequence(QStringLiteral("Ctrl+H")), "text-html");
-    AnewHtml->setEnabled(false);
+    connect(AnewHtml, &QAction::triggered, this, &Tmainform::nytHtml);
     AnewDokument = lavAction("AnewDokument", QStringLiteral("Nyt dokument..."), QStringLiteral("Vælg nyt dokument: Ctrl+D"),
                              QKeySequence(QStringLiteral("Ctrl+D")), "document-new-from-template");
-    AnewDokument->setEnabled(false);
+    connect(AnewDokument, &QAction::triggered, this, &Tmainform::AnewDokumentExecute);
     mFraKliche = lavAction("mFraKliche", QStringLiteral("Fra kliche..."), QStringLiteral("Nyt dokument ud fra filtype med/uden klichee"),
                            {}, "text-x-generic-template");
-    mFraKliche->setEnabled(false);
+    connect(mFraKliche, &QAction::triggered, this, &Tmainform::mKlicheDokumentClick);
     FileOpen = lavAction("FileOpen", QStringLiteral("Åben dokument..."), QStringLiteral("Åben et eksisterende dokument: Ctrl+O"),
                          QKeySequence(QStringLiteral("Ctrl+O")), "document-open");
-    FileOpen->setEnabled(false);
+    connect(FileOpen, &QAction::triggered, this, &Tmainform::FileOpenExecute);
+    mFiltyper = lavAction("mFiltyper", QStringLiteral("Bestem filtyper..."), QStringLiteral("Bestem filtyper til filtypebokse"));
+    connect(mFiltyper, &QAction::triggered, this, &Tmainform::visFiltyper);
+    // Switches the program's file browser to saving; it arrives with that browser.
+    aGemFunk = lavAction("aGemFunk", QStringLiteral("Gem funktion"), QStringLiteral("Aktiver gemfunktion"), {}, "document-save");
+    aGemFunk->setEnabled(false);
     FileSave = lavAction("FileSave", QStringLiteral("Gem"), QStringLiteral("Gem aktuelle dokument: Ctrl+S"),
                          QKeySequence(QStringLiteral("Ctrl+S")), "document-save");
     connect(FileSave, &QAction::triggered, this, [this] { if (auto *w = aktivWin()) Gem(w); });
@@ -155,23 +160,23 @@ void Tmainform::lavActions()
         else
             platform::infoBox(this, QStringLiteral("Scriptet kan ikke køres.\rDer mangler et filnavn!"));
     });
-    Aslutkode = lavAction("Aslutkode", QStringLiteral("Indsæt slutkode"), QStringLiteral("Indsæt slutkode: Ctrl+K"),
+    Aslutkode = lavAction("Aslutkode", QStringLiteral("Indsæt slutkode"), QStringLiteral("Indsæt slutkode til aktuelle kode: Ctrl+K"),
                           QKeySequence(QStringLiteral("Ctrl+K")), "format-text-code");
-    Aslutkode->setEnabled(false);
+    connect(Aslutkode, &QAction::triggered, this, &Tmainform::AslutkodeExecute);
     Akontrol = lavAction("Akontrol", QStringLiteral("Html kontrol"), QStringLiteral("Html kontrol: Ctrl+Alt+K"),
                          QKeySequence(QStringLiteral("Ctrl+Alt+K")), "tools-check-spelling");
     Akontrol->setEnabled(false);
-    AfindHtml = lavAction("AfindHtml", QStringLiteral("Vis html-kode"), QStringLiteral("Vis html-kode: Ctrl+Ins"),
-                          QKeySequence(QStringLiteral("Ctrl+Ins")));
-    AfindHtml->setEnabled(false);
-    AfindCss = lavAction("AfindCss", QStringLiteral("Vis CSS-egenskab"), QStringLiteral("Vis CSS-egenskab: Alt+Ins"),
-                         QKeySequence(QStringLiteral("Alt+Ins")));
-    AfindCss->setEnabled(false);
+    AfindHtml = lavAction("AfindHtml", QStringLiteral("Vis html-kode"), QStringLiteral("Vis aktuelle html-kode i kodepanelet: Ctrl+Ins"),
+                          QKeySequence(QStringLiteral("Ctrl+Ins")), "code-context");
+    connect(AfindHtml, &QAction::triggered, this, &Tmainform::AfindHtmlExecute);
+    AfindCss = lavAction("AfindCss", QStringLiteral("Vis CSS-egenskab"), QStringLiteral("Vis aktuelle css-egenskab i css-boksen: Alt+Ins"),
+                         QKeySequence(QStringLiteral("Alt+Ins")), "code-class");
+    connect(AfindCss, &QAction::triggered, this, &Tmainform::AfindCssExecute);
     addActions({Ago, Aslutkode, Akontrol, AfindHtml, AfindCss});
 
     m_documentActions = {FileSave, FileSaveAs, EditUndo, EditCut, EditCopy, EditPaste, EditSelectAll,
                          EditDelete, WindowCascade, WindowTileHorizontal, WindowTileVertical,
-                         WindowMinimizeAll, WindowArrange, FileClose, Ago};
+                         WindowMinimizeAll, WindowArrange, FileClose, Ago, AfindHtml, AfindCss};
 }
 
 namespace {
@@ -216,7 +221,7 @@ void Tmainform::lavMenuer()
     fil->addSeparator();
     disabledItem(fil, QStringLiteral("Udskriv dokument..."), "mUdskriv");
     disabledItem(fil, QStringLiteral("Egenskaber..."), "mEgenskaber");
-    disabledItem(fil, QStringLiteral("Bestem filtyper..."), "mFiltyper");
+    fil->addAction(mFiltyper);
     fil->addSeparator();
     fil->addAction(FileExit);
 
@@ -295,7 +300,9 @@ void Tmainform::lavToolbar()
         const QString ext = QString::fromLatin1(t.second);
         connect(a, &QAction::triggered, this, [this, ext] { openwin({}, ext); });
     }
-    disabledItem(fileNewMenu, QStringLiteral("Window script fil"), "MpuWsf");
+    MpuWsf = fileNewMenu->addAction(QStringLiteral("Window script fil"));
+    MpuWsf->setObjectName(QStringLiteral("MpuWsf"));
+    connect(MpuWsf, &QAction::triggered, this, &Tmainform::nytWsf);
     fileNewKnap->setMenu(fileNewMenu);
     toolbar->addWidget(fileNewKnap);
 
@@ -313,8 +320,12 @@ void Tmainform::lavToolbar()
         const QString ext = QString::fromLatin1(t.second);
         connect(a, &QAction::triggered, this, [this, ext] { openwin({}, ext); });
     }
-    disabledItem(htmlMenu, QStringLiteral("Asp"), "MpuAsp");
-    disabledItem(htmlMenu, QStringLiteral("Global asa fil"), "MpuAsa");
+    MpuAsp = htmlMenu->addAction(QStringLiteral("Asp"));
+    MpuAsp->setObjectName(QStringLiteral("MpuAsp"));
+    connect(MpuAsp, &QAction::triggered, this, &Tmainform::nytAsp);
+    MpuAsa = htmlMenu->addAction(QStringLiteral("Global asa fil"));
+    MpuAsa->setObjectName(QStringLiteral("MpuAsa"));
+    connect(MpuAsa, &QAction::triggered, this, &Tmainform::nytAsa);
     newHtmlKnap->setMenu(htmlMenu);
     toolbar->addWidget(newHtmlKnap);
 

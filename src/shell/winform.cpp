@@ -56,13 +56,11 @@ Twinform::Twinform(Tmainform *main)
     defaultStrukButton->hide();
 
     // The tool bars carry the main window's document commands.
-    for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, toolbarJs, toolbarAndet}) {
-        bar->addSeparator();
-        bar->addAction(main->Aslutkode);
-        if (bar == toolbarHtml || bar == toolbarAsp)
-            bar->addAction(main->Akontrol);
+    for (QToolBar *bar : {toolbarHtml, toolbarAsp})
+        bar->addActions({main->Aslutkode, main->AfindHtml, main->AfindCss, main->Akontrol});
+    toolbarCss->addAction(main->AfindCss);
+    for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, toolbarJs, toolbarAndet})
         bar->addAction(main->Ago);
-    }
     for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, AspObjToolbar, toolbarJs, toolbarAndet})
         bars->addWidget(bar);
     bars->addWidget(defaultStrukButton);
@@ -92,6 +90,7 @@ Twinform::Twinform(Tmainform *main)
     });
     connect(Edit, &QPlainTextEdit::cursorPositionChanged, this, &Twinform::XYinfo);
     connect(Edit, &QPlainTextEdit::blockCountChanged, this, &Twinform::XYinfo);
+    connect(Edit, &QPlainTextEdit::modificationChanged, main, [main] { main->opdaterActions(); });
     middle->addWidget(Edit, 1);
     layout->addLayout(middle, 1);
 
