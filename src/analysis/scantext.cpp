@@ -1,44 +1,47 @@
 #include "analysis/scantext.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
 
-ScanText::ScanText(const QTextDocument *doc)
-    : m_doc(doc), m_size(doc ? doc->characterCount() - 1 : 0)
+ScanText::ScanText(const QTextDocument *doc, qsizetype maxChunkChars)
+    : m_doc(doc), m_size(doc ? doc->characterCount() - 1 : 0), m_maxChunkChars(maxChunkChars)
 {
 }
 
-void ScanText::loadBlockAt(qsizetype pos) const
+void ScanText::loadChunkAt(qsizetype pos) const
 {
-    if (m_lineStart >= 0 && pos >= m_lineStart && pos < m_lineStart + m_line.size())
+    if (m_chunkStart >= 0 && pos >= m_chunkStart && pos < m_chunkStart + m_chunk.size())
         return;
-    // Walking backwards is the common case: step to the previous line without a lookup.
-    QTextBlock prev = m_lineStart >= 0 ? m_block.previous() : QTextBlock();
-    if (prev.isValid() && pos < m_lineStart && pos >= prev.position())
-        m_block = prev;
-    else
-        m_block = m_doc->findBlock(int(pos));
-    m_lineStart = m_block.position();
-    m_line = m_block.text();
-    if (m_block.next().isValid())
-        m_line += u'\n';
+    // Scans run backwards from the caret, so the chunk is the line holding pos and the
+    // lines before it.
+    const QTextBlock last = m_doc->findBlock(int(pos));
+    const qsizetype end = std::min<qsizetype>(last.position() + last.length(), m_size);
+    m_chunkStart = m_doc->findBlock(int(std::max<qsizetype>(0, last.position() - m_chunkChars))).position();
+    m_chunkChars = std::min(m_chunkChars * 4, m_maxChunkChars);
+    QTextCursor range(const_cast<QTextDocument *>(m_doc));
+    range.setPosition(int(m_chunkStart));
+    range.setPosition(int(end), QTextCursor::KeepAnchor);
+    m_chunk = range.selectedText();
+    std::replace(m_chunk.begin(), m_chunk.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
 }
 
 QChar ScanText::at(qsizetype pos) const
 {
     if (!m_doc)
         return m_view[pos];
-    loadBlockAt(pos);
-    return m_line[pos - m_lineStart];
+    loadChunkAt(pos);
+    return m_chunk[pos - m_chunkStart];
 }
 
 ScanText::Chunk ScanText::chunk(qsizetype pos) const
 {
     if (!m_doc)
         return {m_view, 0};
-    loadBlockAt(pos);
-    return {m_line, m_lineStart};
+    loadChunkAt(pos);
+    return {m_chunk, m_chunkStart};
 }
 
 qsizetype ScanText::lineBreaksBefore(qsizetype pos) const

@@ -6,24 +6,25 @@
 // a position plus the number of line breaks before it; the functions below convert.
 //
 // A ScanText wraps either a plain string or an edit control's document. Over a document
-// it reads one line at a time and keeps only that line, so looking near the caret of a
-// 20 MB page costs what the neighbourhood costs, not a copy of the whole text.
+// it reads a run of whole lines at a time and keeps only that, so looking near the caret
+// of a 20 MB page costs what the neighbourhood costs, not a copy of the whole text. Runs
+// start at one line and grow fourfold as a scan goes further, up to maxChunkChars.
 
 #include <QString>
 #include <QStringView>
-#include <QTextBlock>
 
 class QTextDocument;
 
 class ScanText {
 public:
     explicit ScanText(QStringView text) : m_view(text) {}
-    explicit ScanText(const QTextDocument *doc);
+    explicit ScanText(const QTextDocument *doc, qsizetype maxChunkChars = 65536);
 
     qsizetype size() const { return m_size; }
     QChar at(qsizetype pos) const;
 
-    // The line holding pos, with its line break ('\n') unless it is the last line.
+    // Whole lines ending with the line holding pos, each with its line break ('\n') but
+    // the last line of the text. Tag names never span a line break, so never a chunk.
     // The view stays valid until the next call of chunk() or at().
     struct Chunk {
         QStringView text;
@@ -34,14 +35,15 @@ public:
     qsizetype lineBreaksBefore(qsizetype pos) const;
 
 private:
-    void loadBlockAt(qsizetype pos) const;
+    void loadChunkAt(qsizetype pos) const;
 
     QStringView m_view;
     const QTextDocument *m_doc = nullptr;
     qsizetype m_size = m_view.size();
-    mutable QTextBlock m_block;
-    mutable QString m_line;
-    mutable qsizetype m_lineStart = -1;
+    qsizetype m_maxChunkChars = 0;
+    mutable qsizetype m_chunkChars = 1;
+    mutable QString m_chunk;
+    mutable qsizetype m_chunkStart = -1;
 };
 
 // Document-string offset (CR LF counted as two) of an edit-control position, and back.

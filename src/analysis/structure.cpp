@@ -3,10 +3,10 @@
 #include "analysis/tagscanner.h"
 #include "codewriting/taglist.h"
 
-#include <QHash>
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 int StructureTree::add(int parent, const QString &text, const TData &data)
 {
@@ -97,31 +97,33 @@ class StructureBuilder {
 public:
     StructureBuilder(QStringView text, const StructureLists &lists) : m_text(text), m_lists(lists)
     {
+        // At most one node per "<": growing a vector of two million nodes step by step
+        // would move them all again and again.
+        const qsizetype tags = std::count(text.begin(), text.end(), u'<') + 1;
+        m_tree.reserve(tags);
+        m_hot.reserve(size_t(tags));
         add(-1, kStructureRootText, {0, 1, {}});
     }
 
     // A tag name has been read: decide by the lists what it adds to the tree.
-    void tagComplete(const QString &name, qsizetype tagOffset, qsizetype nameEnd, bool isEnd)
+    void tagComplete(QStringView nameView, qsizetype tagOffset, qsizetype nameEnd, bool isEnd)
     {
-        if (m_lists.exclude.contains(name))
+        Name &name = lookUp(nameView);
+        if (name.excluded)
             return;
-        if (m_lists.nosluttag.contains(name)) {
+        if (name.noEnd) {
             addStart(name, tagOffset, nameEnd, false);
             return;
         }
-        const bool known = m_lists.tag.contains(name);
         // Inside script and style only names in no list (a comparison "a<b") are ignored.
-        if (!known && m_skip)
+        if (!name.withEnd && m_skip)
             return;
-        if (isEnd) {
+        if (isEnd)
             addEnd(name, tagOffset);
-            if (known && isScriptOrStyle(name))
-                m_skip = false;
-        } else {
+        else
             addStart(name, tagOffset, nameEnd, true);
-            if (known && isScriptOrStyle(name))
-                m_skip = true;
-        }
+        if (name.withEnd && name.scriptOrStyle)
+            m_skip = !isEnd;
     }
 
     StructureTree take() { return std::move(m_tree); }
@@ -134,26 +136,46 @@ private:
         return id;
     }
 
+    // What the reader knows about one tag name as written. A long page repeats a few dozen
+    // names, so each is looked up in the lists once and its texts are shared by its nodes.
+    struct Name {
+        QString text, endText;
+        bool excluded, noEnd, withEnd, scriptOrStyle;
+        int open = 0;  // open nodes of this name
+    };
+
+    Name &lookUp(QStringView text)
+    {
+        auto it = m_names.find(toView(text));
+        if (it == m_names.end()) {
+            const QString s = text.toString();
+            Name n{s, u'/' + s, m_lists.exclude.contains(s), m_lists.nosluttag.contains(s),
+                   m_lists.tag.contains(s), isScriptOrStyle(s)};
+            it = m_names.emplace(std::u16string(toView(text)), std::move(n)).first;
+        }
+        return it->second;
+    }
+
     bool isOpen(int id) const { return m_tree.node(id).data.TagEnd == 0; }
 
-    void addStart(const QString &name, qsizetype offset, qsizetype nameEnd, bool opens)
+    void addStart(Name &name, qsizetype offset, qsizetype nameEnd, bool opens)
     {
-        const int id = add(m_current, name, {offset, quint8(opens ? 0 : 1), attributeNames(m_text, nameEnd)});
+        const int id = add(m_current, name.text, {offset, quint8(opens ? 0 : 1), attributeNames(m_text, nameEnd)});
         if (!opens)
             return;
         ++m_openCount;
-        ++m_openByName[name];
+        ++name.open;
         markHot(id);
         m_current = id;
     }
 
-    void addEnd(const QString &name, qsizetype offset)
+    void addEnd(Name &name, qsizetype offset)
     {
-        const QString text = u'/' + name;
+        const QString &text = name.endText;
         int found = -1;
-        if (m_openByName.value(name) > 0) {
+        if (name.open > 0) {
             for (int n = isOpen(m_current) ? m_current : previousOpen(m_current); n >= 0; n = previousOpen(n)) {
-                if (m_tree.node(n).text == name) {
+                if (m_tree.node(n).text == name.text) {
                     found = n;
                     break;
                 }
@@ -165,7 +187,7 @@ private:
         }
         m_tree.node(found).data.TagEnd = 1;
         --m_openCount;
-        --m_openByName[name];
+        --name.open;
         const int parent = m_tree.node(m_current).parent;
         add(parent >= 0 ? parent : m_current, text, {offset, 1, {}});
         if (m_openCount > 0) {
@@ -237,7 +259,7 @@ private:
     const StructureLists &m_lists;
     StructureTree m_tree;
     std::vector<std::vector<int>> m_hot;
-    QHash<QString, int> m_openByName;
+    std::unordered_map<std::u16string, Name, NameHash, std::equal_to<>> m_names;
     int m_openCount = 0;
     int m_current = 0;
     bool m_skip = false;
@@ -258,8 +280,7 @@ StructureTree readStructure(QStringView text, const StructureLists &lists,
     qsizetype tagPos = 0, nameStart = 0;
     auto complete = [&](qsizetype nameEnd) {
         collecting = false;
-        const QString name = text.mid(nameStart, nameEnd - nameStart).toString();
-        builder.tagComplete(name, tagPos + lineBreaks, nameEnd, isEnd);
+        builder.tagComplete(text.mid(nameStart, nameEnd - nameStart), tagPos + lineBreaks, nameEnd, isEnd);
     };
 
     for (qsizetype i = 0; i < n; ++i) {

@@ -34,6 +34,7 @@ public:
     const StructureNode &node(int id) const { return m_nodes[size_t(id)]; }
     StructureNode &node(int id) { return m_nodes[size_t(id)]; }
 
+    void reserve(qsizetype nodes) { m_nodes.reserve(size_t(nodes)); }
     // Adds the root (parent -1) or a last child; returns its id.
     int add(int parent, const QString &text, const TData &data);
     // Node ids after the root in depth-first order.

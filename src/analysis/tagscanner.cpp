@@ -71,12 +71,12 @@ void scanBetween(const ScanText &text, qsizetype caret, const TagList &nosluttag
             }
             if (isNoTagAfterLt(next))
                 continue;
-            const QString name = readTagName(line, j + 1);
+            const QStringView name = readTagName(line, j + 1);
             if (nosluttag.contains(name))
                 continue;
             if (--depth == -1) {
                 pos.CurPos = cpBetween;
-                pos.Tag = name;
+                pos.Tag = name.toString();
                 return;
             }
         }
@@ -97,14 +97,14 @@ bool isNoTagAfterLt(QChar next)
         || next == u'>' || next == u'?';
 }
 
-QString readTagName(QStringView text, qsizetype from)
+QStringView readTagName(QStringView text, qsizetype from)
 {
     qsizetype end = from;
     while (end < text.size() && !isTagNameEnd(text[end])) {
         if (text[end++] == u'%')
             break;
     }
-    return text.mid(from, end - from).toString();
+    return text.mid(from, end - from);
 }
 
 std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const TagList &nosluttag)
@@ -151,10 +151,10 @@ std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const T
     const qsizetype local = lt - chunk.start;
     if (chunk.text[local + 1] == u'/') {
         pos.CurPos = cpInsideEnd;
-        pos.Tag = readTagName(chunk.text, local + 2);
+        pos.Tag = readTagName(chunk.text, local + 2).toString();
     } else {
         pos.CurPos = cpInside;
-        pos.Tag = readTagName(chunk.text, local + 1);
+        pos.Tag = readTagName(chunk.text, local + 1).toString();
         scanAttribute(text, caret, lt, pos);
     }
     return pos;

@@ -35,7 +35,7 @@ bool isTagNameEnd(QChar c);
 bool isNoTagAfterLt(QChar next);
 
 // The tag name starting at `from`; a "%" is taken and ends the name (so "<%" names "%").
-QString readTagName(QStringView text, qsizetype from);
+QStringView readTagName(QStringView text, qsizetype from);
 
 // Analyses the caret at edit position `caret`. Returns nothing when the text is longer
 // than one character and does not start with "<": only HTML is analysed.

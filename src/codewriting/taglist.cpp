@@ -3,6 +3,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <iterator>
 
 core::ReadResult TagList::load(const QString &fileName)
 {
@@ -18,10 +19,8 @@ void TagList::setLines(const QStringList &lines)
     m_items.clear();
     m_keys.clear();
     for (const QString &line : lines) {
-        const QString key = line.toCaseFolded();
-        if (m_keys.contains(key))
+        if (!m_keys.insert(std::u16string(toView(line.toCaseFolded()))).second)
             continue;
-        m_keys.insert(key);
         m_items.append(line);
     }
     QCollator collator;
@@ -32,5 +31,18 @@ void TagList::setLines(const QStringList &lines)
 
 bool TagList::contains(QStringView name) const
 {
-    return m_keys.contains(name.toString().toCaseFolded());
+    // The structure reader asks millions of times: fold short ASCII names on the stack.
+    char16_t folded[64];
+    if (name.size() <= qsizetype(std::size(folded))) {
+        qsizetype i = 0;
+        for (; i < name.size(); ++i) {
+            const char16_t c = name[i].unicode();
+            if (c >= 0x80)
+                break;
+            folded[i] = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+        }
+        if (i == name.size())
+            return m_keys.contains(std::u16string_view(folded, size_t(i)));
+    }
+    return m_keys.contains(toView(name.toString().toCaseFolded()));
 }

@@ -5,10 +5,30 @@
 
 #include "core/textfile.h"
 
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+// A cheap hash for short names (FNV-1a); looks up std::u16string keys by view.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::u16string_view s) const noexcept
+    {
+        size_t h = 14695981039346656037ull;
+        for (char16_t c : s)
+            h = (h ^ c) * 1099511628211ull;
+        return h;
+    }
+};
+
+inline std::u16string_view toView(QStringView s)
+{
+    return {reinterpret_cast<const char16_t *>(s.utf16()), size_t(s.size())};
+}
 
 class TagList {
 public:
@@ -22,5 +42,5 @@ public:
 
 private:
     QStringList m_items;   // sorted for display
-    QSet<QString> m_keys;  // case-folded names for lookups
+    std::unordered_set<std::u16string, NameHash, std::equal_to<>> m_keys;  // case-folded names
 };
