@@ -14,6 +14,7 @@
 
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -106,6 +107,9 @@ public:
     void standardMainOpt();
     void gemMainOpt();
     QFont editorFont() const;
+
+    // Whether a key press is the shortcut of one of the document commands.
+    bool erProgramGenvej(const QKeyEvent *event) const;
 
     // --- Shared
     Tspmform::Svar spoerg(const QString &question);

@@ -7,6 +7,7 @@
 #include "shell/winform.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
@@ -342,6 +343,15 @@ void Tmainform::lavToolbar()
     toolbar->addActions({WindowCascade, WindowTileHorizontal, WindowTileVertical, FileClose, ALukAlleDoc});
     toolbar->addSeparator();
     toolbar->addAction(Aprograminfo);
+}
+
+bool Tmainform::erProgramGenvej(const QKeyEvent *event) const
+{
+    const QKeySequence key(event->keyCombination());
+    for (const QAction *a : {Aslutkode, AfindHtml, AfindCss, Akontrol, Ago})
+        if (a->isEnabled() && a->shortcut() == key)
+            return true;
+    return false;
 }
 
 void Tmainform::visEditMenu(const QPoint &globalPos)

@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -304,6 +305,12 @@ bool Twinform::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Edit || watched == Edit->viewport()) {
         switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Ctrl+K and Ctrl+Ins mean something to the edit control too; the program's
+            // commands take them.
+            if (m_main->erProgramGenvej(static_cast<QKeyEvent *>(event)))
+                return true;
+            break;
         case QEvent::KeyRelease:
             afterCaretMove();
             break;

@@ -12,6 +12,7 @@
 #include "testsupport/testenv.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -93,6 +94,7 @@ private slots:
     void tabsFollowWindows();
     void closeAllAsksEachAndStopsOnAnnuller();
     void missingTagListsAreReportedOnce();
+    void endTagAndLookupKeysReachTheCommands();
 
     void questionWindow();
 };
@@ -566,6 +568,36 @@ void TestShell::missingTagListsAreReportedOnce()
     QCOMPARE(spy.boxes.size(), 1);
     QVERIFY(spy.boxes.first().contains(QStringLiteral("MedSlutkode.txt")));
     QVERIFY(m.openwin({}, QStringLiteral(".html")));   // still usable
+}
+
+void TestShell::endTagAndLookupKeysReachTheCommands()
+{
+    TestProgramFolder folder;
+    folder.writeFile(QStringLiteral("Dir/Html/MedSlutkode.txt"), "p\r\nul\r\n");
+    folder.writeFile(QStringLiteral("Dir/Html/UdenSlutkode.txt"), "br\r\n");
+    Spy spy;
+    Tmainform m;
+    m.show();
+    QApplication::setActiveWindow(&m);
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    Twinform *w = m.openwin({}, QStringLiteral(".html"));
+    typeInto(w, QStringLiteral("<p>tekst<br>"));
+    // The edit control has its own use for Ctrl+K and Ctrl+Ins; the program's commands win.
+    QTest::keyClick(w->Edit, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(w->text(), QStringLiteral("<p>tekst<br></p>"));
+    QCOMPARE(w->Edit->textCursor().position(), 12);
+    QTest::keyClick(w->Edit, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(w->getTekst(), QStringLiteral("p"));
+
+    // Nothing open at the caret: a status text, no message.
+    w->Edit->setPlainText(QStringLiteral("tekst"));
+    m.AslutkodeExecute();
+    QCOMPARE(m.infobar->text(), QStringLiteral("Der er ingen aktuel kode."));
+
+    // Automatic mode needs a page that starts with "<".
+    m.autokodeCheck->click();
+    QVERIFY(!m.autokodeCheck->isChecked());
+    QCOMPARE(spy.boxes.last(), QStringLiteral("Dokumentet er ikke et html dokument."));
 }
 
 void TestShell::questionWindow()
