@@ -414,8 +414,8 @@ QString Tinfotag::findWord(WordKind kind) const
     const QTextCursor c = FEditor->textCursor();
     if (c.hasSelection() && takesSelection(kind))
         return c.selectedText().replace(QChar::ParagraphSeparator, u'\n');
-    const QTextBlock block = c.block();
-    return wordAt(block.text(), c.position() - block.position(), kind);
+    const CaretLine line = caretLine(FEditor);
+    return wordAt(line.text, line.column, kind);
 }
 
 QString Tinfotag::FindOrd() const { return findWord(WordKind::Ord); }

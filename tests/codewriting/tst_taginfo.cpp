@@ -22,16 +22,19 @@ void loadLists(Tinfotag &taginf)
     QVERIFY(taginf.LoadExcludeliste(dir + "Ekskluderet.txt").ok);
 }
 
-// Puts text into the editor: "|" marks the caret, "[" and "]" a selection.
+// Puts text into the editor: "|" marks the caret, "[" and "]" a selection made forwards,
+// "]" and "[" one made backwards (the caret at its start).
 void setMarked(QPlainTextEdit &edit, QString text)
 {
     const qsizetype open = text.indexOf(u'[');
     qsizetype anchor, pos;
     if (open >= 0) {
+        const bool backwards = text.indexOf(u']') < open;
         text.remove(open, 1);
-        pos = text.indexOf(u']');
-        text.remove(pos, 1);
-        anchor = open;
+        const qsizetype close = text.indexOf(u']');
+        text.remove(close, 1);
+        pos = close;
+        anchor = backwards ? open - 1 : open;  // "]" came before "[" and is gone
     } else {
         anchor = pos = text.indexOf(u'|');
         text.remove(pos, 1);
@@ -291,6 +294,7 @@ void TestTagInfo::wordReaders_data()
     QTest::newRow("at-rule") << "@med|ia screen" << "media" << "media" << "@media" << "media";
     QTest::newRow("digits and underscore") << "x_1|y" << "x_1y" << "y" << "y" << "x_1y";
     QTest::newRow("non-ASCII letter ends") << "\u00e6ble|" << "ble" << "ble" << "ble" << "ble";
+    QTest::newRow("backward selection, word at its end") << "]x yz[" << "x yz" << "yz" << "x yz" << "x yz";
     QTest::newRow("later line") << "<p>\n<div>\nda|ta" << "data" << "data" << "data" << "data";
 }
 
