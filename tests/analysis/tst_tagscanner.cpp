@@ -1,4 +1,5 @@
 #include "analysis/scantext.h"
+#include "analysis/structure.h"
 #include "analysis/tagscanner.h"
 #include "codewriting/taglist.h"
 
@@ -196,6 +197,7 @@ void TestTagScanner::toleratesHostileText_data()
     QTest::newRow("NUL characters") << QString::fromUtf16(u"<p\0a=\"\0\">\0<", 10);
     QTest::newRow("end tags only") << QString("</p>").repeated(2000);
     QTest::newRow("one long line") << "<div>" + QString("<a href=\"x:y\">t</a> ").repeated(20000);
+    QTest::newRow("10 MB on one line, unterminated") << "<p " + QString("a=\"<b ").repeated((10 << 20) / 6);
 }
 
 void TestTagScanner::toleratesHostileText()
@@ -211,6 +213,11 @@ void TestTagScanner::toleratesHostileText()
         if (a)
             QCOMPARE(a->Tag, b->Tag);
     }
+    TagList withEnd, exclude;
+    withEnd.setLines({"p", "a", "b", "div", "script"});
+    const StructureTree tree = readStructure(text, {exclude, lists, withEnd});
+    QVERIFY(tree.count() >= 1);
+    QVERIFY(tree.count() <= text.count(u'<') + 1);
 }
 
 QTEST_MAIN(TestTagScanner)
