@@ -36,8 +36,6 @@
 namespace {
 const int kMinWidth = 918;
 const int kMinHeight = 600;
-const int kBogLille = 64;
-const int kBogStor = 136;
 
 }
 
@@ -166,24 +164,6 @@ void Tmainform::lavArbejdsflade()
     setStatusBar(bar);
 }
 
-void Tmainform::lavKodebog()
-{
-    bog = new QTabWidget;
-    bog->setObjectName(QStringLiteral("bog"));
-    bog->setDocumentMode(true);
-    const char *const sider[] = {"Koder", "Musik og film", "Skema", "Lister", "Links", "Specialtegn", "Design"};
-    for (const char *side : sider) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("bogside_") + QString::fromUtf8(side));
-        bog->addTab(page, QString::fromUtf8(side));
-    }
-    bog->setFixedHeight(kBogLille);
-    // The first page is a single row of buttons; the others need room for their fields.
-    connect(bog, &QTabWidget::currentChanged, this, [this](int index) {
-        bog->setFixedHeight(index == 0 ? kBogLille : kBogStor);
-    });
-}
-
 // ---------------------------------------------------------------- settings
 
 void Tmainform::hentMainOpt()
@@ -217,8 +197,7 @@ void Tmainform::anvendMainOpt(const shell::MainOpt &o)
     anvendPanelPlacering();
     // The minimum size wins over a smaller stored size.
     setGeometry(o.left, o.top, qMax(o.width, kMinWidth), qMax(o.height, kMinHeight));
-    bog->setCurrentIndex(0);
-    bog->setFixedHeight(kBogLille);
+    kodebogLille();
     Akodebog->setChecked(!bog->isHidden());
     Afilpanel->setChecked(!filPanel->isHidden());
     const int panel = 170;

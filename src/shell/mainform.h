@@ -143,6 +143,7 @@ public:
     QToolBar *toolbar = nullptr;
     QTabBar *tc = nullptr;
     QTabWidget *bog = nullptr;
+    QToolBar *ForsideBar = nullptr;
     QMdiArea *mdi = nullptr;
     QSplitter *arbejdsflade = nullptr;
     QWidget *KodePanel = nullptr;
@@ -204,6 +205,8 @@ private:
     void lavToolbar();
     void lavArbejdsflade();
     void lavKodebog();
+    QWidget *lavForside();     // the page "Koder"
+    void kodebogLille();       // first page, low height
     // Creates, places and fills a document window (newDocFilename set by the caller).
     Twinform *nytVindue(const QString &docExt);
     void anvendMainOpt(const shell::MainOpt &o);
