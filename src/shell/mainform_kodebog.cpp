@@ -2,11 +2,13 @@
 
 #include "shell/mainform.h"
 
+#include "generators/kodebogsider.h"
+
 #include <QTabWidget>
 
 namespace {
 const int kBogLille = 64;
-const int kBogStor = 136;
+const int kBogStor = 150;
 }
 
 void Tmainform::lavKodebog()
@@ -15,11 +17,18 @@ void Tmainform::lavKodebog()
     bog->setObjectName(QStringLiteral("bog"));
     bog->setDocumentMode(true);
     bog->addTab(lavForside(), QStringLiteral("Koder"));
-    for (const char *side : {"Musik og film", "Skema", "Lister", "Links", "Specialtegn", "Design"}) {
+    auto placeholder = [](const char *side) {
         auto *page = new QWidget;
         page->setObjectName(QStringLiteral("bogside_") + QString::fromUtf8(side));
-        bog->addTab(page, QString::fromUtf8(side));
-    }
+        return page;
+    };
+    auto *sider = new TGeneratorSider(this);
+    bog->addTab(placeholder("Musik og film"), QStringLiteral("Musik og film"));
+    bog->addTab(sider->side1, QStringLiteral("Skema"));
+    bog->addTab(sider->side2, QStringLiteral("Lister"));
+    bog->addTab(sider->side3, QStringLiteral("Links"));
+    bog->addTab(placeholder("Specialtegn"), QStringLiteral("Specialtegn"));
+    bog->addTab(placeholder("Design"), QStringLiteral("Design"));
     bog->setFixedHeight(kBogLille);
     // The first page is a single row of buttons; the others need room for their fields.
     connect(bog, &QTabWidget::currentChanged, this, [this](int index) {

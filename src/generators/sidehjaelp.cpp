@@ -1,0 +1,81 @@
+#include "generators/sidehjaelp.h"
+
+#include "core/inputfilters.h"
+#include "shell/mainform.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+
+namespace generators {
+
+QLineEdit *talFelt(const char *name, const QString &text, int width)
+{
+    auto *e = navngiv(new QLineEdit(text), name);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), e));
+    e->setFixedWidth(width);
+    return e;
+}
+
+QToolButton *nulKnap(const char *name, const QString &hint)
+{
+    auto *b = navngiv(new QToolButton, name);
+    b->setText(QStringLiteral("<"));
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    return b;
+}
+
+QToolButton *infoKnap(Tmainform *m, const char *name, const QString &hint, const QString &structure,
+                      const QString &title)
+{
+    auto *b = navngiv(new QToolButton, name);
+    b->setIcon(QIcon::fromTheme(QStringLiteral("help-about")));
+    b->setText(QStringLiteral("?"));
+    b->setToolTip(hint);
+    b->setAutoRaise(true);
+    // The title is read at the click: some buttons change their page with a choice.
+    b->setProperty("infoTitel", title);
+    QObject::connect(b, &QToolButton::clicked, m, [m, b, structure] {
+        m->HelpInfo(structure, b->property("infoTitel").toString());
+    });
+    return b;
+}
+
+QToolButton *actionKnap(const char *name, QAction *action)
+{
+    auto *b = navngiv(new QToolButton, name);
+    b->setDefaultAction(action);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return b;
+}
+
+QAction *dokumentAction(Tmainform *m, const char *name, const QString &caption, const QString &hint,
+                        const QKeySequence &shortcut)
+{
+    auto *a = new QAction(caption, m);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setToolTip(hint.isEmpty() ? caption : hint);
+    a->setStatusTip(hint);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    m->addAction(a);
+    // "Vis html-kode" is enabled exactly while a document window is open; these follow it.
+    a->setEnabled(m->AfindHtml->isEnabled());
+    QObject::connect(m->AfindHtml, &QAction::enabledChanged, a, &QAction::setEnabled);
+    return a;
+}
+
+void filtrerTal(QLineEdit *edit)
+{
+    edit->setValidator(nullptr);   // the filter cleans pasted text instead of refusing it
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
+        const QString filtered = core::GetPosTal(text);
+        if (filtered != text)
+            edit->setText(filtered);
+        edit->setCursorPosition(int(edit->text().size()));
+    });
+}
+
+} // namespace generators
