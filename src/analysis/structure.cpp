@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <set>
 #include <unordered_map>
 
 int StructureTree::add(int parent, const QString &text, const TData &data)
@@ -84,25 +86,108 @@ QString attributeNames(QStringView text, qsizetype from)
     return names;
 }
 
-// Builds the tree while the text is read. The current parent is `current`. An end tag
-// closes the nearest open node of its name found walking back in depth-first order from
-// the current parent; afterwards the nearest open node before the current parent becomes
-// the parent.
-//
-// Walking back node by node would make a long page quadratic, so every node keeps the
-// rows of those children whose subtree may still hold an open node ("hot" children). The
-// walk then jumps over closed subtrees. Entries go stale when nodes close and are dropped
-// when a walk meets them.
-class StructureBuilder {
+// The depth-first order of the nodes, kept while nodes are added anywhere in the tree,
+// so that "which comes first" is one comparison of labels. The nodes form a linked list
+// in depth-first order with increasing labels. A node added at the end (the usual case:
+// a page is read from top to bottom) takes a label a fixed step further; one added in
+// between takes the middle label, and when neighbours leave no room the smallest sparse
+// enough range of labels around them is spread out again (the order-maintenance scheme
+// of Bender et al., O(log n) per insertion on average).
+class DepthFirstOrder {
 public:
-    StructureBuilder(QStringView text, const StructureLists &lists) : m_text(text), m_lists(lists)
+    void addRoot(int node)
+    {
+        grow(node);
+        m_recs[size_t(node)] = {0, -1, -1};
+    }
+
+    void insertAfter(int x, int y)
+    {
+        grow(x);
+        if (labelAfter(y) - m_recs[y].label < 2)
+            spread(y);
+        const quint64 lo = m_recs[y].label, hi = labelAfter(y);
+        const quint64 step = hi == kEnd ? std::min(kAppendStep, (hi - lo) / 2) : (hi - lo) / 2;
+        m_recs[x] = {lo + step, y, m_recs[y].next};
+        if (m_recs[y].next >= 0)
+            m_recs[m_recs[y].next].prev = x;
+        m_recs[y].next = x;
+    }
+
+    bool before(int a, int b) const { return m_recs[a].label < m_recs[b].label; }
+
+private:
+    static constexpr quint64 kEnd = quint64(1) << 62;
+    static constexpr quint64 kAppendStep = quint64(1) << 32;
+    struct Rec {
+        quint64 label = 0;
+        int prev = -1, next = -1;
+    };
+
+    void grow(int node)
+    {
+        if (m_recs.size() <= size_t(node))
+            m_recs.resize(size_t(node) + 1);
+    }
+
+    quint64 labelAfter(int r) const { return m_recs[r].next >= 0 ? m_recs[m_recs[r].next].label : kEnd; }
+
+    // Relabels the smallest aligned range around y whose density allows one more record.
+    void spread(int y)
+    {
+        int first = y, last = y;
+        qsizetype count = 1;
+        double limit = 1;  // (4/3)^bits: the density allowed shrinks as ranges grow
+        for (int bits = 1; bits <= 62; ++bits) {
+            limit *= 4.0 / 3.0;
+            const quint64 size = quint64(1) << bits;
+            const quint64 base = m_recs[y].label & ~(size - 1);
+            while (m_recs[first].prev >= 0 && m_recs[m_recs[first].prev].label >= base) {
+                first = m_recs[first].prev;
+                ++count;
+            }
+            while (m_recs[last].next >= 0 && m_recs[m_recs[last].next].label < base + size) {
+                last = m_recs[last].next;
+                ++count;
+            }
+            if (double(count + 1) < limit) {
+                const quint64 gap = size / quint64(count + 1);
+                quint64 label = base;
+                for (int r = first;; r = m_recs[r].next) {
+                    m_recs[r].label = label;
+                    label += gap;
+                    if (r == last)
+                        break;
+                }
+                return;
+            }
+        }
+        qFatal("structure order: label space exhausted");
+    }
+
+    std::vector<Rec> m_recs;
+};
+
+// Builds the tree while the text is read. The current parent is `current`. An end tag
+// closes the nearest open node of its name at or before the current parent in
+// depth-first order; afterwards the nearest open node before the current parent becomes
+// the parent. Open nodes are kept in sets ordered depth-first, so both searches are a
+// lookup instead of a walk back over the tree.
+class StructureBuilder {
+    struct ByOrder {
+        const DepthFirstOrder *order;
+        bool operator()(int a, int b) const { return order->before(a, b); }
+    };
+    using OpenSet = std::set<int, ByOrder>;
+
+public:
+    StructureBuilder(QStringView text, const StructureLists &lists)
+        : m_text(text), m_lists(lists), m_open(ByOrder{&m_order})
     {
         // At most one node per "<": growing a vector of two million nodes step by step
         // would move them all again and again.
-        const qsizetype tags = std::count(text.begin(), text.end(), u'<') + 1;
-        m_tree.reserve(tags);
-        m_hot.reserve(size_t(tags));
-        add(-1, kStructureRootText, {0, 1, {}});
+        m_tree.reserve(std::count(text.begin(), text.end(), u'<') + 1);
+        m_order.addRoot(m_tree.add(-1, kStructureRootText, {0, 1, {}}));
     }
 
     // A tag name has been read: decide by the lists what it adds to the tree.
@@ -129,19 +214,12 @@ public:
     StructureTree take() { return std::move(m_tree); }
 
 private:
-    int add(int parent, const QString &text, const TData &data)
-    {
-        const int id = m_tree.add(parent, text, data);
-        m_hot.emplace_back();
-        return id;
-    }
-
     // What the reader knows about one tag name as written. A long page repeats a few dozen
     // names, so each is looked up in the lists once and its texts are shared by its nodes.
     struct Name {
         QString text, endText;
         bool excluded, noEnd, withEnd, scriptOrStyle;
-        int open = 0;  // open nodes of this name
+        OpenSet open;  // open nodes of this name
     };
 
     Name &lookUp(QStringView text)
@@ -150,117 +228,63 @@ private:
         if (it == m_names.end()) {
             const QString s = text.toString();
             Name n{s, u'/' + s, m_lists.exclude.contains(s), m_lists.nosluttag.contains(s),
-                   m_lists.tag.contains(s), isScriptOrStyle(s)};
+                   m_lists.tag.contains(s), isScriptOrStyle(s), OpenSet(ByOrder{&m_order})};
             it = m_names.emplace(std::u16string(toView(text)), std::move(n)).first;
         }
         return it->second;
     }
 
-    bool isOpen(int id) const { return m_tree.node(id).data.TagEnd == 0; }
+    // Adds a last child; in depth-first order it follows the last node of parent's subtree.
+    int add(int parent, const QString &text, TData data)
+    {
+        int last = parent;
+        while (!m_tree.node(last).children.empty())
+            last = m_tree.node(last).children.back();
+        const int id = m_tree.add(parent, text, std::move(data));
+        m_order.insertAfter(id, last);
+        return id;
+    }
+
+    // The last node of set at or before n (before n when strictly), -1 when none.
+    static int lastUpTo(const OpenSet &set, int n, bool strictly)
+    {
+        auto it = strictly ? set.lower_bound(n) : set.upper_bound(n);
+        return it == set.begin() ? -1 : *std::prev(it);
+    }
 
     void addStart(Name &name, qsizetype offset, qsizetype nameEnd, bool opens)
     {
         const int id = add(m_current, name.text, {offset, quint8(opens ? 0 : 1), attributeNames(m_text, nameEnd)});
         if (!opens)
             return;
-        ++m_openCount;
-        ++name.open;
-        markHot(id);
+        m_open.insert(id);
+        name.open.insert(id);
         m_current = id;
     }
 
     void addEnd(Name &name, qsizetype offset)
     {
-        const QString &text = name.endText;
-        int found = -1;
-        if (name.open > 0) {
-            for (int n = isOpen(m_current) ? m_current : previousOpen(m_current); n >= 0; n = previousOpen(n)) {
-                if (m_tree.node(n).text == name.text) {
-                    found = n;
-                    break;
-                }
-            }
-        }
+        const int found = lastUpTo(name.open, m_current, false);
         if (found < 0) {
-            add(m_current, text, {offset, 3, {}});
+            add(m_current, name.endText, {offset, 3, {}});
             return;
         }
         m_tree.node(found).data.TagEnd = 1;
-        --m_openCount;
-        --name.open;
+        name.open.erase(found);
+        m_open.erase(found);
         const int parent = m_tree.node(m_current).parent;
-        add(parent >= 0 ? parent : m_current, text, {offset, 1, {}});
-        if (m_openCount > 0) {
-            const int open = previousOpen(m_current);
-            if (open >= 0)
-                m_current = open;
-        }
-    }
-
-    // Records that id's subtree holds an open node, up to the first ancestor that knew.
-    void markHot(int id)
-    {
-        for (int c = id;;) {
-            const int p = m_tree.node(c).parent;
-            if (p < 0)
-                return;
-            std::vector<int> &hot = m_hot[size_t(p)];
-            const int row = m_tree.node(c).row;
-            auto it = std::lower_bound(hot.begin(), hot.end(), row);
-            if (it != hot.end() && *it == row)
-                return;
-            hot.insert(it, row);
-            c = p;
-        }
-    }
-
-    // The last open node of top's subtree in depth-first order (top included), or -1.
-    int lastOpenIn(int top)
-    {
-        int s = top;
-        for (;;) {
-            const std::vector<int> &hot = m_hot[size_t(s)];
-            if (!hot.empty()) {
-                s = m_tree.node(s).children[size_t(hot.back())];
-                continue;
-            }
-            if (isOpen(s))
-                return s;
-            if (s == top)
-                return -1;
-            s = m_tree.node(s).parent;  // nothing open below: drop the stale entry
-            m_hot[size_t(s)].pop_back();
-        }
-    }
-
-    // The nearest open node before n in depth-first order, or -1.
-    int previousOpen(int n)
-    {
-        for (int c = n;;) {
-            const int p = m_tree.node(c).parent;
-            if (p < 0)
-                return -1;
-            std::vector<int> &hot = m_hot[size_t(p)];
-            auto it = std::lower_bound(hot.begin(), hot.end(), m_tree.node(c).row);
-            while (it != hot.begin()) {
-                --it;
-                const int found = lastOpenIn(m_tree.node(p).children[size_t(*it)]);
-                if (found >= 0)
-                    return found;
-                it = hot.erase(it);
-            }
-            if (isOpen(p))
-                return p;
-            c = p;
-        }
+        add(parent >= 0 ? parent : m_current, name.endText, {offset, 1, {}});
+        const int open = lastUpTo(m_open, m_current, true);
+        if (open >= 0)
+            m_current = open;
     }
 
     QStringView m_text;
     const StructureLists &m_lists;
     StructureTree m_tree;
-    std::vector<std::vector<int>> m_hot;
+    DepthFirstOrder m_order;
+    OpenSet m_open;
     std::unordered_map<std::u16string, Name, NameHash, std::equal_to<>> m_names;
-    int m_openCount = 0;
     int m_current = 0;
     bool m_skip = false;
 };
