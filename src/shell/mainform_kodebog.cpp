@@ -3,6 +3,7 @@
 #include "shell/mainform.h"
 
 #include "generators/kodebogsider.h"
+#include "generators/musikside.h"
 
 #include <QTabWidget>
 
@@ -23,7 +24,7 @@ void Tmainform::lavKodebog()
         return page;
     };
     auto *sider = new TGeneratorSider(this);
-    bog->addTab(placeholder("Musik og film"), QStringLiteral("Musik og film"));
+    bog->addTab((new TMusikside(this))->side4, QStringLiteral("Musik og film"));
     bog->addTab(sider->side1, QStringLiteral("Skema"));
     bog->addTab(sider->side2, QStringLiteral("Lister"));
     bog->addTab(sider->side3, QStringLiteral("Links"));
