@@ -122,6 +122,19 @@ void BM_ReadStructure_WithModel(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * p.text.size());
 }
 
+// Misnested tags leave elements open in the middle of the tree, and later nodes go in
+// between earlier ones.
+void BM_ReadStructure_Misnested(benchmark::State &state)
+{
+    Page &p = page();
+    const QString text = QString("<div><b><i></b></i><p>x</div>\n").repeated(100000);
+    const StructureLists lists{p.taginf.Excludeliste(), p.taginf.Nosluttagliste(), p.taginf.Tagliste()};
+    qsizetype nodes = 0;
+    for (auto _ : state)
+        nodes = readStructure(text, lists).count();
+    state.counters["nodes"] = double(nodes);
+}
+
 void BM_Keystroke_AutoKode_End(benchmark::State &state)
 {
     Page &p = page();
@@ -172,6 +185,7 @@ BENCHMARK(BM_GetTag_End)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetTag_Middle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GetTag_DeepInLongElement)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadStructure_WithModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadStructure_Misnested)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Keystroke_AutoKode_End)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadStructure_Corpus)->Unit(benchmark::kMillisecond);
 
