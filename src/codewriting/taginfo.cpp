@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTreeView>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

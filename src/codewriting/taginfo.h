@@ -14,9 +14,10 @@
 //  - Automatic mode: on a tick of autokodeCheck call AutoKodeRefusal(); when it returns a
 //    text, show it in an information box and clear the box, else SetautoKode(true). A
 //    cleared box sets SetautoKode(false).
-//  - Ctrl+K (Aslutkode): Slutkode(Koden) and show SlutkodeStatusText in the status bar or
-//    SlutkodeMessage in an information box as the result says; SlutkodeEnabled for the
-//    update handler.
+//  - Ctrl+K (Aslutkode): Slutkode(Koden); NoCurrentTag puts TekstIngenAktuelKode in the
+//    status bar, NotFound shows TekstKodenIkkeFundet in an information box. SlutkodeEnabled
+//    answers the update handler.
+//  - Ctrl+Ins (AfindHtml): GetTag(); an empty tag shows TekstIngenAktuelHtmlKode.
 //  - The check window calls SetTreeView(tree) once; ReadStructure fills the model, GotoTag
 //    selects the tag of the tree's current node, VisAttributter relabels.
 //  - The word readers FindOrd, FindOrdAttribut, FindOrdCSS, FindOrdJs return the word at
