@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTextBlock>
+#include <QTreeView>
 
 #include <benchmark/benchmark.h>
 
@@ -122,6 +123,21 @@ void BM_ReadStructure_WithModel(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * p.text.size());
 }
 
+// Relabelling every node that has attributes while a tree view shows the model.
+void BM_VisAttributter_WithView(benchmark::State &state)
+{
+    Page &p = page();
+    QTreeView view;
+    p.taginf.SetTreeView(&view);
+    p.taginf.ReadStructure();
+    view.expand(p.taginf.TreeModel()->index(0, 0));
+    int labelled = 0;
+    for (auto _ : state)
+        labelled = p.taginf.VisAttributter();
+    state.counters["labelled"] = labelled;
+    p.taginf.SetTreeView(nullptr);
+}
+
 // Misnested tags leave elements open in the middle of the tree, and later nodes go in
 // between earlier ones.
 void BM_ReadStructure_Misnested(benchmark::State &state)
@@ -185,6 +201,7 @@ BENCHMARK(BM_GetTag_End)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetTag_Middle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GetTag_DeepInLongElement)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadStructure_WithModel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VisAttributter_WithView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadStructure_Misnested)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Keystroke_AutoKode_End)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadStructure_Corpus)->Unit(benchmark::kMillisecond);
