@@ -2,8 +2,10 @@
 
 #include "shell/mainform.h"
 
+#include "generators/generatorvinduer.h"
 #include "generators/kodebogsider.h"
 #include "generators/musikside.h"
+#include "generators/specialtegnside.h"
 
 #include <QTabWidget>
 
@@ -23,12 +25,13 @@ void Tmainform::lavKodebog()
         page->setObjectName(QStringLiteral("bogside_") + QString::fromUtf8(side));
         return page;
     };
+    new TGeneratorVinduer(this);
     auto *sider = new TGeneratorSider(this);
     bog->addTab((new TMusikside(this))->side4, QStringLiteral("Musik og film"));
     bog->addTab(sider->side1, QStringLiteral("Skema"));
     bog->addTab(sider->side2, QStringLiteral("Lister"));
     bog->addTab(sider->side3, QStringLiteral("Links"));
-    bog->addTab(placeholder("Specialtegn"), QStringLiteral("Specialtegn"));
+    bog->addTab((new TSpecialtegnSide(this))->side5, QStringLiteral("Specialtegn"));
     bog->addTab(placeholder("Design"), QStringLiteral("Design"));
     bog->setFixedHeight(kBogLille);
     // The first page is a single row of buttons; the others need room for their fields.

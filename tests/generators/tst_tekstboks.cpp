@@ -1,0 +1,242 @@
+// The text box, the font size list, the colour field, special characters and entities.
+
+#include "generators/farvefelt.h"
+#include "generators/fontform.h"
+#include "generators/fontsizebox.h"
+#include "generators/generatorvinduer.h"
+#include "generators/specialtegn.h"
+#include "generators/specialtegnside.h"
+#include "platform/infobox.h"
+#include "shell/mainform.h"
+#include "shell/spmform.h"
+#include "shell/winform.h"
+#include "testsupport/testenv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+class TestTekstboks : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        platform::setInfoBoxHandler([this](const QString &t) { boxes << t; });
+        Tspmform::setTestHandler([](const QString &) { return Tspmform::Nej; });
+        folder = std::make_unique<TestProgramFolder>();
+        folder->writeFile("Dir/Unicode/blandet.txt", "Hjerte\r\n&#x2665;\r\n");
+        folder->writeFile("Dir/Unicode/tal.txt", "1 i cirkel\r\n&#x2460;\r\n2 i cirkel\r\n&#x2461;\r\nUden tekst\r\n");
+        m = std::make_unique<Tmainform>();
+        m->show();
+        QCoreApplication::processEvents();
+        boxes.clear();
+        w = m->openwin(QString(), ".html");
+    }
+    void cleanup()
+    {
+        m->close();
+        m.reset();
+        folder.reset();
+        platform::setInfoBoxHandler({});
+        Tspmform::setTestHandler({});
+    }
+
+    void textBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kode");
+        QTest::addColumn<bool>("style");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("span without style") << "a" << 2 << false << "<span>\na\n</span>|";
+        QTest::newRow("pre has no br") << "x\ny" << 3 << false << "<pre>\nx\ny\n</pre>|";
+        QTest::newRow("p breaks lines") << "x\ny" << 0 << false << "<p>\nx<br>\ny\n</p>|";
+        QTest::newRow("empty") << "" << 1 << false << "<div>|</div>";
+        QTest::newRow("style, all parts") << "a" << 2 << true
+            << "<span style=\"font-family: Arial; font-size: 12pt; color: #FF0000; font-weight: bold;\">\na\n</span>|";
+    }
+    void textBox()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kode);
+        QFETCH(bool, style);
+        QFETCH(QString, expected);
+        auto *g = m->findChild<TGeneratorVinduer *>();
+        g->Atekstboks->trigger();
+        Tfontform *f = g->fontform();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->kode(), QString("div"));   // the default element
+        f->Memo->setPlainText(text);
+        f->koder->button(kode)->click();
+        f->styleCheck->setChecked(style);
+        f->nameCheck->setChecked(true);
+        f->sizeCheck->setChecked(true);
+        f->colorCheck->setChecked(true);
+        f->boldCheck->setChecked(true);
+        f->farve->edit->setText("#ff0000");
+        // The style takes the text box's font, as chosen in its lists.
+        f->fontnames->clear();
+        f->fontnames->addItem("Arial");
+        f->fontnames->setCurrentRow(0);
+        f->fontnamesClick();
+        f->FontSize->setCurrentText("12");
+        emit f->FontSize->textActivated("12");
+        QCOMPARE(f->memoFont().pointSize(), 12);
+        QCOMPARE(f->memoFarve(), QColor(255, 0, 0));
+        g->AudskrivTekst->trigger();
+        QString got = w->Edit->toPlainText();
+        got.insert(w->Edit->textCursor().position(), u'|');
+        QCOMPARE(got, expected);
+    }
+
+    void textBoxSettingsKept()
+    {
+        auto *g = m->findChild<TGeneratorVinduer *>();
+        Tfontform *f = g->fontform();
+        f->koder->button(4)->click();
+        f->colorCheck->setChecked(true);
+        f->farve->edit->setText("#00ff00");
+        f->close();
+        const QStringList lines = QString::fromLatin1(folder->readFile("Egenskaber/font.txt")).split("\r\n");
+        QCOMPARE(lines.size(), 16);   // 15 lines and the final break
+        QCOMPARE(lines[6], QString("4"));
+        QCOMPARE(lines[8], QString("#00ff00"));
+        QCOMPARE(lines[13], QString("1"));
+        // A damaged file: defaults and a message, no crash.
+        folder->writeFile("Egenskaber/font.txt", "1\r\nx\r\n");
+        Tfontform again(m.get(), g->AudskrivTekst);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(again.kode(), QString("div"));
+        QVERIFY(again.styleCheck->isChecked());
+    }
+
+    void sizeList_data()
+    {
+        QTest::addColumn<bool>("scalable");
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("scalable") << true << QList<int>{7, 13}
+            << QStringList{"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"};
+        QTest::newRow("bitmap: own sizes ascending, once") << false << QList<int>{14, 8, 10, 8} << QStringList{"8", "10", "14"};
+    }
+    void sizeList()
+    {
+        QFETCH(bool, scalable);
+        QFETCH(QList<int>, sizes);
+        QFETCH(QStringList, expected);
+        QCOMPARE(TFontSizeComboBox::storrelser(scalable, sizes), expected);
+    }
+
+    void colourField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("colour");
+        QTest::newRow("without hash") << "ff0000" << "ff0000" << false;
+        QTest::newRow("with hash") << "#ff0000" << "#ff0000" << true;
+        QTest::newRow("junk dropped") << "#ff00zz00" << "#ff0000" << true;
+        QTest::newRow("too short") << "#ff00" << "#ff00" << false;
+    }
+    void colourField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, colour);
+        TFarvefelt f("e", "k", "#000000");
+        QSignalSpy spy(&f, &TFarvefelt::farveAendret);
+        f.edit->setText(typed);
+        QCOMPARE(f.edit->text(), shown);
+        QCOMPARE(spy.size(), colour ? 1 : 0);
+        QCOMPARE(f.valgtFarve(), colour ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        // A palette entry writes the colour in upper case.
+        f.knap->menu()->actions().at(2 + 14)->trigger();   // "Blå"
+        QCOMPARE(f.edit->text(), QString("#0000FF"));
+    }
+
+    void specialCharacters()
+    {
+        auto *s = m->findChild<TSpecialtegnSide *>();
+        QCOMPARE(s->uniListe->count(), 1);   // blandet.txt at start
+        m->findChild<QAction *>("uniTal")->trigger();
+        QCOMPARE(s->uniListe->count(), 3);
+        m->findChild<QAction *>("uniGreek")->trigger();   // missing: nothing changes
+        QCOMPARE(s->uniListe->count(), 3);
+        s->uniMedSpan->setChecked(true);
+        s->uniMedMellemrum->setChecked(true);
+        s->uniListe->setCurrentRow(0);
+        QCOMPARE(s->uniMemo->toPlainText(),
+                 QString("<span style=\"font-family: Arial; font-size: 18pt\">&#x2460;&nbsp;</span>"));
+        s->uniMedSpan->setChecked(false);
+        QCOMPARE(s->uniMemo->toPlainText(), QString("&#x2460;&nbsp;"));
+        s->uniListe->setCurrentRow(2);   // the odd last line: no text of its own
+        QCOMPARE(s->uniMemo->toPlainText(), QString("&nbsp;"));
+
+        s->uniListe->setCurrentRow(1);
+        w->Edit->setPlainText("ab");
+        w->Edit->moveCursor(QTextCursor::End);
+        s->AudskrivUnicode->trigger();
+        QCOMPARE(w->Edit->toPlainText(), QString("ab&#x2461;&nbsp;"));
+        s->uniNyLinie->setChecked(true);
+        s->AudskrivUnicode->trigger();   // the line with text stays; the character goes below it
+        QCOMPARE(w->Edit->toPlainText(), QString("ab&#x2461;&nbsp;\n&#x2461;&nbsp;\n"));
+        QCOMPARE(w->Edit->textCursor().position(), int(w->Edit->toPlainText().size()));
+    }
+
+    void entityMenu()
+    {
+        auto *s = m->findChild<TSpecialtegnSide *>();
+        QCOMPARE(m->findChild<QMenu *>("PUspecialtegn"), s->PUspecialtegn);
+        for (QAction *a : {s->MxMellemrum, s->MxGreaterThan, s->MxMindreEnd, s->MxSpecialtegn})
+            a->trigger();
+        QCOMPARE(w->Edit->toPlainText(), QString("&nbsp;&gt;&lt;&amp;"));
+        QCOMPARE(w->Edit->textCursor().position(), 19);
+    }
+
+    void replaceAndUndo_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("converted");
+        QTest::newRow("selection") << "1 <b>x</b> 2" << 2 << 10 << "1 &lt;b&gt;x&lt;/b&gt; 2";
+        QTest::newRow("nothing selected: all") << "<p>\n<i>\u00a0</i>" << 3 << 3 << "&lt;p&gt;\n&lt;i&gt;\u00a0&lt;/i&gt;";
+    }
+    void replaceAndUndo()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, converted);
+        auto *s = m->findChild<TSpecialtegnSide *>();
+        w->Edit->setPlainText(text);
+        QTextCursor c = w->Edit->textCursor();
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        w->Edit->setTextCursor(c);
+        s->AudskiftTegn->trigger();
+        // Raw text: no-break spaces must survive the round trip.
+        auto raw = [this] { return w->Edit->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'); };
+        QCOMPARE(raw(), converted);
+        const QString selected = w->Edit->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
+        QCOMPARE(selected, generators::udskiftTegn(from == to ? text : text.mid(from, to - from)));
+        s->AannullerUdskift->trigger();
+        QCOMPARE(raw(), text);
+        QCOMPARE(w->Edit->textCursor().position(), from == to ? 0 : from);
+    }
+
+private:
+    QStringList boxes;
+    std::unique_ptr<TestProgramFolder> folder;
+    std::unique_ptr<Tmainform> m;
+    Twinform *w = nullptr;
+};
+
+QTEST_MAIN(TestTekstboks)
+#include "tst_tekstboks.moc"
