@@ -53,7 +53,7 @@ QWidget *antalRaekke(const QString &before, QWidget *field, const QString &after
 QVBoxLayout *kolonne(QHBoxLayout *page, QWidget *frame = nullptr)
 {
     auto *l = new QVBoxLayout;
-    l->setSpacing(1);
+    l->setSpacing(0);
     l->setContentsMargins(4, 0, 4, 0);
     if (frame) {
         frame->setLayout(l);
@@ -67,7 +67,7 @@ QVBoxLayout *kolonne(QHBoxLayout *page, QWidget *frame = nullptr)
 QHBoxLayout *sideLayout(QWidget *page)
 {
     auto *l = new QHBoxLayout(page);
-    l->setContentsMargins(2, 2, 2, 2);
+    l->setContentsMargins(2, 0, 2, 0);
     l->setSpacing(2);
     return l;
 }

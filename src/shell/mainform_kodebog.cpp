@@ -11,7 +11,7 @@
 
 namespace {
 const int kBogLille = 64;
-const int kBogStor = 150;
+const int kBogStor = 136;
 }
 
 void Tmainform::lavKodebog()
