@@ -8,7 +8,9 @@
 #include "shell/dokumentnavne.h"
 #include "shell/filvalg.h"
 #include "shell/visualstyles.h"
+#include "codewriting/kodeliste.h"
 #include "codewriting/taginfo.h"
+#include "generators/generatorvinduer.h"
 #include "shell/winform.h"
 
 #include <QAction>
@@ -46,7 +48,17 @@ Tmainform::Tmainform(const QStringList &params, QWidget *parent)
     FormCreate();
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform()
+{
+    // Document windows die with the area; nothing may react to that any more.
+    disconnect(mdi, nullptr, this, nullptr);
+    for (Twinform *w : dokumenter())
+        w->disconnect(this);
+    qApp->removeEventFilter(this);
+    taginf->SetEditor(nullptr);
+    delete mdi;
+    mdi = nullptr;
+}
 
 void Tmainform::FormCreate()
 {
@@ -92,6 +104,9 @@ void Tmainform::FormCreate()
         if (!(taginf->*load)(file).ok)
             manglendeFiler << file;
 
+    // The panels start on the tag "a".
+    startKodepaneler();
+
     // The file type list feeds the file panel's filter.
     typelisteNavn = optdir + QStringLiteral("typeliste.txt");
     if (QFileInfo(typelisteNavn).isFile())
@@ -124,20 +139,7 @@ void Tmainform::lavArbejdsflade()
     arbejdsflade->setObjectName(QStringLiteral("arbejdsflade"));
     arbejdsflade->setChildrenCollapsible(false);
 
-    KodePanel = new QWidget;
-    KodePanel->setObjectName(QStringLiteral("KodePanel"));
-    KodePanel->setMinimumWidth(150);
-    AttributPanel = new QWidget;
-    AttributPanel->setObjectName(QStringLiteral("AttributPanel"));
-    AttributPanel->setMinimumWidth(150);
-    auto *attrLayout = new QVBoxLayout(AttributPanel);
-    attrLayout->setContentsMargins(2, 2, 2, 2);
-    autokodeCheck = new QCheckBox(QStringLiteral("Autokode"));
-    autokodeCheck->setObjectName(QStringLiteral("autokodeCheck"));
-    autokodeCheck->setToolTip(QStringLiteral("Autokode: Kan anvendes til små html dokumenter"));
-    connect(autokodeCheck, &QCheckBox::clicked, this, &Tmainform::autokodeCheckClick);
-    attrLayout->addWidget(autokodeCheck);
-    attrLayout->addStretch(1);
+    lavKodepaneler();
 
     mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -194,6 +196,8 @@ void Tmainform::anvendMainOpt(const shell::MainOpt &o)
     knapboks3 = o.knapboks[2];
     knapboks4 = o.knapboks[3];
     objStrukturBredde = o.objStrukturBredde;
+    kodeSplitter->setSizes({300, o.betweenlisteHeight});
+    attributSplitter->setSizes({300, o.valuelisteHeight});
     anvendPanelPlacering();
     // The minimum size wins over a smaller stored size.
     setGeometry(o.left, o.top, qMax(o.width, kMinWidth), qMax(o.height, kMinHeight));
@@ -235,6 +239,10 @@ void Tmainform::gemMainOpt()
     o.knapboks[2] = knapboks3;
     o.knapboks[3] = knapboks4;
     o.objStrukturBredde = objStrukturBredde;
+    if (betweenliste->height() > 0 && !KodePanel->isHidden())
+        o.betweenlisteHeight = betweenliste->height();
+    if (valueliste->height() > 0 && !AttributPanel->isHidden())
+        o.valuelisteHeight = valueliste->height();
     QString error;
     if (!o.gem(optfil, &error))
         platform::infoBox(this, QStringLiteral("Indstillingerne kunne ikke gemmes i %1.\r%2").arg(optfil, error));
@@ -584,9 +592,8 @@ void Tmainform::getKode()
 {
     if (!taginf->autoKode() || !m_editor)
         return;
-    // The code panels follow the caret; they show Koden once they are built.
-    Koden = taginf->GetTag();
-    Aslutkode->setEnabled(taginf->SlutkodeEnabled(!dokumenter().isEmpty()));
+    kodelisteSel(taginf->GetTag());
+    opdaterKodeActions();
 }
 
 void Tmainform::autokodeCheckClick()
@@ -637,24 +644,21 @@ void Tmainform::AfindHtmlExecute()
     if (tag.isEmpty())
         platform::infoBox(this, TekstIngenAktuelHtmlKode);
     else
-        Koden = tag;
+        kodelisteSel(tag);
     w->setTekst(tag);
 }
 
 void Tmainform::AfindCssExecute()
 {
+    auto *vinduer = findChild<TGeneratorVinduer *>();
+    vinduer->visCssBoks();
     Twinform *w = aktivWin();
     if (!w || !taginf->Editor())
         return;
     QString word = taginf->autoKode() ? taginf->PosData().cssKode : QString();
-    if (word.isEmpty()) {
+    if (word.isEmpty())
         word = taginf->FindOrdCSS();
-        if (word.size() < 2) {
-            platform::infoBox(this, QStringLiteral("Der er ikke nogen aktuel css-egenskab."));
-            word.clear();
-        }
-    }
-    w->setTekst(word);
+    w->setTekst(vinduer->findCss(word));
     w->Edit->setFocus();
 }
 
@@ -666,7 +670,7 @@ void Tmainform::opdaterActions()
     ALukAlleDoc->setEnabled(n > 1);
     const Twinform *w = aktivWin();
     FileSave->setEnabled(w && w->isModified());
-    Aslutkode->setEnabled(taginf->SlutkodeEnabled(n > 0));
+    opdaterKodeActions();
 }
 
 void Tmainform::HelpInfo(const QString &structure, const QString &title)

@@ -21,6 +21,7 @@ class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class QTabBar;
+class TKodeListe;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
@@ -102,6 +103,16 @@ public:
     // Opens an entry of an information structure (for now: named in the status bar).
     void HelpInfo(const QString &structure, const QString &title);
 
+    // --- Code panels
+    void fyldKodeliste(int k);
+    void fyldAttributKategori(int k);
+    void fyldAttributliste(const QString &t);
+    void fyldBetweenliste(const QString &t);
+    void fyldValueliste(const QString &t, const QString &a);
+    void kodelisteSel(const QString &aKode);
+    // Quick attributes: class, id, style, onclick into the start tag at the caret.
+    void hurtigAttribut(const QString &attribut);
+
     // --- Settings
     void hentMainOpt();
     void standardMainOpt();
@@ -134,6 +145,7 @@ public:
     QString newDocFilename;
     QString infoS;   // pending word of the HTML information command
     QString Koden = QStringLiteral("a");   // the current tag of the code panels
+    QString Attributten;                   // the current attribute of the value list
     Tinfotag *taginf = nullptr;
     QStringList filliste;                   // the file type list, three lines per type
     QList<shell::FilterEntry> filterListe;  // the file panel's filter entries
@@ -150,6 +162,14 @@ public:
     QWidget *AttributPanel = nullptr;
     QWidget *filPanel = nullptr;
     QCheckBox *autokodeCheck = nullptr;
+    QToolBar *KodeBar = nullptr;
+    QToolBar *ToolBar1 = nullptr;
+    TKodeListe *kodeliste = nullptr;
+    TKodeListe *betweenliste = nullptr;
+    TKodeListe *attributliste = nullptr;
+    TKodeListe *valueliste = nullptr;
+    QSplitter *kodeSplitter = nullptr;
+    QSplitter *attributSplitter = nullptr;
     QLabel *infobar = nullptr;
     QToolButton *newHtmlKnap = nullptr;
     QToolButton *fileNewKnap = nullptr;
@@ -171,6 +191,7 @@ public:
     QAction *AfindHtml = nullptr, *AfindCss = nullptr;
     QAction *mFiltyper = nullptr, *aGemFunk = nullptr;
     QAction *MpuAsp = nullptr, *MpuAsa = nullptr, *MpuWsf = nullptr;
+    QAction *AclassAttribut = nullptr, *AidAttribut = nullptr, *AstyleAttribut = nullptr, *AonclickEvent = nullptr;
 
     void AslutkodeExecute();
     void AfindHtmlExecute();
@@ -204,8 +225,15 @@ private:
     void lavMenuer();
     void lavToolbar();
     void lavArbejdsflade();
+    void lavKodepaneler();
+    void startKodepaneler();
+    void opdaterKodeActions();   // end tag and quick attributes follow the caret analysis
     void lavKodebog();
     QWidget *lavForside();     // the page "Koder"
+public:
+    // Writes a tag-menu entry: the text before the caret and the text after it.
+    void skrivTagmenu(const QString &caption);
+private:
     void kodebogLille();       // first page, low height
     // Creates, places and fills a document window (newDocFilename set by the caller).
     Twinform *nytVindue(const QString &docExt);

@@ -173,7 +173,20 @@ void Tmainform::lavActions()
     AfindCss = lavAction("AfindCss", QStringLiteral("Vis CSS-egenskab"), QStringLiteral("Vis aktuelle css-egenskab i css-boksen: Alt+Ins"),
                          QKeySequence(QStringLiteral("Alt+Ins")), "code-class");
     connect(AfindCss, &QAction::triggered, this, &Tmainform::AfindCssExecute);
-    addActions({Ago, Aslutkode, Akontrol, AfindHtml, AfindCss});
+    // Quick attributes into the start tag at the caret.
+    const std::tuple<QAction **, const char *, const char *, const char *, const char *> hurtige[] = {
+        {&AclassAttribut, "AclassAttribut", "Indsæt class-attribut", "Ctrl+Alt+A", "class"},
+        {&AidAttribut, "AidAttribut", "Indsæt id-attribut", "Ctrl+Alt+B", "id"},
+        {&AstyleAttribut, "AstyleAttribut", "Indsæt style-attribut", "Ctrl+Alt+C", "style"},
+        {&AonclickEvent, "AonclickEvent", "Indsæt onclick-event", "Ctrl+Alt+D", "onclick"}};
+    for (const auto &[action, name, caption, key, attribut] : hurtige) {
+        const QString tekst = QString::fromUtf8(caption);
+        *action = lavAction(name, tekst, tekst + QStringLiteral(" i aktuelle kode: ") + QString::fromLatin1(key),
+                            QKeySequence(QString::fromLatin1(key)));
+        const QString a = QString::fromLatin1(attribut);
+        connect(*action, &QAction::triggered, this, [this, a] { hurtigAttribut(a); });
+    }
+    addActions({Ago, Aslutkode, Akontrol, AfindHtml, AfindCss, AclassAttribut, AidAttribut, AstyleAttribut, AonclickEvent});
 
     m_documentActions = {FileSave, FileSaveAs, EditUndo, EditCut, EditCopy, EditPaste, EditSelectAll,
                          EditDelete, WindowCascade, WindowTileHorizontal, WindowTileVertical,
@@ -348,7 +361,8 @@ void Tmainform::lavToolbar()
 bool Tmainform::erProgramGenvej(const QKeyEvent *event) const
 {
     const QKeySequence key(event->keyCombination());
-    for (const QAction *a : {Aslutkode, AfindHtml, AfindCss, Akontrol, Ago})
+    for (const QAction *a : {Aslutkode, AfindHtml, AfindCss, Akontrol, Ago, AclassAttribut, AidAttribut,
+                             AstyleAttribut, AonclickEvent})
         if (a->isEnabled() && a->shortcut() == key)
             return true;
     return false;

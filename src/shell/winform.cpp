@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -57,8 +58,18 @@ Twinform::Twinform(Tmainform *main)
     defaultStrukButton->hide();
 
     // The tool bars carry the main window's document commands.
-    for (QToolBar *bar : {toolbarHtml, toolbarAsp})
+    for (QToolBar *bar : {toolbarHtml, toolbarAsp}) {
         bar->addActions({main->Aslutkode, main->AfindHtml, main->AfindCss, main->Akontrol});
+        // The quick attributes under one drop-down button.
+        auto *attributKnap = new QToolButton;
+        attributKnap->setObjectName(QStringLiteral("attributKnap"));
+        attributKnap->setDefaultAction(main->AclassAttribut);
+        attributKnap->setPopupMode(QToolButton::MenuButtonPopup);
+        auto *menu = new QMenu(attributKnap);
+        menu->addActions({main->AclassAttribut, main->AidAttribut, main->AstyleAttribut, main->AonclickEvent});
+        attributKnap->setMenu(menu);
+        bar->addWidget(attributKnap);
+    }
     toolbarCss->addAction(main->AfindCss);
     for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, toolbarJs, toolbarAndet})
         bar->addAction(main->Ago);
