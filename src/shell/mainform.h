@@ -156,6 +156,8 @@ public:
     QTabBar *tc = nullptr;
     QTabWidget *bog = nullptr;
     QToolBar *ForsideBar = nullptr;
+    QToolButton *ToolButton51 = nullptr;   // the text box
+    QToolButton *ToolButton52 = nullptr;   // special characters
     QMdiArea *mdi = nullptr;
     QSplitter *arbejdsflade = nullptr;
     QWidget *KodePanel = nullptr;

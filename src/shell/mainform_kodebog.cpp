@@ -8,6 +8,7 @@
 #include "generators/specialtegnside.h"
 
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace {
 const int kBogLille = 64;
@@ -25,13 +26,20 @@ void Tmainform::lavKodebog()
         page->setObjectName(QStringLiteral("bogside_") + QString::fromUtf8(side));
         return page;
     };
-    new TGeneratorVinduer(this);
+    auto *vinduer = new TGeneratorVinduer(this);
     auto *sider = new TGeneratorSider(this);
+    auto *specialtegn = new TSpecialtegnSide(this);
     bog->addTab((new TMusikside(this))->side4, QStringLiteral("Musik og film"));
     bog->addTab(sider->side1, QStringLiteral("Skema"));
     bog->addTab(sider->side2, QStringLiteral("Lister"));
     bog->addTab(sider->side3, QStringLiteral("Links"));
-    bog->addTab((new TSpecialtegnSide(this))->side5, QStringLiteral("Specialtegn"));
+    bog->addTab(specialtegn->side5, QStringLiteral("Specialtegn"));
+
+    // The "Koder" page's buttons for the text box and the special characters.
+    ToolButton51->setDefaultAction(vinduer->Atekstboks);
+    ToolButton52->setMenu(specialtegn->PUspecialtegn);
+    connect(ToolButton52, &QToolButton::clicked, specialtegn,
+            [specialtegn] { specialtegn->skrivEntitet(QStringLiteral("&nbsp;")); });
     bog->addTab(placeholder("Design"), QStringLiteral("Design"));
     bog->setFixedHeight(kBogLille);
     // The first page is a single row of buttons; the others need room for their fields.

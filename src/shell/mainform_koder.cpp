@@ -11,6 +11,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <string_view>
+
 void Tmainform::skrivTagmenu(const QString &caption)
 {
     const tagmenu::StartSlut s = tagmenu::startSlut(caption);
@@ -39,6 +41,12 @@ QWidget *Tmainform::lavForside()
         connect(a, &QAction::triggered, this, [this, caption] { skrivTagmenu(caption); });
     };
     for (const tagmenu::Menu &m : tagmenu::menuer()) {
+        if (m.knap == std::string_view("fFormknap")) {
+            // The text box between "Tekst" and "Form"; its action comes with the text box.
+            ToolButton51 = new QToolButton;
+            ToolButton51->setObjectName(QStringLiteral("ToolButton51"));
+            ForsideBar->addWidget(ToolButton51);
+        }
         auto *knap = new QToolButton;
         knap->setObjectName(QString::fromLatin1(m.knap));
         knap->setText(m.caption);
@@ -59,6 +67,14 @@ QWidget *Tmainform::lavForside()
         connect(knap, &QToolButton::clicked, this, [this, klik] { skrivTagmenu(klik); });
         ForsideBar->addWidget(knap);
     }
+    // Special characters: the menu comes with the page "Specialtegn".
+    ToolButton52 = new QToolButton;
+    ToolButton52->setObjectName(QStringLiteral("ToolButton52"));
+    ToolButton52->setText(QStringLiteral("Specialtegn"));
+    ToolButton52->setToolTip(QStringLiteral("Specialtegn: Mellemrum"));
+    ToolButton52->setStatusTip(QStringLiteral("Specialtegn: Mellemrum"));
+    ToolButton52->setPopupMode(QToolButton::MenuButtonPopup);
+    ForsideBar->addWidget(ToolButton52);
     ForsideBar->addSeparator();
     QAction *inf = ForsideBar->addAction(QIcon::fromTheme(QStringLiteral("help-about")), QStringLiteral("Information"));
     inf->setObjectName(QStringLiteral("infKoder"));
