@@ -48,6 +48,8 @@ void Tmainform::lavKodepaneler()
     KodeBar->setOrientation(Qt::Horizontal);
     kodeliste = new TKodeListe(QStringLiteral("kodeliste"), Soegning::StarterMed, QStringLiteral("<"));
     betweenliste = new TKodeListe(QStringLiteral("betweenliste"), Soegning::FraAndetTegn);
+    kodeliste->setOverskrift(QStringLiteral("Alle koder"));
+    betweenliste->setOverskrift(QStringLiteral("Mellemkoder"));
     kodeSplitter = new QSplitter(Qt::Vertical);
     kodeSplitter->setObjectName(QStringLiteral("kodeSplitter"));
     kodeSplitter->addWidget(kodeliste);
@@ -101,6 +103,8 @@ void Tmainform::lavKodepaneler()
 
     attributliste = new TKodeListe(QStringLiteral("attributliste"), Soegning::StarterMed);
     valueliste = new TKodeListe(QStringLiteral("valueliste"), Soegning::StarterMed);
+    attributliste->setOverskrift(QStringLiteral("Attributter"));
+    valueliste->setOverskrift(QStringLiteral("Attribut værdier"));
     attributSplitter = new QSplitter(Qt::Vertical);
     attributSplitter->setObjectName(QStringLiteral("attributSplitter"));
     attributSplitter->addWidget(attributliste);

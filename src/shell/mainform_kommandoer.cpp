@@ -174,15 +174,15 @@ void Tmainform::lavActions()
                          QKeySequence(QStringLiteral("Alt+Ins")), "code-class");
     connect(AfindCss, &QAction::triggered, this, &Tmainform::AfindCssExecute);
     // Quick attributes into the start tag at the caret.
-    const std::tuple<QAction **, const char *, const char *, const char *, const char *> hurtige[] = {
-        {&AclassAttribut, "AclassAttribut", "Indsæt class-attribut", "Ctrl+Alt+A", "class"},
-        {&AidAttribut, "AidAttribut", "Indsæt id-attribut", "Ctrl+Alt+B", "id"},
-        {&AstyleAttribut, "AstyleAttribut", "Indsæt style-attribut", "Ctrl+Alt+C", "style"},
-        {&AonclickEvent, "AonclickEvent", "Indsæt onclick-event", "Ctrl+Alt+D", "onclick"}};
-    for (const auto &[action, name, caption, key, attribut] : hurtige) {
+    const std::tuple<QAction **, const char *, const char *, const char *, const char *, const char *> hurtige[] = {
+        {&AclassAttribut, "AclassAttribut", "Indsæt class-attribut", "Ctrl+Alt+A", "class", "code-class"},
+        {&AidAttribut, "AidAttribut", "Indsæt id-attribut", "Ctrl+Alt+B", "id", "code-variable"},
+        {&AstyleAttribut, "AstyleAttribut", "Indsæt style-attribut", "Ctrl+Alt+C", "style", "format-stroke-color"},
+        {&AonclickEvent, "AonclickEvent", "Indsæt onclick-event", "Ctrl+Alt+D", "onclick", "input-mouse"}};
+    for (const auto &[action, name, caption, key, attribut, ikon] : hurtige) {
         const QString tekst = QString::fromUtf8(caption);
         *action = lavAction(name, tekst, tekst + QStringLiteral(" i aktuelle kode: ") + QString::fromLatin1(key),
-                            QKeySequence(QString::fromLatin1(key)));
+                            QKeySequence(QString::fromLatin1(key)), ikon);
         const QString a = QString::fromLatin1(attribut);
         connect(*action, &QAction::triggered, this, [this, a] { hurtigAttribut(a); });
     }
