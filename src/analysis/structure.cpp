@@ -10,19 +10,16 @@
 #include <set>
 #include <unordered_map>
 
-int StructureTree::add(int parent, const QString &text, const TData &data)
+int StructureTree::add(int parent, const QString &text, TData data)
 {
     const int id = count();
-    StructureNode n;
-    n.text = text;
-    n.data = data;
-    n.parent = parent;
+    int row = 0;
     if (parent >= 0) {
         std::vector<int> &siblings = m_nodes[size_t(parent)].children;
-        n.row = int(siblings.size());
+        row = int(siblings.size());
         siblings.push_back(id);
     }
-    m_nodes.push_back(std::move(n));
+    m_nodes.push_back({text, std::move(data), parent, row, {}});
     return id;
 }
 
@@ -115,6 +112,7 @@ public:
     }
 
     bool before(int a, int b) const { return m_recs[a].label < m_recs[b].label; }
+    void reserve(qsizetype nodes) { m_recs.reserve(size_t(nodes)); }
 
 private:
     static constexpr quint64 kEnd = quint64(1) << 62;
@@ -186,7 +184,9 @@ public:
     {
         // At most one node per "<": growing a vector of two million nodes step by step
         // would move them all again and again.
-        m_tree.reserve(std::count(text.begin(), text.end(), u'<') + 1);
+        const qsizetype tags = std::count(text.begin(), text.end(), u'<') + 1;
+        m_tree.reserve(tags);
+        m_order.reserve(tags);
         m_order.addRoot(m_tree.add(-1, kStructureRootText, {0, 1, {}}));
     }
 

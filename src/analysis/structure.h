@@ -36,7 +36,7 @@ public:
 
     void reserve(qsizetype nodes) { m_nodes.reserve(size_t(nodes)); }
     // Adds the root (parent -1) or a last child; returns its id.
-    int add(int parent, const QString &text, const TData &data);
+    int add(int parent, const QString &text, TData data);
     // Node ids after the root in depth-first order.
     std::vector<int> depthFirst() const;
 
