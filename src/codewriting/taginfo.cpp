@@ -1,5 +1,7 @@
 #include "codewriting/taginfo.h"
 
+#include "analysis/kontrol.h"
+
 #include "analysis/scantext.h"
 #include "analysis/wordreader.h"
 
@@ -406,6 +408,43 @@ int Tinfotag::VisAttributter()
         return GetNodeTag(n.text) + u' ' + n.data.AttrListe;
     });
     return count;
+}
+
+bool Tinfotag::kanKontrollere() const
+{
+    return FEditor && FTreeView && !FStructure.tree().isEmpty();
+}
+
+int Tinfotag::EndtagsKontrol()
+{
+    if (!kanKontrollere())
+        return -1;
+    WaitCursor wait;
+    return kontrol::endtagsKontrol(FStructure, FTagliste);
+}
+
+int Tinfotag::ForMangeEndtag()
+{
+    if (!kanKontrollere())
+        return -1;
+    WaitCursor wait;
+    return kontrol::forMangeEndtag(FStructure);
+}
+
+int Tinfotag::KodeKontrol()
+{
+    if (!kanKontrollere())
+        return -1;
+    WaitCursor wait;
+    return kontrol::kodeKontrol(FStructure, FTagliste, FAlleTagliste);
+}
+
+int Tinfotag::AttributeKontrol(const QString &AttributeDir)
+{
+    if (!kanKontrollere())
+        return -1;
+    WaitCursor wait;
+    return kontrol::attributeKontrol(FStructure, AttributeDir);
 }
 
 QString Tinfotag::findWord(WordKind kind) const

@@ -110,6 +110,12 @@ public:
     void GotoTag(const QModelIndex &node);
     static QString GetNodeTag(const QString &S);
     int VisAttributter();
+    // The checks of the structure as last read; each returns its number of findings, or -1
+    // without an editor, a tree view or a structure.
+    int EndtagsKontrol();
+    int ForMangeEndtag();
+    int KodeKontrol();
+    int AttributeKontrol(const QString &AttributeDir);
 
     QString FindOrd() const;
     QString FindOrdAttribut() const;
@@ -120,6 +126,7 @@ signals:
     void OnProgress(int aPos);
 
 private:
+    bool kanKontrollere() const;
     void insertElement(const QString &startTag, const QStringList &aTekst, const QString &aKode);
     void finish(QTextCursor &cursor, bool setModified);
     QString findWord(WordKind kind) const;

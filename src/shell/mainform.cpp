@@ -8,6 +8,7 @@
 #include "shell/dokumentnavne.h"
 #include "shell/filvalg.h"
 #include "shell/visualstyles.h"
+#include "analysis/kontrolform.h"
 #include "codewriting/kodeliste.h"
 #include "codewriting/taginfo.h"
 #include "generators/generatorvinduer.h"
@@ -351,6 +352,8 @@ void Tmainform::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    if (m_kontrolform)
+        m_kontrolform->gemPosition();
     gemMainOpt();
     event->accept();
 }
@@ -483,8 +486,7 @@ void Tmainform::lukAlleDokumenter()
 
 void Tmainform::dokumentLukker(Twinform *win)
 {
-    if (strukturNo == win->docNo)
-        strukturNo = -1;
+    lukKontrol(win->docNo);
     autokodeCheck->setChecked(false);
     autokodeCheckClick();
     if (m_editor == win->Edit)

@@ -26,6 +26,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class Tinfotag;
+class Tkontrolform;
 class Tnewform;
 class Topenform;
 class Ttypeform;
@@ -112,6 +113,19 @@ public:
     void kodelisteSel(const QString &aKode);
     // Quick attributes: class, id, style, onclick into the start tag at the caret.
     void hurtigAttribut(const QString &attribut);
+
+    // --- The HTML check
+    Tkontrolform *kontrolform();   // made on first use
+    void AkontrolExecute();
+    void ReadHtmlStruktur();
+    void KontrolGotoTag();
+    void visAttributter();
+    void kontrolMSlutkoder();
+    void kontrolFmSlutkoder();
+    void kontrolKoder();
+    void kontrolAttributter();
+    // The checked document closes: the tree empties and the window closes.
+    void lukKontrol(int docNo);
 
     // --- Settings
     void hentMainOpt();
@@ -256,5 +270,6 @@ private:
     Ttypeform *m_typeform = nullptr;
     Topenform *m_openform = nullptr;
     Tnewform *m_newform = nullptr;
+    Tkontrolform *m_kontrolform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
 };

@@ -164,9 +164,10 @@ void Tmainform::lavActions()
     Aslutkode = lavAction("Aslutkode", QStringLiteral("Indsæt slutkode"), QStringLiteral("Indsæt slutkode til aktuelle kode: Ctrl+K"),
                           QKeySequence(QStringLiteral("Ctrl+K")), "format-text-code");
     connect(Aslutkode, &QAction::triggered, this, &Tmainform::AslutkodeExecute);
-    Akontrol = lavAction("Akontrol", QStringLiteral("Html kontrol"), QStringLiteral("Html kontrol: Ctrl+Alt+K"),
+    Akontrol = lavAction("Akontrol", QStringLiteral("Kontroller html-siden"),
+                         QStringLiteral("Kontroller siden for koder og attributter: Ctrl+Alt+K"),
                          QKeySequence(QStringLiteral("Ctrl+Alt+K")), "tools-check-spelling");
-    Akontrol->setEnabled(false);
+    connect(Akontrol, &QAction::triggered, this, &Tmainform::AkontrolExecute);
     AfindHtml = lavAction("AfindHtml", QStringLiteral("Vis html-kode"), QStringLiteral("Vis aktuelle html-kode i kodepanelet: Ctrl+Ins"),
                           QKeySequence(QStringLiteral("Ctrl+Ins")), "code-context");
     connect(AfindHtml, &QAction::triggered, this, &Tmainform::AfindHtmlExecute);
@@ -190,7 +191,7 @@ void Tmainform::lavActions()
 
     m_documentActions = {FileSave, FileSaveAs, EditUndo, EditCut, EditCopy, EditPaste, EditSelectAll,
                          EditDelete, WindowCascade, WindowTileHorizontal, WindowTileVertical,
-                         WindowMinimizeAll, WindowArrange, FileClose, Ago, AfindHtml, AfindCss};
+                         WindowMinimizeAll, WindowArrange, FileClose, Ago, AfindHtml, AfindCss, Akontrol};
 }
 
 namespace {
