@@ -9,6 +9,8 @@
 #include "codewriting/taglist.h"
 #include "naivestructure.h"
 
+#include <QApplication>
+#include <QPlainTextDocumentLayout>
 #include <QTextDocument>
 
 #include <cstdint>
@@ -34,6 +36,20 @@ bool samePos(const TPosData &a, const TPosData &b)
 
 } // namespace
 
+// Font configuration keeps its caches until the process ends; that is not our leak.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    // The edit control's layout measures text, which needs a GUI application.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const Lists lists;
@@ -47,6 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     text.replace(u'\r', u'\n');
 
     QTextDocument doc;
+    // Every other input gets the edit control's layout, so both ways of walking a document
+    // are compared with the plain string.
+    if (data[0] & 1)
+        doc.setDocumentLayout(new QPlainTextDocumentLayout(&doc));
     doc.setPlainText(text);
     // The document keeps what it was given, apart from characters it treats as breaks.
     const bool sameText = doc.characterCount() - 1 == text.size() && doc.toRawText().size() == text.size();

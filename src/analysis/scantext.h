@@ -34,6 +34,9 @@ public:
 
     qsizetype lineBreaksBefore(qsizetype pos) const;
 
+    // The edit control's document, when the text is one.
+    const QTextDocument *document() const { return m_doc; }
+
 private:
     void loadChunkAt(qsizetype pos) const;
 

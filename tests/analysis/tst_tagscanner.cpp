@@ -52,6 +52,7 @@ private slots:
     void offsetsCountLineBreaksAsTwo_data();
     void offsetsCountLineBreaksAsTwo();
     void documentAndStringAgree();
+    void lineSummariesFollowEdits();
     void offsetConversionMatchesCrLfText();
     void toleratesHostileText_data();
     void toleratesHostileText();
@@ -218,6 +219,47 @@ void TestTagScanner::toleratesHostileText()
     const StructureTree tree = readStructure(text, {exclude, lists, withEnd});
     QVERIFY(tree.count() >= 1);
     QVERIFY(tree.count() <= text.count(u'<') + 1);
+}
+
+void TestTagScanner::lineSummariesFollowEdits()
+{
+    // Walking back over a page remembers what each line does; edits, undo and new lines
+    // must never leave a stale answer.
+    TagList nosluttag;
+    nosluttag.setLines({QStringLiteral("br")});
+    QTextDocument doc;
+    doc.setDocumentLayout(new QPlainTextDocumentLayout(&doc));   // as in the edit control
+    doc.setPlainText(QStringLiteral("<div>\n<p>a</p>\n<br>\nx"));
+    auto answer = [&] {
+        const std::optional<TPosData> pos = scanCaret(ScanText(&doc), doc.characterCount() - 1, nosluttag);
+        return pos ? pos->Tag : QStringLiteral("(none)");
+    };
+    QCOMPARE(answer(), QStringLiteral("div"));
+    QCOMPARE(answer(), QStringLiteral("div"));   // from the summaries this time
+
+    QTextCursor c(&doc);
+    c.setPosition(12);                           // inside "</p>" on the second line
+    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    c.removeSelectedText();                      // "<p>a</" is left: "</" names nothing
+    QCOMPARE(doc.toPlainText(), QStringLiteral("<div>\n<p>a</\n<br>\nx"));
+    QCOMPARE(answer(), QStringLiteral("div"));
+    c.setPosition(10);
+    c.setPosition(12, QTextCursor::KeepAnchor);
+    c.removeSelectedText();                      // "<p>a": p is open now
+    QCOMPARE(answer(), QStringLiteral("p"));
+    doc.undo();
+    QCOMPARE(answer(), QStringLiteral("div"));
+    doc.undo();
+    QCOMPARE(doc.toPlainText(), QStringLiteral("<div>\n<p>a</p>\n<br>\nx"));
+    QCOMPARE(answer(), QStringLiteral("div"));
+
+    c.setPosition(6);
+    c.insertText(QStringLiteral("</div>\n<ul>\n"));   // new lines in the middle
+    QCOMPARE(answer(), QStringLiteral("ul"));
+    c.setPosition(0);
+    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    c.insertText(QStringLiteral("<span>\ny"));
+    QCOMPARE(answer(), QStringLiteral("span"));
 }
 
 QTEST_MAIN(TestTagScanner)
