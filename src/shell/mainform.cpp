@@ -43,9 +43,13 @@ const int kMinHeight = 600;
 }
 
 Tmainform::Tmainform(const QStringList &params, QWidget *parent)
-    : QMainWindow(parent), m_params(params)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Tmainform"));
+    // Names from the command line are relative to the folder the program was started in,
+    // which the settings change before they are opened.
+    for (const QString &p : params)
+        m_params << QFileInfo(shell::fjernCitationstegn(p)).absoluteFilePath();
     FormCreate();
 }
 
@@ -302,12 +306,10 @@ void Tmainform::FormShow()
     opstart = false;
     // Lay the window out first, so new document windows are placed in the area they get.
     centralWidget()->layout()->activate();
-    for (const QString &p : std::as_const(m_params)) {
-        const QString name = shell::fjernCitationstegn(p);
-        openwin(QFileInfo(name).absoluteFilePath(), shell::extensionOf(name));
-    }
+    for (const QString &name : std::as_const(m_params))
+        openwin(name, shell::extensionOf(name));
     if (!m_params.isEmpty()) {
-        const QString last = QFileInfo(shell::fjernCitationstegn(m_params.last())).absolutePath();
+        const QString last = QFileInfo(m_params.last()).absolutePath();
         m_opt.dirBoksFolder = last;
         QDir::setCurrent(last);
     }

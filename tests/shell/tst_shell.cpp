@@ -220,7 +220,15 @@ void TestShell::commandLineFilesKeepTheirEncoding()
     const QString a = folder.path(QStringLiteral("Dokumenter/side med blank.html"));
     const QString b = folder.path(QStringLiteral("Dokumenter/note.txt"));
 
-    Tmainform m({QLatin1Char('"') + a + QLatin1Char('"'), b});
+    // The second name is relative to the folder the program starts in; the stored file
+    // panel folder must not change what it means.
+    QDir::setCurrent(folder.path(QStringLiteral("Dokumenter")));
+    {
+        shell::MainOpt o = shell::MainOpt::standard();
+        o.dirBoksFolder = folder.path(QStringLiteral("Egenskaber"));
+        QVERIFY(o.gem(folder.path(QStringLiteral("Egenskaber/mainopt.txt"))));
+    }
+    Tmainform m({QLatin1Char('"') + a + QLatin1Char('"'), QStringLiteral("note.txt")});
     m.show();
     QCOMPARE(tabTexts(m), (QStringList{"1. side med blank.html", "2. note.txt"}));
     const QList<Twinform *> wins = m.dokumenter();
