@@ -85,6 +85,7 @@ private slots:
     void fromTemplate();
 
     void saveAsProposesIkkeNavngivet();
+    void newPageTypedSavedAndReopened();
     void overwriteQuestion_data();
     void overwriteQuestion();
     void savingOverAnotherOpenWindow();
@@ -278,6 +279,32 @@ void TestDokumenter::saveAsProposesIkkeNavngivet()
     QVERIFY(!t->toolbarHtml->isHidden());
     QVERIFY(t->toolbarAndet->isHidden());
     QCOMPARE(m.tc->tabText(1), QStringLiteral("2. side.html"));
+}
+
+void TestDokumenter::newPageTypedSavedAndReopened()
+{
+    // Ctrl+H, type, Ctrl+S, save as "side" in a folder, open it again.
+    TestProgramFolder folder;
+    Spy spy;
+    Tmainform m;
+    m.show();
+    m.AnewHtml->trigger();
+    Twinform *w = m.aktivWin();
+    QTest::keyClicks(w->Edit, QStringLiteral("Hej æ"));
+    spy.names << folder.path(QStringLiteral("Dokumenter/side"));
+    m.FileSave->trigger();
+    const QString path = folder.path(QStringLiteral("Dokumenter/side.html"));
+    QCOMPARE(w->Filnavn, path);
+    QCOMPARE(m.tc->tabText(0), QStringLiteral("1. side.html"));
+    QCOMPARE(folder.readFile(QStringLiteral("Dokumenter/side.html")),
+             QByteArray("<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n<body>\r\n"
+                        "Hej \xE6\r\n</body>\r\n</html>\r\n"));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Twinform *again = m.openwin(path, {});
+    QCOMPARE(again->capNavn, QStringLiteral("2. side.html"));
+    QVERIFY(again->text().contains(QStringLiteral("Hej æ")));
+    QVERIFY(!again->toolbarHtml->isHidden());
 }
 
 void TestDokumenter::overwriteQuestion_data()
