@@ -23,7 +23,9 @@ QString vaelgFil(QWidget *parent, FilvalgMode mode, const QString &proposed)
         return handler()(mode, proposed);
     if (mode == FilvalgMode::Aaben)
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Åben dokument"), proposed);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Gem dokument"), proposed);
+    // The program asks about overwriting itself, in its own words.
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Gem dokument"), proposed, QString(), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace shell
