@@ -43,11 +43,6 @@ QString filterTekst(const QList<FilterEntry> &entries)
     return parts.join(u'|');
 }
 
-FilterEntry standardFilter()
-{
-    return {QStringLiteral("Alle filer (*.*)"), QStringLiteral("*.*")};
-}
-
 QList<Filtype> vaelgerRaekker(const QList<Filtype> &typer)
 {
     QList<Filtype> rows;

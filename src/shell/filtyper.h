@@ -35,8 +35,6 @@ struct FilterEntry {
 QList<FilterEntry> filterEntries(const QList<Filtype> &typer);
 // "Hjemmeside (*.html)|*.html|Alle (*.*)|*.*"
 QString filterTekst(const QList<FilterEntry> &entries);
-// The filter when the list is empty.
-FilterEntry standardFilter();
 
 // Rows of the template chooser: the types in use except "*.*".
 QList<Filtype> vaelgerRaekker(const QList<Filtype> &typer);

@@ -491,7 +491,7 @@ void Tmainform::dokumentLukker(Twinform *win)
     lukKontrol(win->docNo);
     autokodeCheck->setChecked(false);
     autokodeCheckClick();
-    if (m_editor == win->Edit)
+    if (taginf->Editor() == win->Edit)
         attachEditor(nullptr);
     CloseTab(win->capNavn);
     // The window leaves the list once it is gone; update the commands then.
@@ -588,13 +588,12 @@ void Tmainform::winInfo()
 
 void Tmainform::attachEditor(QPlainTextEdit *edit)
 {
-    m_editor = edit;
     taginf->SetEditor(edit);
 }
 
 void Tmainform::getKode()
 {
-    if (!taginf->autoKode() || !m_editor)
+    if (!taginf->autoKode() || !taginf->Editor())
         return;
     kodelisteSel(taginf->GetTag());
     opdaterKodeActions();

@@ -266,7 +266,6 @@ private:
 
     QStringList m_params;
     shell::MainOpt m_opt;              // values of panels that keep them until exit
-    QPlainTextEdit *m_editor = nullptr; // the active document's edit control
     Ttypeform *m_typeform = nullptr;
     Topenform *m_openform = nullptr;
     Tnewform *m_newform = nullptr;
