@@ -7,9 +7,8 @@
 
 #include <QApplication>
 #include <QDirIterator>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QRandomGenerator>
-#include <QTextBlock>
 #include <QTreeView>
 
 #include <benchmark/benchmark.h>
@@ -22,13 +21,13 @@ using benchside::kPageSize;
 struct Page {
     QString text;
     qsizetype deepCaret = 0;
-    QPlainTextEdit edit;
+    TEditor edit;
     Tinfotag taginf;
 
     Page()
     {
         text = generatePage(kPageSize, &deepCaret);
-        edit.setPlainText(text);
+        edit.setText(text);
         const QString dir = QStringLiteral(TAVLEVIRKE_FIXTURES) + "/taglister/";
         taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt");
         taginf.LoadTagliste(dir + "MedSlutkode.txt");
@@ -39,9 +38,7 @@ struct Page {
     }
     void setCaret(qsizetype pos)
     {
-        QTextCursor c = edit.textCursor();
-        c.setPosition(int(pos));
-        edit.setTextCursor(c);
+        edit.setCaretPos(pos);
     }
 };
 
@@ -118,12 +115,10 @@ void BM_Keystroke_AutoKode_End(benchmark::State &state)
     p.taginf.SetautoKode(true);
     for (auto _ : state) {
         p.setCaret(p.text.size());
-        QTextCursor c = p.edit.textCursor();
-        c.insertText(QStringLiteral("x"));  // the key
-        p.edit.setTextCursor(c);
+        p.edit.replaceSelection(QStringLiteral("x"));  // the key
         benchmark::DoNotOptimize(p.taginf.GetTag());  // what the caret move triggers
         state.PauseTiming();
-        c.deletePreviousChar();
+        p.edit.undo();
         state.ResumeTiming();
     }
 }

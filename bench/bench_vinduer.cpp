@@ -15,7 +15,7 @@
 #include <QMdiArea>
 #include <QDir>
 #include <QFile>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -56,9 +56,7 @@ struct Vindue {
     }
     void caret(qsizetype pos)
     {
-        QTextCursor c = w->Edit->textCursor();
-        c.setPosition(int(pos));
-        w->Edit->setTextCursor(c);
+        w->Edit->setCaretPos(pos);
     }
     void autokode(bool on)
     {
@@ -87,9 +85,9 @@ void BM_TastAfslutningStatus(benchmark::State &state)
     Vindue &v = vindue();
     if (!v.w) v.aaben();
     v.autokode(false);
-    v.caret(v.w->Edit->document()->characterCount() - 1);
+    v.caret(v.w->Edit->length());
     for (auto _ : state) {
-        v.w->Edit->insertPlainText(QStringLiteral("x"));
+        v.w->Edit->replaceSelection(QStringLiteral("x"));
         v.w->XYinfo();
     }
     state.SetLabel("one character at the end, status fields refreshed");
@@ -101,7 +99,7 @@ void BM_GetKode(benchmark::State &state)
     Vindue &v = vindue();
     if (!v.w) v.aaben();
     v.autokode(true);
-    const qsizetype n = v.w->Edit->document()->characterCount() - 1;
+    const qsizetype n = v.w->Edit->length();
     const qsizetype places[] = {n, n / 4, v.deepCaret, 200};
     v.caret(places[state.range(0)]);
     for (auto _ : state)

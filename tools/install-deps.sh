@@ -5,9 +5,10 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-l10n-tools libgl-dev
+  qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev qt6-image-formats-plugins qt6-l10n-tools libgl-dev
   breeze-icon-theme
   xvfb xauth
+  libbenchmark-dev
 )
 # The HTML validator in the tests runs on Java; any runtime already installed will do.
 if ! command -v java >/dev/null 2>&1; then

@@ -1,13 +1,11 @@
 #include "analysis/scantext.h"
 
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include "editor/editor.h"
 
 #include <algorithm>
 
-ScanText::ScanText(const QTextDocument *doc, qsizetype maxChunkChars)
-    : m_doc(doc), m_size(doc ? doc->characterCount() - 1 : 0), m_maxChunkChars(maxChunkChars)
+ScanText::ScanText(const TEditor *editor, qsizetype maxChunkChars)
+    : m_editor(editor), m_size(editor ? editor->length() : 0), m_maxChunkChars(maxChunkChars)
 {
 }
 
@@ -17,20 +15,17 @@ void ScanText::loadChunkAt(qsizetype pos) const
         return;
     // Scans run backwards from the caret, so the chunk is the line holding pos and the
     // lines before it.
-    const QTextBlock last = m_doc->findBlock(int(pos));
-    const qsizetype end = std::min<qsizetype>(last.position() + last.length(), m_size);
-    m_chunkStart = m_doc->findBlock(int(std::max<qsizetype>(0, last.position() - m_chunkChars))).position();
+    const int last = m_editor->lineOf(pos);
+    const int first = m_editor->lineOf(std::max<qsizetype>(0, m_editor->lineStart(last) - m_chunkChars));
     m_chunkChars = std::min(m_chunkChars * 4, m_maxChunkChars);
-    QTextCursor range(const_cast<QTextDocument *>(m_doc));
-    range.setPosition(int(m_chunkStart));
-    range.setPosition(int(end), QTextCursor::KeepAnchor);
-    m_chunk = range.selectedText();
-    std::replace(m_chunk.begin(), m_chunk.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
+    const qsizetype endByte = last + 1 < m_editor->lineCount() ? m_editor->lineStartByte(last + 1) : m_editor->byteLength();
+    m_chunkStart = m_editor->lineStart(first);
+    m_chunk = QString::fromUtf8(m_editor->utf8Range(m_editor->lineStartByte(first), endByte));
 }
 
 QChar ScanText::at(qsizetype pos) const
 {
-    if (!m_doc)
+    if (!m_editor)
         return m_view[pos];
     loadChunkAt(pos);
     return m_chunk[pos - m_chunkStart];
@@ -38,7 +33,7 @@ QChar ScanText::at(qsizetype pos) const
 
 ScanText::Chunk ScanText::chunk(qsizetype pos) const
 {
-    if (!m_doc)
+    if (!m_editor)
         return {m_view, 0};
     loadChunkAt(pos);
     return {m_chunk, m_chunkStart};
@@ -46,29 +41,28 @@ ScanText::Chunk ScanText::chunk(qsizetype pos) const
 
 qsizetype ScanText::lineBreaksBefore(qsizetype pos) const
 {
-    if (!m_doc)
+    if (!m_editor)
         return std::count(m_view.begin(), m_view.begin() + std::clamp<qsizetype>(pos, 0, m_size), u'\n');
-    return m_doc->findBlock(int(std::clamp<qsizetype>(pos, 0, m_size))).blockNumber();
+    return m_editor->lineOf(std::clamp<qsizetype>(pos, 0, m_size));
 }
 
-qsizetype documentOffset(const QTextDocument *doc, qsizetype editPos)
+qsizetype documentOffset(const TEditor *editor, qsizetype editPos)
 {
-    return editPos + doc->findBlock(int(editPos)).blockNumber();
+    return editPos + editor->lineOf(editPos);
 }
 
-qsizetype editPosition(const QTextDocument *doc, qsizetype offset)
+qsizetype editPosition(const TEditor *editor, qsizetype offset)
 {
     // The last line whose first character's offset is not past `offset`.
-    int lo = 0, hi = doc->blockCount() - 1;
+    int lo = 0, hi = editor->lineCount() - 1;
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
-        const QTextBlock b = doc->findBlockByNumber(mid);
-        if (b.position() + mid <= offset)
+        if (editor->lineStart(mid) + mid <= offset)
             lo = mid;
         else
             hi = mid - 1;
     }
-    const QTextBlock b = doc->findBlockByNumber(lo);
-    const qsizetype inLine = std::clamp<qsizetype>(offset - b.position() - lo, 0, b.length() - 1);
-    return b.position() + inLine;
+    const qsizetype start = editor->lineStart(lo);
+    const qsizetype inLine = std::clamp<qsizetype>(offset - start - lo, 0, editor->lineEnd(lo) - start);
+    return start + inLine;
 }

@@ -5,20 +5,21 @@
 // document string the rest of the program talks about has CR LF there, so its offsets are
 // a position plus the number of line breaks before it; the functions below convert.
 //
-// A ScanText wraps either a plain string or an edit control's document. Over a document
-// it reads a run of whole lines at a time and keeps only that, so looking near the caret
-// of a 20 MB page costs what the neighbourhood costs, not a copy of the whole text. Runs
-// start at one line and grow fourfold as a scan goes further, up to maxChunkChars.
+// A ScanText wraps either a plain string or a document's edit control. Over a control it
+// reads a run of whole lines at a time from the control's buffer and keeps only that, so
+// looking near the caret of a 20 MB page costs what the neighbourhood costs, not a copy of
+// the whole text. Runs start at one line and grow fourfold as a scan goes further, up to
+// maxChunkChars.
 
 #include <QString>
 #include <QStringView>
 
-class QTextDocument;
+class TEditor;
 
 class ScanText {
 public:
     explicit ScanText(QStringView text) : m_view(text) {}
-    explicit ScanText(const QTextDocument *doc, qsizetype maxChunkChars = 65536);
+    explicit ScanText(const TEditor *editor, qsizetype maxChunkChars = 65536);
 
     qsizetype size() const { return m_size; }
     QChar at(qsizetype pos) const;
@@ -34,14 +35,14 @@ public:
 
     qsizetype lineBreaksBefore(qsizetype pos) const;
 
-    // The edit control's document, when the text is one.
-    const QTextDocument *document() const { return m_doc; }
+    // The edit control, when the text is one.
+    const TEditor *editor() const { return m_editor; }
 
 private:
     void loadChunkAt(qsizetype pos) const;
 
     QStringView m_view;
-    const QTextDocument *m_doc = nullptr;
+    const TEditor *m_editor = nullptr;
     qsizetype m_size = m_view.size();
     qsizetype m_maxChunkChars = 0;
     mutable qsizetype m_chunkChars = 1;
@@ -51,5 +52,5 @@ private:
 
 // Document-string offset (CR LF counted as two) of an edit-control position, and back.
 // An offset that falls between the CR and the LF maps to the end of that line.
-qsizetype documentOffset(const QTextDocument *doc, qsizetype editPos);
-qsizetype editPosition(const QTextDocument *doc, qsizetype offset);
+qsizetype documentOffset(const TEditor *editor, qsizetype editPos);
+qsizetype editPosition(const TEditor *editor, qsizetype offset);

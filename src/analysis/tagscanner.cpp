@@ -2,12 +2,13 @@
 
 #include "codewriting/taglist.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QTextBlock>
-#include <QTextDocument>
+#include "editor/editor.h"
+
+#include <QVariant>
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -91,61 +92,118 @@ bool walkLine(QStringView line, qsizetype from, int &depth, const TagList &noslu
     return false;
 }
 
-// What a whole line does to the walk: its net change of depth and the lowest depth it
-// reaches on the way (relative to where the walk enters it, from its end). A line whose
+// What a run of whole lines does to the walk: its net change of depth and the lowest depth
+// it reaches on the way (relative to where the walk enters it, from its end). A run whose
 // lowest point stays above -1 can be passed over by adding its net change.
-struct LineSummary : QTextBlockUserData {
-    const TagList *list = nullptr;
+struct Summary {
     int net = 0;
     int lowest = 0;
 };
 
-const LineSummary &summaryOf(QTextBlock block, const TagList &nosluttag)
+Summary summarise(QStringView line, const TagList &nosluttag)
 {
-    auto *s = static_cast<LineSummary *>(block.userData());
-    if (s && s->list == &nosluttag)
-        return *s;
-    s = new LineSummary;
-    s->list = &nosluttag;
-    const QString line = block.text();
+    Summary s;
     for (qsizetype j = line.size() - 1; j >= 0; --j) {
-        tagAt(line, j, s->net, nosluttag);
-        s->lowest = std::min(s->lowest, s->net);
+        tagAt(line, j, s.net, nosluttag);
+        s.lowest = std::min(s.lowest, s.net);
     }
-    block.setUserData(s);   // the block owns it
-    return *s;
+    return s;
 }
 
-// Forgets the summaries of the lines an edit touches. One per document, made on first use.
+// The summaries of an edit control's lines, and of blocks of kBlock lines, kept true as
+// the text changes: an edit forgets the lines it touched and shifts the later ones. One
+// per control, made on first use; it lives as long as the control.
 class LineSummaries : public QObject {
+public:
+    static constexpr int kBlock = 256;
+
+    static LineSummaries &of(const TEditor *editor, const TagList &nosluttag)
+    {
+        auto *e = const_cast<TEditor *>(editor);
+        auto *s = static_cast<LineSummaries *>(e->property(kProperty).value<QObject *>());
+        if (!s) {
+            s = new LineSummaries(e);
+            e->setProperty(kProperty, QVariant::fromValue(static_cast<QObject *>(s)));
+        }
+        if (s->m_list != &nosluttag) {
+            s->m_list = &nosluttag;
+            s->forgetAll();
+        }
+        return *s;
+    }
+
+    Summary line(int n)
+    {
+        if (!m_lineValid[n]) {
+            m_lines[n] = summarise(m_editor->lineText(n), *m_list);
+            m_lineValid[n] = 1;
+        }
+        return m_lines[n];
+    }
+
+    Summary block(int b)
+    {
+        if (!m_blockValid[b]) {
+            Summary s;
+            const int first = b * kBlock;
+            for (int n = std::min(first + kBlock, int(m_lines.size())) - 1; n >= first; --n) {
+                const Summary l = line(n);
+                s.lowest = std::min(s.lowest, s.net + l.lowest);
+                s.net += l.net;
+            }
+            m_blocks[b] = s;
+            m_blockValid[b] = 1;
+        }
+        return m_blocks[b];
+    }
+
+private:
     static constexpr char kProperty[] = "tavlevirkeLineSummaries";
 
-public:
-    explicit LineSummaries(QTextDocument *doc) : QObject(doc)
+    explicit LineSummaries(TEditor *editor) : QObject(editor), m_editor(editor)
     {
-        connect(doc, &QTextDocument::contentsChange, this, [doc](int from, int, int added) {
-            const QTextBlock last = doc->findBlock(from + added);
-            for (QTextBlock b = doc->findBlock(from); b.isValid(); b = b.next()) {
-                QTextBlock(b).setUserData(nullptr);
-                if (b == last)
-                    break;
-            }
-        });
+        connect(editor, &TEditor::linjerAendret, this, &LineSummaries::edited);
+        forgetAll();
     }
-    // A document only reports where it changed once it has a layout (an edit control
-    // gives it one); without one the summaries could not be kept true.
-    static bool usable(const QTextDocument *doc)
+
+    void forgetAll()
     {
-        return doc->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly);
+        const size_t lines = size_t(m_editor->lineCount());
+        m_lines.assign(lines, {});
+        m_lineValid.assign(lines, 0);
+        m_blocks.assign((lines + kBlock - 1) / kBlock, {});
+        m_blockValid.assign(m_blocks.size(), 0);
     }
-    static void ensure(const QTextDocument *doc)
+
+    void edited(int line, int added)
     {
-        auto *d = const_cast<QTextDocument *>(doc);
-        if (!d->property(kProperty).toBool()) {
-            new LineSummaries(d);
-            d->setProperty(kProperty, true);
+        const size_t at = size_t(std::max(line, 0)) + 1;
+        if (added > 0 && at <= m_lines.size()) {
+            m_lines.insert(m_lines.begin() + qsizetype(at), size_t(added), Summary{});
+            m_lineValid.insert(m_lineValid.begin() + qsizetype(at), size_t(added), 0);
+        } else if (added < 0 && at + size_t(-added) <= m_lines.size()) {
+            m_lines.erase(m_lines.begin() + qsizetype(at), m_lines.begin() + qsizetype(at) + (-added));
+            m_lineValid.erase(m_lineValid.begin() + qsizetype(at), m_lineValid.begin() + qsizetype(at) + (-added));
         }
+        if (m_lines.size() != size_t(m_editor->lineCount()) || line < 0) {
+            forgetAll();
+            return;
+        }
+        m_lineValid[size_t(line)] = 0;
+        m_blocks.resize((m_lines.size() + kBlock - 1) / kBlock);
+        m_blockValid.resize(m_blocks.size(), 0);
+        // Later blocks hold other lines once lines come or go.
+        const size_t firstBlock = size_t(line) / kBlock;
+        std::fill(m_blockValid.begin() + qsizetype(firstBlock),
+                  added == 0 ? m_blockValid.begin() + qsizetype(firstBlock) + 1 : m_blockValid.end(), 0);
     }
+
+    const TEditor *m_editor;
+    const TagList *m_list = nullptr;
+    std::vector<Summary> m_lines;
+    std::vector<char> m_lineValid;
+    std::vector<Summary> m_blocks;
+    std::vector<char> m_blockValid;
 };
 
 // Between tags: walk back over every "<", an end tag adding one and a start tag taking one
@@ -153,22 +211,31 @@ public:
 void scanBetween(const ScanText &text, qsizetype caret, const TagList &nosluttag, TPosData &pos)
 {
     int depth = 0;
-    if (const QTextDocument *doc = text.document(); doc && LineSummaries::usable(doc)) {
-        // Line by line, passing over whole lines by their summaries: after the first walk
-        // through a long page, later ones cost a step per line instead of per character.
-        LineSummaries::ensure(doc);
-        QTextBlock block = doc->findBlock(int(caret - 1));
-        const QString first = block.text();
-        if (walkLine(first, std::min<qsizetype>(caret - 1 - block.position(), first.size() - 1), depth, nosluttag, pos))
+    if (const TEditor *editor = text.editor()) {
+        // Line by line, passing over whole blocks and lines by their summaries: after the
+        // first walk through a long page, later ones cost a step per block.
+        LineSummaries &sums = LineSummaries::of(editor, nosluttag);
+        int line = editor->lineOf(caret - 1);
+        const QString first = editor->lineText(line);
+        if (walkLine(first, std::min<qsizetype>(caret - 1 - editor->lineStart(line), first.size() - 1), depth,
+                     nosluttag, pos))
             return;
-        for (block = block.previous(); block.isValid(); block = block.previous()) {
-            const LineSummary &s = summaryOf(block, nosluttag);
+        while (--line >= 0) {
+            if ((line + 1) % LineSummaries::kBlock == 0) {
+                const Summary b = sums.block(line / LineSummaries::kBlock);
+                if (depth + b.lowest > -1) {
+                    depth += b.net;
+                    line -= LineSummaries::kBlock - 1;
+                    continue;
+                }
+            }
+            const Summary s = sums.line(line);
             if (depth + s.lowest > -1) {
                 depth += s.net;
                 continue;
             }
-            const QString line = block.text();
-            if (walkLine(line, line.size() - 1, depth, nosluttag, pos))
+            const QString text = editor->lineText(line);
+            if (walkLine(text, text.size() - 1, depth, nosluttag, pos))
                 return;
         }
         return;

@@ -8,10 +8,6 @@
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTreeView>
 
 #include <algorithm>
@@ -28,14 +24,9 @@ struct WaitCursor {
 };
 
 // Length of text in the editor, where CR LF becomes one line break.
-int editLength(QStringView text)
+qsizetype editLength(const QString &text)
 {
-    int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!(text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n'))
-            ++n;
-    }
-    return n;
+    return kontrolTekst(text).size();
 }
 
 // The text line holding the end of the selection, and the caret's column in it.
@@ -46,11 +37,9 @@ struct CaretLine {
     QChar after() const { return column < text.size() ? text[column] : QChar(); }
 };
 
-CaretLine caretLine(const QPlainTextEdit *editor)
+CaretLine caretLine(const TEditor *editor)
 {
-    const int end = editor->textCursor().selectionEnd();
-    const QTextBlock block = editor->document()->findBlock(end);
-    return {block.text(), end - block.position()};
+    return {editor->lineText(editor->caretLine()), editor->caretColumn()};
 }
 
 } // namespace
@@ -70,20 +59,19 @@ QString Tinfotag::AutoKodeRefusal() const
 {
     if (!FEditor)
         return TekstIngenAabneDokumenter;
-    const QTextDocument *doc = FEditor->document();
-    if (doc->isEmpty() || doc->characterAt(0) != u'<')
+    if (FEditor->length() == 0 || FEditor->charAt(0) != u'<')
         return TekstIkkeHtmlDokument;
     return {};
 }
 
 // --- writing code ---
 
-void Tinfotag::finish(QTextCursor &cursor, bool setModified)
+void Tinfotag::finish(qsizetype caret, bool setModified)
 {
-    cursor.endEditBlock();
-    FEditor->setTextCursor(cursor);
+    FEditor->setCaretPos(caret);
     if (setModified)
-        FEditor->document()->setModified(true);
+        FEditor->setModified(true);
+    FEditor->endUndoAction();
     FEditor->setFocus();
 }
 
@@ -91,23 +79,19 @@ void Tinfotag::UdskrivKoden(const QString &S)
 {
     if (!FEditor)
         return;
-    QTextCursor c = FEditor->textCursor();
-    c.beginEditBlock();
-    c.insertText(S);
-    finish(c, true);
+    FEditor->beginUndoAction();
+    FEditor->replaceSelection(S);
+    finish(FEditor->caretPos(), true);
 }
 
 void Tinfotag::UdskrivKode(const QString &S1, const QString &S2)
 {
     if (!FEditor)
         return;
-    QTextCursor c = FEditor->textCursor();
-    c.beginEditBlock();
-    c.insertText(S1);
-    const int between = c.position();
-    c.insertText(S2);
-    c.setPosition(between);
-    finish(c, true);
+    FEditor->beginUndoAction();
+    const qsizetype start = FEditor->SelStart();
+    FEditor->replaceSelection(S1 + S2);
+    finish(start + editLength(S1), true);
 }
 
 void Tinfotag::UdskrivKoder(const QString &S, QChar CurGoto, int antal)
@@ -121,29 +105,24 @@ void Tinfotag::UdskrivKoder(const QString &S, QChar CurGoto, int antal)
             break;
         }
     }
-    QTextCursor c = FEditor->textCursor();
-    c.beginEditBlock();
-    const int p = c.selectionStart();
-    c.insertText(S);
-    c.setPosition(p + editLength(QStringView(S).left(k)));
-    finish(c, false);  // the document marks itself modified
+    FEditor->beginUndoAction();
+    const qsizetype p = FEditor->SelStart();
+    FEditor->replaceSelection(S);
+    finish(p + editLength(S.left(k)), false);  // the document marks itself modified
 }
 
 void Tinfotag::UdskrivTekst(const QString &S1, QString S2, bool getCurpos, bool setCurpos, bool newLine)
 {
     if (!FEditor)
         return;
-    QTextCursor c = FEditor->textCursor();
-    c.beginEditBlock();
-    c.insertText(S1);
+    FEditor->beginUndoAction();
+    FEditor->replaceSelection(S1);
     if (getCurpos)
-        cursPos = c.position();
+        cursPos = FEditor->caretPos();
     if (newLine)
         S2 += u'\r';
-    c.insertText(S2);
-    if (setCurpos)
-        c.setPosition(std::min(cursPos, FEditor->document()->characterCount() - 1));
-    finish(c, true);
+    FEditor->replaceSelection(S2);
+    finish(setCurpos ? std::min(cursPos, FEditor->length()) : FEditor->caretPos(), true);
 }
 
 void Tinfotag::InsertLine(QString S, bool newLine, bool defCursPos, bool setCursPos)
@@ -152,17 +131,14 @@ void Tinfotag::InsertLine(QString S, bool newLine, bool defCursPos, bool setCurs
         return;
     if (newLine)
         S += u'\r';
-    QTextCursor c = FEditor->textCursor();
-    const QTextBlock block = FEditor->document()->findBlock(c.selectionEnd());
-    c.beginEditBlock();
-    c.setPosition(block.position());
-    c.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
-    c.insertText(S);
+    const int line = FEditor->caretLine();
+    const qsizetype start = FEditor->lineStart(line);
+    FEditor->beginUndoAction();
+    FEditor->replaceRange(start, FEditor->lineEnd(line), S);
+    const qsizetype after = start + editLength(S);
     if (defCursPos)
-        cursPos = c.position();
-    if (setCursPos)
-        c.setPosition(std::min(cursPos, FEditor->document()->characterCount() - 1));
-    finish(c, true);
+        cursPos = after;
+    finish(setCursPos ? std::min(cursPos, FEditor->length()) : after, true);
 }
 
 void Tinfotag::insertElement(const QString &startTag, const QStringList &aTekst, const QString &aKode)
@@ -267,11 +243,10 @@ void Tinfotag::udskrivAttValue(const QString &aAttribut, QString aValue)
     const bool writePair = !inValue && line.text.size() > 1 && line.column > 1;
     if (writePair)
         text = (before == u' ' ? aAttribut : u' ' + aAttribut) + QStringLiteral("=\"") + aValue + u'"';
-    QTextCursor c = FEditor->textCursor();
-    c.beginEditBlock();
+    FEditor->beginUndoAction();
     if (inValue || writePair)
-        c.insertText(text);
-    finish(c, true);
+        FEditor->replaceSelection(text);
+    finish(FEditor->caretPos(), true);
 }
 
 void Tinfotag::udskrivCssValue(const QString &aProp, const QString &aValue)
@@ -289,10 +264,9 @@ void Tinfotag::udskrivCssValue(const QString &aProp, const QString &aValue)
         text = u' ' + aValue + u';';
     else
         text = aProp + QStringLiteral(": ") + aValue + u';';
-    QTextCursor c = FEditor->textCursor();
-    c.beginEditBlock();
-    c.insertText(text);
-    finish(c, true);
+    FEditor->beginUndoAction();
+    FEditor->replaceSelection(text);
+    finish(FEditor->caretPos(), true);
 }
 
 // --- end tags ---
@@ -301,13 +275,11 @@ bool Tinfotag::UdskrivSlutkode()
 {
     if (!FEditor || !FTagliste.contains(FPosData.Tag) || FPosData.CurPos != cpBetween)
         return false;
-    QTextCursor c = FEditor->textCursor();
-    const int start = c.selectionStart();
-    c.beginEditBlock();
-    c.insertText(QStringLiteral("</") + FPosData.Tag + u'>');
-    c.setPosition(start);
-    c.endEditBlock();
-    FEditor->setTextCursor(c);
+    const qsizetype start = FEditor->SelStart();
+    FEditor->beginUndoAction();
+    FEditor->replaceSelection(QStringLiteral("</") + FPosData.Tag + u'>');
+    FEditor->setCaretPos(start);
+    FEditor->endUndoAction();
     return true;
 }
 
@@ -334,8 +306,8 @@ QString Tinfotag::GetTag()
 {
     if (!FEditor)
         return {};
-    const ScanText text(FEditor->document());
-    const std::optional<TPosData> pos = scanCaret(text, FEditor->textCursor().selectionStart(), FNosluttagliste);
+    const ScanText text(FEditor.data());
+    const std::optional<TPosData> pos = scanCaret(text, FEditor->SelStart(), FNosluttagliste);
     if (!pos)
         return {};
     FPosData = *pos;
@@ -347,9 +319,7 @@ void Tinfotag::ReadStructure()
     emit OnProgress(0);
     if (FEditor) {
         WaitCursor wait;
-        // Raw text keeps no-break spaces as they are; only the line breaks need mapping.
-        QString text = FEditor->document()->toRawText();
-        std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
+        const QString text = FEditor->text();
         FStructure.setTree(readStructure(text, {FExcludeliste, FNosluttagliste, FTagliste},
                                          [this](int percent) { emit OnProgress(percent); }));
     }
@@ -364,9 +334,8 @@ void Tinfotag::GotoTag()
 
 qsizetype Tinfotag::findTagPos(qsizetype index, const QString &name) const
 {
-    const QTextDocument *doc = FEditor->document();
-    const QTextCursor found = doc->find(u'<' + name, int(editPosition(doc, index)));
-    return found.isNull() ? 0 : found.selectionStart() + 1;
+    const qsizetype found = FEditor->find(u'<' + name, editPosition(FEditor, index));
+    return found < 0 ? 0 : found + 1;
 }
 
 void Tinfotag::GotoTag(const QModelIndex &node)
@@ -374,19 +343,15 @@ void Tinfotag::GotoTag(const QModelIndex &node)
     const int id = StructureModel::nodeId(node);
     if (!FEditor || id < 0 || id >= FStructure.tree().count())
         return;
-    QTextCursor c = FEditor->textCursor();
     if (id == 0) {
-        c.setPosition(0);
-    } else {
-        const StructureNode &n = FStructure.tree().node(id);
-        const QString name = GetNodeTag(n.text);
-        const int start = int(findTagPos(n.data.Index, name));
-        const int length = FKontrolMode == 4 && n.data.TagEnd == 3 ? 2 : int(name.size());
-        c.setPosition(start);
-        c.setPosition(std::min(start + length, FEditor->document()->characterCount() - 1),
-                      QTextCursor::KeepAnchor);
+        FEditor->setCaretPos(0);
+        return;
     }
-    FEditor->setTextCursor(c);
+    const StructureNode &n = FStructure.tree().node(id);
+    const QString name = GetNodeTag(n.text);
+    const qsizetype start = findTagPos(n.data.Index, name);
+    const qsizetype length = FKontrolMode == 4 && n.data.TagEnd == 3 ? 2 : name.size();
+    FEditor->setSelection(start, std::min(start + length, FEditor->length()));
 }
 
 QString Tinfotag::GetNodeTag(const QString &S)
@@ -451,9 +416,8 @@ QString Tinfotag::findWord(WordKind kind) const
 {
     if (!FEditor)
         return {};
-    const QTextCursor c = FEditor->textCursor();
-    if (c.hasSelection() && takesSelection(kind))
-        return c.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    if (FEditor->hasSelection() && takesSelection(kind))
+        return FEditor->SelText();
     const CaretLine line = caretLine(FEditor);
     return wordAt(line.text, line.column, kind);
 }

@@ -27,15 +27,15 @@
 #include "analysis/tagscanner.h"
 #include "codewriting/taglist.h"
 
+#include "editor/editor.h"
+
 #include <QObject>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QStringList>
 #include <QTreeView>
 
 class QColor;
 class QFont;
-class QTextCursor;
 
 enum class WordKind;
 
@@ -63,8 +63,8 @@ public:
     const TagList &UAttributliste() const { return FUAttributliste; }
 
     // --- attachments and state ---
-    QPlainTextEdit *Editor() const { return FEditor; }
-    void SetEditor(QPlainTextEdit *editor) { FEditor = editor; }
+    TEditor *Editor() const { return FEditor; }
+    void SetEditor(TEditor *editor) { FEditor = editor; }
     QTreeView *TreeView() const { return FTreeView; }
     void SetTreeView(QTreeView *view);
     StructureModel *TreeModel() { return &FStructure; }
@@ -128,17 +128,18 @@ signals:
 private:
     bool kanKontrollere() const;
     void insertElement(const QString &startTag, const QStringList &aTekst, const QString &aKode);
-    void finish(QTextCursor &cursor, bool setModified);
+    // Ends a writer's undo step: the caret at caret, the document marked modified.
+    void finish(qsizetype caret, bool setModified);
     QString findWord(WordKind kind) const;
     qsizetype findTagPos(qsizetype index, const QString &name) const;
 
     TPosData FPosData;
-    QPointer<QPlainTextEdit> FEditor;
+    QPointer<TEditor> FEditor;
     QPointer<QTreeView> FTreeView;
     StructureModel FStructure;
     TagList FNosluttagliste, FTagliste, FUAttributliste, FExcludeliste, FAlleTagliste;
     int FKontrolMode = 0;
     QString FKontrolInfo;
     bool FautoKode = false;
-    int cursPos = 0;
+    qsizetype cursPos = 0;
 };

@@ -6,7 +6,7 @@
 #include "core/textfile.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
-#include "shell/mainform.h"
+#include "codewriting/dokumentvaert.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -68,13 +68,13 @@ QTreeWidgetItem *findPunkt(QTreeWidget *t, const QString &text)
 }
 } // namespace
 
-TcssForm::TcssForm(Tmainform *mainform) : QWidget(mainform, Qt::Tool | Qt::WindowStaysOnTopHint), m(mainform)
+TcssForm::TcssForm(TDokumentVaert *mainform) : QWidget(mainform->vaertsvindue(), Qt::Tool | Qt::WindowStaysOnTopHint), m(mainform)
 {
     setObjectName(QStringLiteral("TcssForm"));
     setWindowTitle(QStringLiteral("CSS"));
-    cssDir = m->programdir + QStringLiteral("CSS/");
+    cssDir = core::ProgramFolder::programDir() + QStringLiteral("CSS/");
     propertyDir = cssDir + QStringLiteral("Properties/");
-    optFilnavn = m->optdir + QStringLiteral("css.txt");
+    optFilnavn = core::ProgramFolder::optDir() + QStringLiteral("css.txt");
 
     gruppeListe = liste("gruppeListe", QStringLiteral("Egenskabs grupper"));
     for (const char *g : kGrupper)
@@ -162,7 +162,7 @@ void TcssForm::propertyDoubleClick(const QString &property)
     if (property.startsWith(u'@'))
         m->HelpInfo(QStringLiteral("CSS.txt"), property);
     else
-        m->taginf->UdskrivKoder(property + QStringLiteral(": "), u' ', 1);
+        m->tagKomponent()->UdskrivKoder(property + QStringLiteral(": "), u' ', 1);
 }
 
 TcssForm::Vaerdi TcssForm::vaerdiHandling(const QString &value)
@@ -193,7 +193,7 @@ void TcssForm::valueDoubleClick(const QString &value)
         vaelgEgenskab(value.mid(3));
         break;
     case Vaerdi::Skriv:
-        m->taginf->udskrivCssValue(aProperty, value);
+        m->tagKomponent()->udskrivCssValue(aProperty, value);
         break;
     }
 }
@@ -222,6 +222,6 @@ void TcssForm::closeEvent(QCloseEvent *event)
     w.add(y()).add(x()).add(height()).add(width()).add(splitter->sizes().value(0));
     QString error;
     if (!w.write(optFilnavn, &error))
-        platform::infoBox(m, QStringLiteral("CSS boksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
+        platform::infoBox(m->vaertsvindue(), QStringLiteral("CSS boksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
     event->accept();
 }

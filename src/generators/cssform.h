@@ -8,12 +8,12 @@ class QSplitter;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class Tmainform;
+class TDokumentVaert;
 
 class TcssForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TcssForm(Tmainform *m);
+    explicit TcssForm(TDokumentVaert *m);
 
     QTreeWidget *gruppeListe, *propertyListe, *valueListe;
     QToolButton *infoKnapProgram, *infoKnap, *cssSelectorInfoknap;
@@ -39,5 +39,5 @@ protected:
 
 private:
     bool vaelgEgenskab(const QString &property);
-    Tmainform *m;
+    TDokumentVaert *m;
 };

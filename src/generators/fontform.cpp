@@ -6,7 +6,8 @@
 #include "generators/fontsizebox.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
-#include "shell/mainform.h"
+#include "codewriting/dokumentvaert.h"
+#include "core/programfolder.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -40,12 +41,12 @@ QCheckBox *check(const char *name, const QString &caption, const QString &hint =
 }
 }
 
-Tfontform::Tfontform(Tmainform *mainform, QAction *AudskrivTekst)
-    : QWidget(mainform, Qt::Tool | Qt::WindowStaysOnTopHint), m(mainform)
+Tfontform::Tfontform(TDokumentVaert *mainform, QAction *AudskrivTekst)
+    : QWidget(mainform->vaertsvindue(), Qt::Tool | Qt::WindowStaysOnTopHint), m(mainform)
 {
     setObjectName(QStringLiteral("Tfontform"));
     setWindowTitle(QStringLiteral("Tekstboks"));
-    optFilnavn = m->optdir + QStringLiteral("font.txt");
+    optFilnavn = core::ProgramFolder::optDir() + QStringLiteral("font.txt");
 
     Memo = navngiv(new QPlainTextEdit(QStringLiteral("Eksempel")), "Memo");
     Memo->setToolTip(QStringLiteral("Indfør teksten, der skal placeres i valgte html-kode"));
@@ -199,7 +200,7 @@ void Tfontform::hentOpt()
         o.color = r.boolean(13);
         o.listWidth = r.integer(14, 0, 10000);
         if (!r.ok())
-            platform::infoBox(m, QStringLiteral("Tekstboksens indstillinger i %1 kunne ikke læses.\rStandardindstillingerne bruges.")
+            platform::infoBox(m->vaertsvindue(), QStringLiteral("Tekstboksens indstillinger i %1 kunne ikke læses.\rStandardindstillingerne bruges.")
                                      .arg(optFilnavn));
     }
     QFont f = Memo->font();
@@ -239,7 +240,7 @@ void Tfontform::gemOpt()
         .add(sizeCheck->isChecked()).add(colorCheck->isChecked()).add(splitter->sizes().value(0));
     QString error;
     if (!w.write(optFilnavn, &error))
-        platform::infoBox(m, QStringLiteral("Tekstboksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
+        platform::infoBox(m->vaertsvindue(), QStringLiteral("Tekstboksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
 }
 
 void Tfontform::closeEvent(QCloseEvent *event)
@@ -253,9 +254,9 @@ void Tfontform::AudskrivTekstExecute()
     const QString text = Memo->toPlainText();
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(u'\n');
     if (styleCheck->isChecked())
-        m->taginf->InsFont(m_font, m_farve, lines, kode(), nameCheck->isChecked(), sizeCheck->isChecked(),
+        m->tagKomponent()->InsFont(m_font, m_farve, lines, kode(), nameCheck->isChecked(), sizeCheck->isChecked(),
                            colorCheck->isChecked());
     else
-        m->taginf->InsKode(lines, kode());
+        m->tagKomponent()->InsKode(lines, kode());
     m->winInfo();
 }

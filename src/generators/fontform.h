@@ -14,13 +14,13 @@ class QSplitter;
 class QToolButton;
 class TFarvefelt;
 class TFontSizeComboBox;
-class Tmainform;
+class TDokumentVaert;
 
 class Tfontform : public QWidget {
     Q_OBJECT
 public:
     // AudskrivTekst: the main window's command that the "Udskriv" button runs.
-    Tfontform(Tmainform *m, QAction *AudskrivTekst);
+    Tfontform(TDokumentVaert *m, QAction *AudskrivTekst);
 
     QPlainTextEdit *Memo;
     QGroupBox *kodeGroup;
@@ -50,7 +50,7 @@ private:
     void setMemoFont(const QFont &font);
     void setMemoFarve(const QColor &farve);
     void vaelgFont(const QString &name);
-    Tmainform *m;
+    TDokumentVaert *m;
     QFont m_font;
     QColor m_farve;
 };

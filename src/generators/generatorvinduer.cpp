@@ -4,28 +4,24 @@
 #include "generators/fontform.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
-#include "shell/mainform.h"
+#include "codewriting/dokumentvaert.h"
+#include "codewriting/taginfo.h"
 
 #include <QAction>
 
 using namespace generators;
 
-TGeneratorVinduer::TGeneratorVinduer(Tmainform *mainform) : QObject(mainform), m(mainform)
+TGeneratorVinduer::TGeneratorVinduer(TDokumentVaert *mainform) : QObject(mainform->vaertsvindue()), m(mainform)
 {
-    Atekstboks = new QAction(QStringLiteral("Tekstboks..."), m);
+    Atekstboks = new QAction(QStringLiteral("Tekstboks..."), m->vaertsvindue());
     Atekstboks->setObjectName(QStringLiteral("Atekstboks"));
     Atekstboks->setShortcut(QKeySequence(QStringLiteral("Ctrl+T")));
     Atekstboks->setToolTip(QStringLiteral("Udskriv tekst med valgte egenskaber: Ctrl+T"));
     Atekstboks->setStatusTip(Atekstboks->toolTip());
-    m->addAction(Atekstboks);
+    m->vaertsvindue()->addAction(Atekstboks);
     connect(Atekstboks, &QAction::triggered, this, &TGeneratorVinduer::visTekstboks);
     AudskrivTekst = dokumentAction(m, "AudskrivTekst", QStringLiteral("Udskriv"), QStringLiteral("Udskriv valgte kode"));
     connect(AudskrivTekst, &QAction::triggered, this, [this] { fontform()->AudskrivTekstExecute(); });
-
-    m->AcssBoks->setEnabled(true);
-    m->AcssBoks->setToolTip(QStringLiteral("Vis CSS egenskaber og værdier"));
-    m->AcssBoks->setStatusTip(m->AcssBoks->toolTip());
-    connect(m->AcssBoks, &QAction::triggered, this, &TGeneratorVinduer::visCssBoks);
 }
 
 Tfontform *TGeneratorVinduer::fontform()
@@ -58,10 +54,10 @@ QString TGeneratorVinduer::findCss(const QString &word)
 {
     visCssBoks();
     if (word.size() < 2) {
-        platform::infoBox(m, QStringLiteral("Der er ikke nogen aktuel css-egenskab."));
+        platform::infoBox(m->vaertsvindue(), QStringLiteral("Der er ikke nogen aktuel css-egenskab."));
         return word;
     }
-    if (!cssForm()->findEgenskab(word, m->findCssFilename))
-        platform::infoBox(m, word + QStringLiteral(" blev ikke fundet."));
+    if (!cssForm()->findEgenskab(word, m->cssEgenskabsliste()))
+        platform::infoBox(m->vaertsvindue(), word + QStringLiteral(" blev ikke fundet."));
     return word;
 }

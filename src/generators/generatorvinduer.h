@@ -7,12 +7,12 @@
 class QAction;
 class Tfontform;
 class TcssForm;
-class Tmainform;
+class TDokumentVaert;
 
 class TGeneratorVinduer : public QObject {
     Q_OBJECT
 public:
-    explicit TGeneratorVinduer(Tmainform *m);
+    explicit TGeneratorVinduer(TDokumentVaert *m);
 
     QAction *Atekstboks, *AudskrivTekst;
 
@@ -26,7 +26,7 @@ public:
     QString findCss(const QString &word);
 
 private:
-    Tmainform *m;
+    TDokumentVaert *m;
     Tfontform *m_fontform = nullptr;
     TcssForm *m_cssForm = nullptr;
 };

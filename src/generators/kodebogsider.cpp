@@ -4,7 +4,7 @@
 #include "generators/kodeskrivere.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
-#include "shell/mainform.h"
+#include "codewriting/dokumentvaert.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -92,7 +92,7 @@ QGroupBox *radioGruppe(const char *name, const QString &title, const QStringList
 
 } // namespace
 
-TGeneratorSider::TGeneratorSider(Tmainform *mainform) : QObject(mainform), m(mainform)
+TGeneratorSider::TGeneratorSider(TDokumentVaert *mainform) : QObject(mainform->vaertsvindue()), m(mainform)
 {
     AudskrivTabel = dokumentAction(m, "AudskrivTabel", QStringLiteral("Udskriv table"), QStringLiteral("Udskriv tabel"));
     AudskrivColgroup = dokumentAction(m, "AudskrivColgroup", QStringLiteral("Udskriv colgroup"), QString());
@@ -299,7 +299,7 @@ bool TGeneratorSider::eventFilter(QObject *watched, QEvent *event)
 void TGeneratorSider::afslut(const QString &message, bool medWinInfo)
 {
     if (!message.isEmpty())
-        platform::infoBox(m, message);
+        platform::infoBox(m->vaertsvindue(), message);
     else if (medWinInfo)
         m->winInfo();
 }
@@ -309,18 +309,18 @@ void TGeneratorSider::AudskrivTabelExecute()
     const Tabelvalg valg{tableCaptionEdit->text(),  tableKolonneEdit->text(), linieCheck->isChecked(),
                          tableStrukturCheck->isChecked(), tableRowEdit->text(), tablethCheck->isChecked(),
                          tableHeadRowEdit->text(), tableBodyRowEdit->text(), tableFootRowEdit->text()};
-    afslut(skrivTabel(*m->taginf, valg));
+    afslut(skrivTabel(*m->tagKomponent(), valg));
 }
 
 void TGeneratorSider::AudskrivColgroupExecute()
 {
-    afslut(skrivColgroup(*m->taginf, tableColEdit->text(), tableSpanCheck->isChecked(), tableStyleCheck->isChecked()),
+    afslut(skrivColgroup(*m->tagKomponent(), tableColEdit->text(), tableSpanCheck->isChecked(), tableStyleCheck->isChecked()),
            false);
 }
 
 void TGeneratorSider::AudskrivTabelCSSExecute()
 {
-    skrivTabelCSS(*m->taginf, tableStyleKodeCheck->isChecked());
+    skrivTabelCSS(*m->tagKomponent(), tableStyleKodeCheck->isChecked());
     m->winInfo();
 }
 
@@ -328,19 +328,19 @@ void TGeneratorSider::AudskrivListeExecute()
 {
     if (listeAntalEdit->text().isEmpty())
         listeAntalEdit->setText(QStringLiteral("0"));
-    afslut(skrivListe(*m->taginf, listeTyper->checkedId(), listeAntalEdit->text()));
+    afslut(skrivListe(*m->tagKomponent(), listeTyper->checkedId(), listeAntalEdit->text()));
 }
 
 void TGeneratorSider::AudskrivOptgroupExecute()
 {
     if (listeOptgroupEdit->text().isEmpty())
         listeOptgroupEdit->setText(QStringLiteral("0"));
-    afslut(skrivOptgroup(*m->taginf, listeOptgroupEdit->text()));
+    afslut(skrivOptgroup(*m->tagKomponent(), listeOptgroupEdit->text()));
 }
 
 void TGeneratorSider::AudskrivListeCSSExecute()
 {
-    skrivListeCSS(*m->taginf, listeTyper->checkedId(), listeStyleSelCheck->isChecked(), listeStyleKodeCheck->isChecked());
+    skrivListeCSS(*m->tagKomponent(), listeTyper->checkedId(), listeStyleSelCheck->isChecked(), listeStyleKodeCheck->isChecked());
     m->winInfo();
 }
 
@@ -348,13 +348,13 @@ void TGeneratorSider::AudskrivLinksExecute()
 {
     if (linksAntalEdit->text().isEmpty())
         linksAntalEdit->setText(QStringLiteral("1"));
-    afslut(skrivLinks(*m->taginf, Linkvalg{linkTyper->checkedId(), linkTargetCheck->isChecked(),
+    afslut(skrivLinks(*m->tagKomponent(), Linkvalg{linkTyper->checkedId(), linkTargetCheck->isChecked(),
                                            linkNavCheck->isChecked(), linksAntalEdit->text()}));
 }
 
 void TGeneratorSider::AudskrivLinkCSSExecute()
 {
-    skrivLinkCSS(*m->taginf, linkMedtagCSScheck->isChecked());
+    skrivLinkCSS(*m->tagKomponent(), linkMedtagCSScheck->isChecked());
     m->winInfo();
 }
 

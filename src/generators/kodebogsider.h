@@ -10,12 +10,12 @@ class QGroupBox;
 class QLineEdit;
 class QToolButton;
 class QWidget;
-class Tmainform;
+class TDokumentVaert;
 
 class TGeneratorSider : public QObject {
     Q_OBJECT
 public:
-    explicit TGeneratorSider(Tmainform *m);
+    explicit TGeneratorSider(TDokumentVaert *m);
 
     QWidget *side1 = nullptr;   // "Skema"
     QWidget *side2 = nullptr;   // "Lister"
@@ -68,5 +68,5 @@ private:
     // Shows the message of a writer that refused; otherwise refreshes the status.
     void afslut(const QString &message, bool medWinInfo = true);
 
-    Tmainform *m;
+    TDokumentVaert *m;
 };

@@ -4,7 +4,6 @@
 #include "core/inputfilters.h"
 
 #include <QStringList>
-#include <QTextBlock>
 
 namespace generators {
 
@@ -77,16 +76,15 @@ QStringList medStyle(QStringList rules, bool styleKode)
 
 void begyndPaaTomLinie(Tinfotag &taginf)
 {
-    QPlainTextEdit *edit = taginf.Editor();
+    TEditor *edit = taginf.Editor();
     if (!edit)
         return;
-    QTextCursor c = edit->textCursor();
-    const QTextBlock block = edit->document()->findBlock(c.selectionEnd());
-    if (block.text().trimmed().isEmpty())
+    const int line = edit->caretLine();
+    if (edit->lineText(line).trimmed().isEmpty())
         return;
-    c.setPosition(block.position() + block.length() - 1);
-    c.insertText(QStringLiteral("\r"));
-    edit->setTextCursor(c);
+    const qsizetype end = edit->lineEnd(line);
+    edit->replaceRange(end, end, QStringLiteral("\r"));
+    edit->setCaretPos(end + 1);
 }
 
 QString skrivTabel(Tinfotag &taginf, const Tabelvalg &valg)

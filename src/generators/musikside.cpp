@@ -3,8 +3,8 @@
 #include "generators/afspilningsliste.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
-#include "shell/mainform.h"
-#include "shell/winform.h"
+#include "codewriting/dokumentvaert.h"
+#include "codewriting/taginfo.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -38,7 +38,7 @@ QToolButton *tekstKnap(const char *name, const QString &caption, const QString &
 }
 }
 
-TMusikside::TMusikside(Tmainform *mainform) : QObject(mainform), m(mainform)
+TMusikside::TMusikside(TDokumentVaert *mainform) : QObject(mainform->vaertsvindue()), m(mainform)
 {
     // Like a drive without a chosen folder: the root of the file system.
     mfMappe = QDir::rootPath();
@@ -150,7 +150,7 @@ void TMusikside::mfTypeCheckClick()
 void TMusikside::mfMappeKnapClick()
 {
     const QString mappe = QFileDialog::getExistingDirectory(
-        m, video() ? QStringLiteral("Vælg filmmappe") : QStringLiteral("Vælg musikmappe"), mfMappe);
+        m->vaertsvindue(), video() ? QStringLiteral("Vælg filmmappe") : QStringLiteral("Vælg musikmappe"), mfMappe);
     if (!mappe.isEmpty())
         vaelgMappe(mappe);
 }
@@ -165,11 +165,11 @@ void TMusikside::vaelgMappe(const QString &mappe)
 bool TMusikside::grundmappeOk()
 {
     if (mfMappe.isEmpty()) {
-        platform::infoBox(m, QStringLiteral("Der mangler en grundurl.\rVælg mappe."));
+        platform::infoBox(m->vaertsvindue(), QStringLiteral("Der mangler en grundurl.\rVælg mappe."));
         return false;
     }
     if (!QFileInfo(mfMappe).isDir()) {
-        platform::infoBox(m, QStringLiteral("Grundurlen blev ikke fundet!\rVælg mappe."));
+        platform::infoBox(m->vaertsvindue(), QStringLiteral("Grundurlen blev ikke fundet!\rVælg mappe."));
         return false;
     }
     return true;
@@ -180,7 +180,7 @@ void TMusikside::mfUrlKnapClick()
     if (!grundmappeOk())
         return;
     const QStringList filer = QFileDialog::getOpenFileNames(
-        m, video() ? QStringLiteral("Vælg film til afspilningslisten") : QStringLiteral("Vælg musik til afspilningslisten"),
+        m->vaertsvindue(), video() ? QStringLiteral("Vælg film til afspilningslisten") : QStringLiteral("Vælg musik til afspilningslisten"),
         mfMappe, QStringLiteral("Alle filer (*)"));
     tilfoejFiler(filer);
 }
@@ -190,7 +190,7 @@ void TMusikside::tilfoejFiler(const QStringList &filer)
     for (const QString &fil : filer) {
         const QString adresse = relativAdresse(fil, mfMappe);
         if (adresse.isEmpty()) {
-            platform::infoBox(m, QStringLiteral("Fejl i oprettelsen af urlliste.\rDer er muligvist ikke valgt ud fra "
+            platform::infoBox(m->vaertsvindue(), QStringLiteral("Fejl i oprettelsen af urlliste.\rDer er muligvist ikke valgt ud fra "
                                                 "grundurlen..\rVælg igen!"));
             return;
         }
@@ -203,7 +203,7 @@ void TMusikside::fjern(QListWidget *liste)
 {
     const int row = liste->currentRow();
     if (row < 0) {
-        platform::infoBox(m, QStringLiteral("Der er ikke valgt et element i listen!"));
+        platform::infoBox(m->vaertsvindue(), QStringLiteral("Der er ikke valgt et element i listen!"));
         return;
     }
     for (QListWidget *l : {mfUrlliste, mfTitelliste})
@@ -230,10 +230,10 @@ bool TMusikside::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-Twinform *TMusikside::mfUdskrivSideClick()
+TEditor *TMusikside::mfUdskrivSideClick()
 {
     if (mfUrlliste->count() == 0) {
-        platform::infoBox(m, QStringLiteral("Vælg filer til afspilning!"));
+        platform::infoBox(m->vaertsvindue(), QStringLiteral("Vælg filer til afspilning!"));
         return nullptr;
     }
     QStringList adresser, titler;
@@ -241,11 +241,7 @@ Twinform *TMusikside::mfUdskrivSideClick()
         adresser << mfUrlliste->item(i)->text();
         titler << (i < mfTitelliste->count() ? mfTitelliste->item(i)->text() : QString());
     }
-    Twinform *w = m->openwin(QString(), QStringLiteral(".html"));
-    if (!w)
-        return nullptr;
     const QStringList lines = afspilningsside(video() ? Medietype::Video : Medietype::Audio, mfListenavnEdit->text(),
                                               mfMappe, adresser, titler);
-    w->Edit->appendPlainText(lines.join(u'\n'));
-    return w;
+    return m->nytDokument(QStringLiteral(".html"), lines.join(u'\n'));
 }

@@ -13,13 +13,13 @@ class QLineEdit;
 class QListWidget;
 class QToolButton;
 class QWidget;
-class Tmainform;
-class Twinform;
+class TDokumentVaert;
+class TEditor;
 
 class TMusikside : public QObject {
     Q_OBJECT
 public:
-    explicit TMusikside(Tmainform *m);
+    explicit TMusikside(TDokumentVaert *m);
 
     QWidget *side4 = nullptr;
     QLineEdit *mfListenavnEdit;
@@ -42,7 +42,7 @@ public:
     void mFjernUrlClick();
     void mFjernTitelClick();
     void mfClearKnapClick();
-    Twinform *mfUdskrivSideClick();
+    TEditor *mfUdskrivSideClick();
 
     // The steps after the dialogs.
     void vaelgMappe(const QString &mappe);
@@ -54,5 +54,5 @@ protected:
 
 private:
     void fjern(QListWidget *liste);
-    Tmainform *m;
+    TDokumentVaert *m;
 };

@@ -1,7 +1,7 @@
 #include "generators/sidehjaelp.h"
 
 #include "core/inputfilters.h"
-#include "shell/mainform.h"
+#include "codewriting/dokumentvaert.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ QToolButton *nulKnap(const char *name, const QString &hint)
     return b;
 }
 
-QToolButton *infoKnap(Tmainform *m, const char *name, const QString &hint, const QString &structure,
+QToolButton *infoKnap(TDokumentVaert *m, const char *name, const QString &hint, const QString &structure,
                       const QString &title)
 {
     auto *b = navngiv(new QToolButton, name);
@@ -37,7 +37,7 @@ QToolButton *infoKnap(Tmainform *m, const char *name, const QString &hint, const
     b->setAutoRaise(true);
     // The title is read at the click: some buttons change their page with a choice.
     b->setProperty("infoTitel", title);
-    QObject::connect(b, &QToolButton::clicked, m, [m, b, structure] {
+    QObject::connect(b, &QToolButton::clicked, b, [m, b, structure] {
         m->HelpInfo(structure, b->property("infoTitel").toString());
     });
     return b;
@@ -51,19 +51,16 @@ QToolButton *actionKnap(const char *name, QAction *action)
     return b;
 }
 
-QAction *dokumentAction(Tmainform *m, const char *name, const QString &caption, const QString &hint,
+QAction *dokumentAction(TDokumentVaert *m, const char *name, const QString &caption, const QString &hint,
                         const QKeySequence &shortcut)
 {
-    auto *a = new QAction(caption, m);
+    auto *a = new QAction(caption, m->vaertsvindue());
     a->setObjectName(QString::fromLatin1(name));
     a->setToolTip(hint.isEmpty() ? caption : hint);
     a->setStatusTip(hint);
     if (!shortcut.isEmpty())
         a->setShortcut(shortcut);
-    m->addAction(a);
-    // "Vis html-kode" is enabled exactly while a document window is open; these follow it.
-    a->setEnabled(m->AfindHtml->isEnabled());
-    QObject::connect(m->AfindHtml, &QAction::enabledChanged, a, &QAction::setEnabled);
+    m->dokumentKommando(a);
     return a;
 }
 

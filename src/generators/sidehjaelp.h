@@ -8,7 +8,7 @@ class QAction;
 class QLineEdit;
 class QToolButton;
 class QWidget;
-class Tmainform;
+class TDokumentVaert;
 
 namespace generators {
 
@@ -17,12 +17,12 @@ QLineEdit *talFelt(const char *name, const QString &text = {}, int width = 44);
 // The small "<" button that resets a field.
 QToolButton *nulKnap(const char *name, const QString &hint);
 // An information button that opens a page of an information structure.
-QToolButton *infoKnap(Tmainform *m, const char *name, const QString &hint, const QString &structure,
+QToolButton *infoKnap(TDokumentVaert *m, const char *name, const QString &hint, const QString &structure,
                       const QString &title);
 // A button that runs an action (caption and hint from the action).
 QToolButton *actionKnap(const char *name, QAction *action);
 // A main window command that needs an open document.
-QAction *dokumentAction(Tmainform *m, const char *name, const QString &caption, const QString &hint,
+QAction *dokumentAction(TDokumentVaert *m, const char *name, const QString &caption, const QString &hint,
                         const QKeySequence &shortcut = {});
 // Keeps a field filtered by GetPosTal while it is typed in, caret at the end.
 void filtrerTal(QLineEdit *edit);

@@ -5,7 +5,8 @@
 #include "generators/kodeskrivere.h"
 #include "generators/sidehjaelp.h"
 #include "generators/specialtegn.h"
-#include "shell/mainform.h"
+#include "codewriting/dokumentvaert.h"
+#include "core/programfolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +24,7 @@
 
 using namespace generators;
 
-TSpecialtegnSide::TSpecialtegnSide(Tmainform *mainform) : QObject(mainform), m(mainform)
+TSpecialtegnSide::TSpecialtegnSide(TDokumentVaert *mainform) : QObject(mainform->vaertsvindue()), m(mainform)
 {
     AudskrivUnicode = dokumentAction(m, "AudskrivUnicode", QStringLiteral("Udskriv"), QString());
     AudskiftTegn = dokumentAction(m, "AudskiftTegn", QStringLiteral("Udskift"),
@@ -34,7 +35,7 @@ TSpecialtegnSide::TSpecialtegnSide(Tmainform *mainform) : QObject(mainform), m(m
     connect(AudskiftTegn, &QAction::triggered, this, &TSpecialtegnSide::AudskiftTegnExecute);
     connect(AannullerUdskift, &QAction::triggered, this, &TSpecialtegnSide::AannullerUdskiftExecute);
 
-    PUspecialtegn = navngiv(new QMenu(m), "PUspecialtegn");
+    PUspecialtegn = navngiv(new QMenu(m->vaertsvindue()), "PUspecialtegn");
     auto entitet = [this](const char *name, const QString &caption, const QString &hint, const QString &text) {
         QAction *a = PUspecialtegn->addAction(caption);
         a->setObjectName(QString::fromLatin1(name));
@@ -116,7 +117,7 @@ TSpecialtegnSide::TSpecialtegnSide(Tmainform *mainform) : QObject(mainform), m(m
 
 void TSpecialtegnSide::hentTegnfil(const QString &filnavn)
 {
-    const QString path = m->programdir + QStringLiteral("Dir/Unicode/") + filnavn;
+    const QString path = core::ProgramFolder::programDir() + QStringLiteral("Dir/Unicode/") + filnavn;
     QStringList lines;
     if (!QFileInfo(path).isFile() || !core::readLines(path, lines).ok)
         return;
@@ -137,55 +138,49 @@ void TSpecialtegnSide::AudskrivUnicodeExecute()
 {
     const QString text = uniMemo->toPlainText();
     if (uniNyLinie->isChecked()) {
-        begyndPaaTomLinie(*m->taginf);
-        m->taginf->InsertLine(text, true, false, false);
+        begyndPaaTomLinie(*m->tagKomponent());
+        m->tagKomponent()->InsertLine(text, true, false, false);
     } else {
-        m->taginf->UdskrivKode(text, QString());
+        m->tagKomponent()->UdskrivKode(text, QString());
     }
     m->winInfo();
 }
 
 void TSpecialtegnSide::skrivEntitet(const QString &entitet)
 {
-    m->taginf->UdskrivKode(entitet, QString());
+    m->tagKomponent()->UdskrivKode(entitet, QString());
     m->winInfo();
 }
 
-QPlainTextEdit *TSpecialtegnSide::editor() const
+TEditor *TSpecialtegnSide::editor() const
 {
-    return m->taginf->Editor();
+    return m->tagKomponent()->Editor();
 }
 
 void TSpecialtegnSide::AudskiftTegnExecute()
 {
-    QPlainTextEdit *edit = editor();
+    TEditor *edit = editor();
     if (!edit)
         return;
-    QTextCursor c = edit->textCursor();
-    if (!c.hasSelection())
-        c.select(QTextCursor::Document);
-    // selectedText keeps every character (no-break spaces too); paragraph marks become line breaks.
-    const QString selected = c.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    if (!edit->hasSelection())
+        edit->selectAll();
+    const QString selected = edit->SelText();
     // The clipboard keeps the text as it was, for "Annuller".
     QApplication::clipboard()->setText(selected);
-    const int start = c.selectionStart();
+    const qsizetype start = edit->SelStart();
     const QString converted = udskiftTegn(selected);
-    c.insertText(converted);
-    c.setPosition(start);
-    c.setPosition(start + int(converted.size()), QTextCursor::KeepAnchor);
-    edit->setTextCursor(c);
+    edit->replaceSelection(converted);
+    edit->setSelection(start, start + kontrolTekst(converted).size());
     edit->setFocus();
 }
 
 void TSpecialtegnSide::AannullerUdskiftExecute()
 {
-    QPlainTextEdit *edit = editor();
+    TEditor *edit = editor();
     if (!edit)
         return;
-    QTextCursor c = edit->textCursor();
-    const int start = c.selectionStart();
-    c.insertText(QApplication::clipboard()->text());
-    c.setPosition(start);
-    edit->setTextCursor(c);
+    const qsizetype start = edit->SelStart();
+    edit->replaceSelection(QApplication::clipboard()->text());
+    edit->setCaretPos(start);
     edit->setFocus();
 }

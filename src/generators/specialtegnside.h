@@ -9,14 +9,15 @@ class QCheckBox;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
+class TEditor;
 class QToolButton;
 class QWidget;
-class Tmainform;
+class TDokumentVaert;
 
 class TSpecialtegnSide : public QObject {
     Q_OBJECT
 public:
-    explicit TSpecialtegnSide(Tmainform *m);
+    explicit TSpecialtegnSide(TDokumentVaert *m);
 
     QWidget *side5 = nullptr;
     QListWidget *uniListe;
@@ -41,6 +42,6 @@ public:
     void skrivEntitet(const QString &entitet);
 
 private:
-    QPlainTextEdit *editor() const;
-    Tmainform *m;
+    TEditor *editor() const;
+    TDokumentVaert *m;
 };

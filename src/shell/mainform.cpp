@@ -1,5 +1,6 @@
 #include "shell/mainform.h"
 
+#include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "core/textfile.h"
 #include "platform/infobox.h"
@@ -11,6 +12,7 @@
 #include "analysis/kontrolform.h"
 #include "codewriting/kodeliste.h"
 #include "codewriting/taginfo.h"
+#include "editor/editor.h"
 #include "generators/generatorvinduer.h"
 #include "shell/winform.h"
 
@@ -26,7 +28,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -89,12 +90,21 @@ void Tmainform::FormCreate()
     setMinimumSize(kMinWidth, kMinHeight);
     mdi = new QMdiArea;   // the actions connect to it
     mdi->setObjectName(QStringLiteral("mdi"));
+    // Closing a document brings back the one used before it.
+    mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     lavActions();
     lavMenuer();
     lavToolbar();
     lavArbejdsflade();
 
     hentMainOpt();
+    {
+        // Line numbers: on unless the user switched them off.
+        core::OptionReader r(optdir + QStringLiteral("linjenumre.txt"), 1);
+        const bool on = r.boolean(0);
+        m_linjenumre = r.ok() ? on : true;
+        AlinjeNumre->setChecked(m_linjenumre);
+    }
 
     // The tag lists. A missing one leaves an empty list and the program usable; the user
     // hears of it once, when the window shows.
@@ -423,6 +433,7 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
             if (w->isMinimized())
                 w->showNormal();
             mdi->setActiveSubWindow(w);
+            w->Edit->setFocus();
             return w;
         }
     }
@@ -463,6 +474,10 @@ Twinform *Tmainform::nytVindue(const QString &docExt)
     w->InfoCap();
     autokodeCheck->setChecked(false);
     autokodeCheckClick();
+    // However it was made (a dialog may just have closed), the new document is the one the
+    // user types into.
+    mdi->setActiveSubWindow(w);
+    w->Edit->setFocus();
     opdaterActions();
     return w;
 }
@@ -488,6 +503,9 @@ void Tmainform::lukAlleDokumenter()
 
 void Tmainform::dokumentLukker(Twinform *win)
 {
+    // Without the focus the closing page leaves the choice of the next active document to
+    // the window history, not to whichever editor comes next in the focus chain.
+    win->Edit->clearFocus();
     lukKontrol(win->docNo);
     autokodeCheck->setChecked(false);
     autokodeCheckClick();
@@ -586,7 +604,7 @@ void Tmainform::winInfo()
     getKode();
 }
 
-void Tmainform::attachEditor(QPlainTextEdit *edit)
+void Tmainform::attachEditor(TEditor *edit)
 {
     taginf->SetEditor(edit);
 }
@@ -681,12 +699,48 @@ void Tmainform::HelpInfo(const QString &structure, const QString &title)
     visInfo(QStringLiteral("Information: ") + structure + QStringLiteral(" / ") + title);
 }
 
-QPlainTextEdit *Tmainform::fokusEdit() const
+TEditor *Tmainform::fokusEdit() const
 {
-    if (auto *e = qobject_cast<QPlainTextEdit *>(QApplication::focusWidget()))
-        return e;
+    for (QWidget *f = QApplication::focusWidget(); f; f = f->parentWidget())
+        if (auto *e = qobject_cast<TEditor *>(f))
+            return e;
+    return aktivEditor();
+}
+
+TEditor *Tmainform::aktivEditor() const
+{
     Twinform *w = aktivWin();
     return w ? w->Edit : nullptr;
+}
+
+TEditor *Tmainform::nytDokument(const QString &ext, const QString &text)
+{
+    Twinform *w = openwin(QString(), ext);
+    if (!w)
+        return nullptr;
+    // One undo step, and the page counts as unsaved work.
+    w->Edit->replaceSelection(text);
+    w->Edit->setCaretPos(0);
+    return w->Edit;
+}
+
+void Tmainform::dokumentKommando(QAction *action)
+{
+    addAction(action);
+    m_documentActions << action;
+    action->setEnabled(!dokumenter().isEmpty());
+}
+
+void Tmainform::setLinjenumre(bool on)
+{
+    m_linjenumre = on;
+    AlinjeNumre->setChecked(on);
+    for (Twinform *w : dokumenter())
+        w->Edit->setLinjenumre(on);
+    const QString path = optdir + QStringLiteral("linjenumre.txt");
+    QString error;
+    if (!core::OptionWriter().add(on).write(path, &error))
+        platform::infoBox(this, QStringLiteral("Valget kunne ikke gemmes i %1.\r%2").arg(path, error));
 }
 
 // ---------------------------------------------------------------- window arrangement

@@ -2,6 +2,7 @@
 // Tmainform: the main window. It holds the document windows, their tabs, the code book,
 // the side panels, the menus and tool bar, and the program-wide settings.
 
+#include "codewriting/dokumentvaert.h"
 #include "shell/filtyper.h"
 #include "shell/mainopt.h"
 #include "shell/spmform.h"
@@ -18,13 +19,13 @@ class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMenu;
-class QPlainTextEdit;
 class QSplitter;
 class QTabBar;
 class TKodeListe;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TEditor;
 class Tinfotag;
 class Tkontrolform;
 class Tnewform;
@@ -32,7 +33,7 @@ class Topenform;
 class Ttypeform;
 class Twinform;
 
-class Tmainform : public QMainWindow {
+class Tmainform : public QMainWindow, public TDokumentVaert {
     Q_OBJECT
 public:
     // params: files from the command line, opened at the first showing.
@@ -70,10 +71,10 @@ public:
     void tcChange(int index);
 
     // --- Status and code
-    void winInfo();
+    void winInfo() override;
     void getKode();
-    void attachEditor(QPlainTextEdit *edit);
-    void visInfo(const QString &text);
+    void attachEditor(TEditor *edit);
+    void visInfo(const QString &text) override;
     void Info(const QString &hint);   // the long part of a hint ("short|long") into the status bar
     void autokodeCheckClick();
 
@@ -102,7 +103,19 @@ public:
     void opdaterActions();
 
     // Opens an entry of an information structure (for now: named in the status bar).
-    void HelpInfo(const QString &structure, const QString &title);
+    void HelpInfo(const QString &structure, const QString &title) override;
+
+    // --- What the subsystems may ask of the main window
+    QWidget *vaertsvindue() override { return this; }
+    Tinfotag *tagKomponent() override { return taginf; }
+    TEditor *aktivEditor() const override;
+    TEditor *nytDokument(const QString &ext, const QString &text) override;
+    void dokumentKommando(QAction *action) override;
+    QString cssEgenskabsliste() const override { return findCssFilename; }
+
+    // --- Line numbers in every document (Vis menu), kept in Egenskaber/linjenumre.txt
+    bool linjenumre() const { return m_linjenumre; }
+    void setLinjenumre(bool on);
 
     // --- Code panels
     void fyldKodeliste(int k);
@@ -198,7 +211,7 @@ public:
     QAction *EditUndo = nullptr, *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr;
     QAction *EditSelectAll = nullptr, *EditDelete = nullptr, *AindsaetFraInfo = nullptr;
     QAction *Akodepanel = nullptr, *Aattributpanel = nullptr, *Akodebog = nullptr;
-    QAction *AcssBoks = nullptr, *Afilpanel = nullptr;
+    QAction *AcssBoks = nullptr, *Afilpanel = nullptr, *AlinjeNumre = nullptr;
     QAction *WindowCascade = nullptr, *WindowTileHorizontal = nullptr, *WindowTileVertical = nullptr;
     QAction *WindowMinimizeAll = nullptr, *WindowArrange = nullptr;
     QAction *FileClose = nullptr, *ALukAlleDoc = nullptr;
@@ -259,7 +272,7 @@ private:
     void tileHorizontally();
     void tileVertically();
     void arrangeIcons();
-    QPlainTextEdit *fokusEdit() const;
+    TEditor *fokusEdit() const;
     void visVersionsInfo();
     QAction *lavAction(const char *name, const QString &caption, const QString &hint,
                        const QKeySequence &shortcut = {}, const char *icon = nullptr);
@@ -271,4 +284,5 @@ private:
     Tnewform *m_newform = nullptr;
     Tkontrolform *m_kontrolform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
+    bool m_linjenumre = true;
 };

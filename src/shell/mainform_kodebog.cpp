@@ -27,6 +27,10 @@ void Tmainform::lavKodebog()
         return page;
     };
     auto *vinduer = new TGeneratorVinduer(this);
+    AcssBoks->setEnabled(true);
+    AcssBoks->setToolTip(QStringLiteral("Vis CSS egenskaber og værdier"));
+    AcssBoks->setStatusTip(AcssBoks->toolTip());
+    connect(AcssBoks, &QAction::triggered, vinduer, &TGeneratorVinduer::visCssBoks);
     auto *sider = new TGeneratorSider(this);
     auto *specialtegn = new TSpecialtegnSide(this);
     bog->addTab((new TMusikside(this))->side4, QStringLiteral("Musik og film"));

@@ -13,7 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QToolBar>
 #include <QToolButton>
 
@@ -87,14 +87,7 @@ void Tmainform::lavActions()
     connect(EditCopy, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->copy(); });
     connect(EditPaste, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->paste(); });
     connect(EditSelectAll, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->selectAll(); });
-    connect(EditDelete, &QAction::triggered, this, [this] {
-        if (auto *e = fokusEdit()) {
-            QTextCursor c = e->textCursor();
-            if (!c.hasSelection())
-                c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-            c.removeSelectedText();
-        }
-    });
+    connect(EditDelete, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->deleteForward(); });
     AindsaetFraInfo = lavAction("AindsaetFraInfo", QStringLiteral("Indsæt fra information"),
                                 QStringLiteral("Indsæt fra information: Ctrl+W"), QKeySequence(QStringLiteral("Ctrl+W")), "insert-text");
     AindsaetFraInfo->setEnabled(false);
@@ -112,6 +105,10 @@ void Tmainform::lavActions()
     connect(Aattributpanel, &QAction::triggered, this, &Tmainform::AattributpanelExecute);
     connect(Akodebog, &QAction::triggered, this, &Tmainform::AkodebogExecute);
     connect(Afilpanel, &QAction::triggered, this, &Tmainform::AfilpanelExecute);
+    AlinjeNumre = lavAction("AlinjeNumre", QStringLiteral("Linjenumre"), QStringLiteral("Vis/Skjul linjenumre i dokumenterne"));
+    AlinjeNumre->setCheckable(true);
+    AlinjeNumre->setChecked(true);
+    connect(AlinjeNumre, &QAction::triggered, this, &Tmainform::setLinjenumre);
 
     // Window
     WindowCascade = lavAction("WindowCascade", QStringLiteral("Kaskade"), QStringLiteral("Kaskade|Læg vinduerne over hinanden"), {}, "window-duplicate");
@@ -254,6 +251,8 @@ void Tmainform::lavMenuer()
     QMenu *vis = bar->addMenu(QStringLiteral("&Vis"));
     vis->setObjectName(QStringLiteral("mVis"));
     vis->addActions({Akodepanel, Aattributpanel, Akodebog, AcssBoks, Afilpanel});
+    vis->addSeparator();
+    vis->addAction(AlinjeNumre);
 
     QMenu *vindue = bar->addMenu(QStringLiteral("V&indue"));
     vindue->setObjectName(QStringLiteral("mVindue"));
@@ -361,12 +360,14 @@ void Tmainform::lavToolbar()
 
 bool Tmainform::erProgramGenvej(const QKeyEvent *event) const
 {
+    if (event->modifiers() == Qt::NoModifier && event->key() < Qt::Key_Escape)
+        return false;   // plain typing
     const QKeySequence key(event->keyCombination());
-    for (const QAction *a : {Aslutkode, AfindHtml, AfindCss, Akontrol, Ago, AclassAttribut, AidAttribut,
-                             AstyleAttribut, AonclickEvent})
-        if (a->isEnabled() && a->shortcut() == key)
-            return true;
-    return false;
+    // Every command of the program's own, but the edit commands the control carries out itself.
+    const QList<QAction *> actions = findChildren<QAction *>();
+    return std::any_of(actions.begin(), actions.end(), [&key](const QAction *a) {
+        return a->isEnabled() && a->shortcutContext() != Qt::WidgetShortcut && a->shortcuts().contains(key);
+    });
 }
 
 void Tmainform::visEditMenu(const QPoint &globalPos)

@@ -15,7 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 
 void Tmainform::skrivLinier(const QStringList &lines, int caretLine)
 {
@@ -96,9 +96,7 @@ void Tmainform::mKlicheDokumentClick()
                 platform::infoBox(this, QStringLiteral("Klicheen %1 kan ikke læses.\r%2").arg(T, r.error));
                 return;
             }
-            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            text.replace(u'\r', u'\n');
-            w->Edit->setPlainText(text);
+            w->Edit->setText(text);
             w->setModified(false);
             w->XYinfo();
         }

@@ -1,23 +1,19 @@
 #include "shell/winform.h"
 
 #include "core/programfolder.h"
+#include "editor/editor.h"
 #include "platform/infobox.h"
 #include "shell/dokumentnavne.h"
 #include "shell/mainform.h"
 
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -89,20 +85,21 @@ Twinform::Twinform(Tmainform *main)
     strukturpanel->hide();
     middle->addWidget(strukturpanel);
 
-    Edit = new QPlainTextEdit;
+    Edit = new TEditor;
     Edit->setObjectName(QStringLiteral("Edit"));
-    Edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Edit->setFont(main->editorFont());
-    Edit->installEventFilter(this);
-    Edit->viewport()->installEventFilter(this);
-    Edit->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Edit, &QWidget::customContextMenuRequested, this, [this, main](const QPoint &pos) {
-        main->visEditMenu(Edit->mapToGlobal(pos));
-    });
-    connect(Edit, &QPlainTextEdit::cursorPositionChanged, this, &Twinform::XYinfo);
-    connect(Edit, &QPlainTextEdit::blockCountChanged, this, &Twinform::XYinfo);
-    connect(Edit, &QPlainTextEdit::modificationChanged, main, [main] { main->opdaterActions(); });
+    Edit->setEditorFont(main->editorFont());
+    Edit->setLinjenumre(main->linjenumre());
+    // Ctrl+K, Ctrl+L, Ctrl+T … mean something to the edit control too; the program's
+    // commands take them.
+    Edit->setProgramGenvej([main](const QKeyEvent *key) { return main->erProgramGenvej(key); });
+    connect(Edit, &TEditor::kontekstmenu, main, &Tmainform::visEditMenu);
+    connect(Edit, &TEditor::caretMoved, this, &Twinform::XYinfo);
+    connect(Edit, &TEditor::linesChanged, this, &Twinform::XYinfo);
+    connect(Edit, &TEditor::modificationChanged, main, [main] { main->opdaterActions(); });
+    connect(Edit, &TEditor::tastSluppet, this, &Twinform::afterCaretMove);
+    connect(Edit, &TEditor::museSluppet, this, &Twinform::afterCaretMove);
+    connect(Edit, &TEditor::museTrykket, main, [main] { main->infoS.clear(); });
+    connect(Edit, &TEditor::filerSluppet, main, &Tmainform::aabnDroppedeFiler);
     middle->addWidget(Edit, 1);
     layout->addLayout(middle, 1);
 
@@ -177,9 +174,7 @@ void Twinform::indlaesFil()
         return;
     }
     // The edit control keeps single line breaks; saving writes CR LF again.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    Edit->setPlainText(text);
+    Edit->setText(text);
 }
 
 void Twinform::skiftNavn()
@@ -195,12 +190,9 @@ void Twinform::skiftNavn()
 
 void Twinform::XYinfo()
 {
-    const QTextCursor c = Edit->textCursor();
     // The caret is taken at the end of the selection.
-    const QTextBlock block = Edit->document()->findBlock(c.selectionEnd());
-    const int column = c.selectionEnd() - block.position();
-    infoFelt[1]->setText(QString::number(Edit->document()->blockCount()));
-    infoFelt[3]->setText(QStringLiteral("%1,%2").arg(column).arg(block.blockNumber() + 1));
+    infoFelt[1]->setText(QString::number(Edit->lineCount()));
+    infoFelt[3]->setText(QStringLiteral("%1,%2").arg(Edit->caretColumn()).arg(Edit->caretLine() + 1));
 }
 
 void Twinform::infoFilnavn(const QString &text)
@@ -211,6 +203,7 @@ void Twinform::infoFilnavn(const QString &text)
 
 void Twinform::visRedskabslinie()
 {
+    Edit->setSprog(docExt);
     setWindowIcon(QIcon::fromTheme(docExt == QLatin1String(".html") ? QStringLiteral("text-html")
                                    : docExt == QLatin1String(".css") ? QStringLiteral("text-css")
                                    : docExt == QLatin1String(".js") ? QStringLiteral("application-javascript")
@@ -281,11 +274,11 @@ void Twinform::setFokus()
         e->setFocus();
 }
 
-bool Twinform::isModified() const { return Edit->document()->isModified(); }
+bool Twinform::isModified() const { return Edit->isModified(); }
 
-void Twinform::setModified(bool modified) { Edit->document()->setModified(modified); }
+void Twinform::setModified(bool modified) { Edit->setModified(modified); }
 
-QString Twinform::text() const { return Edit->toPlainText(); }
+QString Twinform::text() const { return Edit->text(); }
 
 void Twinform::FormActivate()
 {
@@ -297,6 +290,8 @@ void Twinform::FormActivate()
         m_main->SetTCindex();
     m_main->attachEditor(Edit);
     m_main->getKode();
+    // Typing goes to the page as soon as its window is the active one.
+    Edit->setFocus();
 }
 
 void Twinform::afterCaretMove()
@@ -310,51 +305,6 @@ void Twinform::resizeEvent(QResizeEvent *event)
     QMdiSubWindow::resizeEvent(event);
     if (Edit)
         XYinfo();
-}
-
-bool Twinform::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == Edit || watched == Edit->viewport()) {
-        switch (event->type()) {
-        case QEvent::ShortcutOverride:
-            // Ctrl+K and Ctrl+Ins mean something to the edit control too; the program's
-            // commands take them.
-            if (m_main->erProgramGenvej(static_cast<QKeyEvent *>(event)))
-                return true;
-            break;
-        case QEvent::KeyRelease:
-            afterCaretMove();
-            break;
-        case QEvent::MouseButtonRelease:
-            afterCaretMove();
-            break;
-        case QEvent::MouseButtonPress:
-            m_main->infoS.clear();
-            break;
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto *e = static_cast<QDropEvent *>(event);
-            if (e->mimeData()->hasUrls()) {
-                e->acceptProposedAction();
-                return true;
-            }
-            break;
-        }
-        case QEvent::Drop: {
-            // Files dropped on the text open as documents, as on the main window.
-            auto *e = static_cast<QDropEvent *>(event);
-            if (e->mimeData()->hasUrls()) {
-                m_main->aabnDroppedeFiler(e->mimeData()->urls());
-                e->acceptProposedAction();
-                return true;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return QMdiSubWindow::eventFilter(watched, event);
 }
 
 void Twinform::closeEvent(QCloseEvent *event)

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QStatusBar;
+class TEditor;
 class QToolBar;
 class QToolButton;
 class QWidget;
@@ -29,7 +30,7 @@ public:
     void XYinfo();
     void infoFilnavn(const QString &text);
 
-    // The window became the active one: status, tab, tag component.
+    // The window became the active one: status, tab, tag component, keyboard focus.
     void FormActivate();
 
     // Shows the tool bar of the document's type.
@@ -55,7 +56,7 @@ public:
     core::Encoding encoding = core::Encoding::Ansi;
 
     // Controls
-    QPlainTextEdit *Edit = nullptr;
+    TEditor *Edit = nullptr;
     QStatusBar *Info = nullptr;
     QLabel *infoFelt[5] = {};
     QToolBar *toolbarHtml = nullptr;
@@ -78,7 +79,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -13,7 +13,7 @@
 #include "testsupport/testenv.h"
 
 #include <QAction>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QTreeView>
 #include <QtTest>
 
@@ -38,7 +38,7 @@ struct Fixture {
         m = std::make_unique<Tmainform>();
         m->show();
         w = m->openwin({}, QStringLiteral(".html"));
-        w->Edit->setPlainText(page);
+        w->Edit->setText(page);
         m->AkontrolExecute();
     }
     ~Fixture()
@@ -66,7 +66,7 @@ struct Fixture {
             if (t.node(id).text == text) {
                 m->kontrolform()->Tree->setCurrentIndex(model->indexOf(id));
                 emit m->kontrolform()->gaaTilTag();
-                return w->Edit->textCursor().selectedText();
+                return w->Edit->SelText();
             }
         }
         return QStringLiteral("(ingen knude)");
@@ -207,10 +207,10 @@ void TestKontrol::clickSelectsTheTag()
 {
     Fixture f(QStringLiteral("<html>\n<body>\n\n<p>x</p>\n<ul>\n<li>y</li>\n</ul>\n</body>\n</html>\n"));
     QCOMPARE(f.klik(QStringLiteral("li")), QStringLiteral("li"));
-    QCOMPARE(f.w->Edit->textCursor().selectionStart(), 30);   // after "<" of the li start tag
+    QCOMPARE(f.w->Edit->SelStart(), 30);   // after "<" of the li start tag
     QCOMPARE(f.klik(QStringLiteral("/ul")), QStringLiteral("/ul"));
     f.klik(QStringLiteral("Hjemmeside"));
-    QCOMPARE(f.w->Edit->textCursor().position(), 0);
+    QCOMPARE(f.w->Edit->caretPos(), 0);
     // Another window in front: the click brings the checked document back.
     Twinform *checked = f.w;
     f.m->openwin({}, QStringLiteral(".txt"));
@@ -256,7 +256,7 @@ void TestKontrol::realPage()
     // A finding to walk to: the page with one td left open.
     QString text = w->text();
     text.replace(QStringLiteral("<td>cell5</td>"), QStringLiteral("<td>cell5"));
-    w->Edit->setPlainText(text);
+    w->Edit->setText(text);
     m.ReadHtmlStruktur();
     m.kontrolMSlutkoder();
     QCOMPARE(m.kontrolform()->info(), QStringLiteral("Der mangler 1 slutkode"));
@@ -268,9 +268,8 @@ void TestKontrol::realPage()
     QVERIFY(finding > 0);
     m.kontrolform()->Tree->setCurrentIndex(model->indexOf(finding));
     m.KontrolGotoTag();
-    const QTextCursor c = w->Edit->textCursor();
-    QCOMPARE(c.selectedText(), QStringLiteral("td"));
-    QVERIFY(w->text().mid(c.selectionStart() - 1).startsWith(QStringLiteral("<td>cell5\n")));
+    QCOMPARE(w->Edit->SelText(), QStringLiteral("td"));
+    QVERIFY(w->text().mid(w->Edit->SelStart() - 1).startsWith(QStringLiteral("<td>cell5\n")));
     platform::setInfoBoxHandler({});
 }
 

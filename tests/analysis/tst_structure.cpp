@@ -6,7 +6,7 @@
 #include "testsupport/testenv.h"
 
 #include <QAbstractItemModelTester>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -163,7 +163,7 @@ void TestStructure::agreesWithNodeByNodeReading()
 
 void TestStructure::readsEditorWithProgress()
 {
-    QPlainTextEdit edit;
+    TEditor edit;
     Tinfotag taginf;
     loadLists(taginf);
     QSignalSpy progress(&taginf, &Tinfotag::OnProgress);
@@ -173,7 +173,7 @@ void TestStructure::readsEditorWithProgress()
     QVERIFY(taginf.TreeModel()->tree().isEmpty());
 
     progress.clear();
-    edit.setPlainText("<p>\n<b>\u00a0x</b>\n</p>\n");
+    edit.setText("<p>\n<b>\u00a0x</b>\n</p>\n");
     taginf.SetEditor(&edit);
     QAbstractItemModelTester tester(taginf.TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     taginf.ReadStructure();
@@ -187,8 +187,8 @@ void TestStructure::readsEditorWithProgress()
 
 void TestStructure::gotoTagSelectsTheName()
 {
-    QPlainTextEdit edit;
-    edit.setPlainText("<html>\n<body>\n<P class=\"x\">a\n</p>\n</body>\n</div>\n");
+    TEditor edit;
+    edit.setText("<html>\n<body>\n<P class=\"x\">a\n</p>\n</body>\n</div>\n");
     Tinfotag taginf;
     loadLists(taginf);
     taginf.SetEditor(&edit);
@@ -204,29 +204,29 @@ void TestStructure::gotoTagSelectsTheName()
     QCOMPARE(model->data(surplusDiv).toString(), QString("/div"));
 
     taginf.GotoTag(p);
-    QCOMPARE(edit.textCursor().selectedText(), QString("P"));
-    QCOMPARE(edit.textCursor().selectionStart(), 15);
+    QCOMPARE(edit.SelText(), QString("P"));
+    QCOMPARE(edit.SelStart(), 15);
     taginf.GotoTag(surplusP);
-    QCOMPARE(edit.textCursor().selectedText(), QString("/p"));
+    QCOMPARE(edit.SelText(), QString("/p"));
     taginf.GotoTag(surplusDiv);
-    QCOMPARE(edit.textCursor().selectedText(), QString("/div"));
+    QCOMPARE(edit.SelText(), QString("/div"));
     taginf.SetKontrolMode(4);  // the surplus view selects two characters
     taginf.GotoTag(surplusDiv);
-    QCOMPARE(edit.textCursor().selectedText(), QString("/d"));
+    QCOMPARE(edit.SelText(), QString("/d"));
     taginf.GotoTag(root);
-    QCOMPARE(edit.textCursor().position(), 0);
-    QVERIFY(!edit.textCursor().hasSelection());
+    QCOMPARE(edit.caretPos(), 0);
+    QVERIFY(!edit.hasSelection());
 }
 
 void TestStructure::visAttributterRelabels()
 {
-    QPlainTextEdit edit;
+    TEditor edit;
     Tinfotag taginf;
     loadLists(taginf);
     taginf.SetEditor(&edit);
     QCOMPARE(taginf.VisAttributter(), -1);  // nothing read yet
 
-    edit.setPlainText("<a href=\"x\" class=\"y\">t</a><p>x</p><input disabled>");
+    edit.setText("<a href=\"x\" class=\"y\">t</a><p>x</p><input disabled>");
     taginf.ReadStructure();
     QSignalSpy changed(taginf.TreeModel(), &QAbstractItemModel::dataChanged);
     QCOMPARE(taginf.VisAttributter(), 2);

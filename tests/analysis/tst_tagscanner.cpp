@@ -1,10 +1,9 @@
 #include "analysis/scantext.h"
 #include "analysis/structure.h"
 #include "analysis/tagscanner.h"
+#include "editor/editor.h"
 #include "codewriting/taglist.h"
 
-#include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(TCursorPos)
@@ -138,8 +137,8 @@ void TestTagScanner::offsetsCountLineBreaksAsTwo()
     QFETCH(QString, text);
     const qsizetype caret = takeCaret(text);
     // The same answer from a plain string and from an edit control's document.
-    QTextDocument doc;
-    doc.setPlainText(text);
+    TEditor doc;
+    doc.setText(text);
     const TagList lists = noEndTags();
     for (const ScanText &scan : {ScanText(text), ScanText(&doc)}) {
         const std::optional<TPosData> pos = scanCaret(scan, caret, lists);
@@ -152,8 +151,8 @@ void TestTagScanner::offsetsCountLineBreaksAsTwo()
 void TestTagScanner::documentAndStringAgree()
 {
     const QString text = samplePage();
-    QTextDocument doc;
-    doc.setPlainText(text);
+    TEditor doc;
+    doc.setText(text);
     const TagList lists = noEndTags();
     // The document is read a run of lines at a time; small runs put the seams everywhere.
     for (qsizetype chunkChars : {1, 60, 16384}) {
@@ -175,8 +174,8 @@ void TestTagScanner::offsetConversionMatchesCrLfText()
     const QString text = samplePage();
     QString crlf = text;
     crlf.replace("\n", "\r\n");
-    QTextDocument doc;
-    doc.setPlainText(text);
+    TEditor doc;
+    doc.setText(text);
     for (qsizetype p = 0; p <= text.size(); ++p) {
         const qsizetype offset = documentOffset(&doc, p);
         // The CR LF text from that offset on is the edit text from p on.
@@ -204,8 +203,8 @@ void TestTagScanner::toleratesHostileText_data()
 void TestTagScanner::toleratesHostileText()
 {
     QFETCH(QString, text);
-    QTextDocument doc;
-    doc.setPlainText(text);
+    TEditor doc;
+    doc.setText(text);
     const TagList lists = noEndTags();
     for (qsizetype caret : {qsizetype(0), qsizetype(1), text.size() / 2, text.size() - 1, text.size()}) {
         const std::optional<TPosData> a = scanCaret(ScanText(text), caret, lists);
@@ -227,39 +226,44 @@ void TestTagScanner::lineSummariesFollowEdits()
     // must never leave a stale answer.
     TagList nosluttag;
     nosluttag.setLines({QStringLiteral("br")});
-    QTextDocument doc;
-    doc.setDocumentLayout(new QPlainTextDocumentLayout(&doc));   // as in the edit control
-    doc.setPlainText(QStringLiteral("<div>\n<p>a</p>\n<br>\nx"));
+    TEditor doc;
+    doc.setText(QStringLiteral("<div>\n<p>a</p>\n<br>\nx"));
     auto answer = [&] {
-        const std::optional<TPosData> pos = scanCaret(ScanText(&doc), doc.characterCount() - 1, nosluttag);
+        const std::optional<TPosData> pos = scanCaret(ScanText(&doc), doc.length(), nosluttag);
         return pos ? pos->Tag : QStringLiteral("(none)");
     };
     QCOMPARE(answer(), QStringLiteral("div"));
     QCOMPARE(answer(), QStringLiteral("div"));   // from the summaries this time
 
-    QTextCursor c(&doc);
-    c.setPosition(12);                           // inside "</p>" on the second line
-    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    c.removeSelectedText();                      // "<p>a</" is left: "</" names nothing
-    QCOMPARE(doc.toPlainText(), QStringLiteral("<div>\n<p>a</\n<br>\nx"));
+    doc.replaceRange(12, doc.lineEnd(1), {});    // "<p>a</" is left: "</" names nothing
+    QCOMPARE(doc.text(), QStringLiteral("<div>\n<p>a</\n<br>\nx"));
     QCOMPARE(answer(), QStringLiteral("div"));
-    c.setPosition(10);
-    c.setPosition(12, QTextCursor::KeepAnchor);
-    c.removeSelectedText();                      // "<p>a": p is open now
+    doc.replaceRange(10, 12, {});                // "<p>a": p is open now
     QCOMPARE(answer(), QStringLiteral("p"));
     doc.undo();
     QCOMPARE(answer(), QStringLiteral("div"));
     doc.undo();
-    QCOMPARE(doc.toPlainText(), QStringLiteral("<div>\n<p>a</p>\n<br>\nx"));
+    QCOMPARE(doc.text(), QStringLiteral("<div>\n<p>a</p>\n<br>\nx"));
     QCOMPARE(answer(), QStringLiteral("div"));
 
-    c.setPosition(6);
-    c.insertText(QStringLiteral("</div>\n<ul>\n"));   // new lines in the middle
+    doc.replaceRange(6, 6, QStringLiteral("</div>\n<ul>\n"));   // new lines in the middle
     QCOMPARE(answer(), QStringLiteral("ul"));
-    c.setPosition(0);
-    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    c.insertText(QStringLiteral("<span>\ny"));
+    doc.replaceRange(0, doc.length(), QStringLiteral("<span>\ny"));
     QCOMPARE(answer(), QStringLiteral("span"));
+
+    // A page longer than one block of summarised lines, edited far from the caret.
+    QString lang = QStringLiteral("<section>\n");
+    for (int i = 0; i < 2000; ++i)
+        lang += QStringLiteral("<p>linje %1</p>\n").arg(i);
+    doc.setText(lang + QStringLiteral("x"));
+    QCOMPARE(answer(), QStringLiteral("section"));
+    doc.replaceRange(doc.lineStart(700), doc.lineStart(700), QStringLiteral("<table>\n<tr>\n"));
+    QCOMPARE(answer(), QStringLiteral("tr"));
+    doc.replaceRange(doc.lineStart(701), doc.lineStart(702), {});   // the <tr> line goes
+    QCOMPARE(answer(), QStringLiteral("table"));
+    doc.undo();
+    doc.undo();
+    QCOMPARE(answer(), QStringLiteral("section"));
 }
 
 QTEST_MAIN(TestTagScanner)

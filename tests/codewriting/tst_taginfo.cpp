@@ -4,8 +4,7 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPlainTextEdit>
-#include <QTextBlock>
+#include "editor/editor.h"
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Tinfotag::SlutkodeResult)
@@ -24,7 +23,7 @@ void loadLists(Tinfotag &taginf)
 
 // Puts text into the editor: "|" marks the caret, "[" and "]" a selection made forwards,
 // "]" and "[" one made backwards (the caret at its start).
-void setMarked(QPlainTextEdit &edit, QString text)
+void setMarked(TEditor &edit, QString text)
 {
     const qsizetype open = text.indexOf(u'[');
     qsizetype anchor, pos;
@@ -39,19 +38,16 @@ void setMarked(QPlainTextEdit &edit, QString text)
         anchor = pos = text.indexOf(u'|');
         text.remove(pos, 1);
     }
-    edit.setPlainText(text);
-    QTextCursor c = edit.textCursor();
-    c.setPosition(int(anchor));
-    c.setPosition(int(pos), QTextCursor::KeepAnchor);
-    edit.setTextCursor(c);
-    edit.document()->setModified(false);
+    edit.setText(text);
+    edit.setSelection(anchor, pos);
+    edit.setModified(false);
 }
 
 // The editor's text with "|" at the caret.
-QString marked(const QPlainTextEdit &edit)
+QString marked(const TEditor &edit)
 {
-    QString text = edit.toPlainText();
-    return text.insert(edit.textCursor().position(), u'|');
+    QString text = edit.text();
+    return text.insert(edit.caretPos(), u'|');
 }
 
 } // namespace
@@ -74,7 +70,7 @@ private slots:
 
 private:
     Tinfotag m_taginf;
-    QPlainTextEdit m_edit;
+    TEditor m_edit;
 };
 
 void TestTagInfo::initTestCase()
@@ -149,8 +145,8 @@ void TestTagInfo::writers()
     else if (op == "css")
         m_taginf.udskrivCssValue(a1, a2);
     QTEST(marked(m_edit), "expected");
-    QTEST(m_edit.document()->isModified(), "modified");
-    QVERIFY(!m_edit.textCursor().hasSelection());
+    QTEST(m_edit.isModified(), "modified");
+    QVERIFY(!m_edit.hasSelection());
     QVERIFY(m_edit.hasFocus());
 }
 
@@ -162,7 +158,7 @@ void TestTagInfo::linesAndRememberedCaret()
     m_taginf.InsertLine("", true, false, false);
     m_taginf.InsertLine("%>", false, false, true);
     QCOMPARE(marked(m_edit), QString("<%\n|\n%>"));
-    QVERIFY(m_edit.document()->isModified());
+    QVERIFY(m_edit.isModified());
 
     // InsertLine replaces the caret's whole line.
     setMarked(m_edit, "a\nold| line\nc");
@@ -243,7 +239,7 @@ void TestTagInfo::endTag()
     m_taginf.SetautoKode(false);
     QCOMPARE(m_taginf.Slutkode({}), result);
     QTEST(marked(m_edit), "expected");
-    QCOMPARE(m_edit.document()->isModified(), result == Tinfotag::SlutkodeResult::Written);
+    QCOMPARE(m_edit.isModified(), result == Tinfotag::SlutkodeResult::Written);
 }
 
 void TestTagInfo::endTagInAutomaticMode()

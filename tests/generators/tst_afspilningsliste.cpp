@@ -15,7 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QToolButton>
 #include <QtTest>
 
@@ -138,10 +138,13 @@ private slots:
             QCOMPARE(s->mfMappeLabel->text(), QString("Filmmappe"));
             QCOMPARE(s->mfUrlKnap->text(), QString("Vælg film"));
             QCOMPARE(s->infAudioVideoKoder->toolTip(), QString("Information om Video-koden"));
-            Twinform *w = s->mfUdskrivSideClick();
-            QVERIFY(w);
+            TEditor *e = s->mfUdskrivSideClick();
+            QVERIFY(e);
+            Twinform *w = m.aktivWin();
+            QCOMPARE(w->Edit, e);
             QCOMPARE(w->docExt, QString(".html"));
-            QCOMPARE(w->Edit->toPlainText().split(u'\n'),
+            QVERIFY(w->isModified());
+            QCOMPARE(w->Edit->text().split(u'\n'),
                      afspilningsside(Medietype::Video, "Afspilningsliste", base + "/", {"Pop/sang.mp3", "Rock/en.anden.ogg"},
                                      {"sang", "en.anden"}));
             // The lists stay for another page.

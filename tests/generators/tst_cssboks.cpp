@@ -12,7 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -86,23 +86,23 @@ private slots:
     {
         TcssForm *f = g->cssForm();
         f->propertyDoubleClick("@keyframes");
-        QCOMPARE(w->Edit->toPlainText(), QString());
+        QCOMPARE(w->Edit->text(), QString());
         QCOMPARE(m->infobar->text(), QString("Information: CSS.txt / @keyframes"));
 
         f->propertyDoubleClick("color");
-        QCOMPARE(w->Edit->toPlainText(), QString("color: "));
-        QCOMPARE(w->Edit->textCursor().position(), 7);
+        QCOMPARE(w->Edit->text(), QString("color: "));
+        QCOMPARE(w->Edit->caretPos(), 7);
 
         QVERIFY(f->findEgenskab("border", m->findCssFilename) == false);   // not in the index
         f->LoadPropertyListe("Background and Border");
         f->LoadValueListe("border");
         QCOMPARE(f->valueListe->topLevelItemCount(), 8);
         f->valueDoubleClick("solid");
-        QCOMPARE(w->Edit->toPlainText(), QString("color: solid;"));
+        QCOMPARE(w->Edit->text(), QString("color: solid;"));
         m->infobar->clear();
         f->valueDoubleClick("NUMBER");
         f->valueDoubleClick(":hover");
-        QCOMPARE(w->Edit->toPlainText(), QString("color: solid;"));
+        QCOMPARE(w->Edit->text(), QString("color: solid;"));
         QCOMPARE(m->infobar->text(), QString());
         f->valueDoubleClick("LENGTH");
         QCOMPARE(m->infobar->text(), QString("Information: CSS.txt / CSS Units"));
@@ -136,10 +136,8 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, property);
         const int caret = int(text.indexOf(u'|'));
-        w->Edit->setPlainText(QString(text).remove(u'|'));
-        QTextCursor c = w->Edit->textCursor();
-        c.setPosition(caret);
-        w->Edit->setTextCursor(c);
+        w->Edit->setText(QString(text).remove(u'|'));
+        w->Edit->setCaretPos(caret);
         // What "Vis CSS-egenskab" does with the word at the caret.
         g->findCss(m->taginf->FindOrdCSS());
         TcssForm *f = g->cssForm();

@@ -10,11 +10,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTextBlock>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -61,40 +60,38 @@ QString vnuJar()
 }
 
 // What one or more writers leave in an empty editor.
-QString skrevet(const std::function<void(Tinfotag &, QPlainTextEdit &)> &skriv)
+QString skrevet(const std::function<void(Tinfotag &, TEditor &)> &skriv)
 {
-    QPlainTextEdit edit;
+    TEditor edit;
     Tinfotag taginf;
     taginf.SetEditor(&edit);
     skriv(taginf, edit);
-    return edit.toPlainText();
+    return edit.text();
 }
 
 QString tabel(const Tabelvalg &valg)
 {
-    return skrevet([&](Tinfotag &t, QPlainTextEdit &) { QVERIFY(skrivTabel(t, valg).isEmpty()); });
+    return skrevet([&](Tinfotag &t, TEditor &) { QVERIFY(skrivTabel(t, valg).isEmpty()); });
 }
 
 // A three-column table with a caption, and a column group written on the caption's line.
 QString tabelMedColgroup(const QString &antal, bool span, bool style)
 {
-    return skrevet([&](Tinfotag &t, QPlainTextEdit &edit) {
+    return skrevet([&](Tinfotag &t, TEditor &edit) {
         QVERIFY(skrivTabel(t, Tabelvalg{"Tal", "3", true, true, "2", true, "", "", ""}).isEmpty());
-        QTextCursor c(edit.document()->findBlockByNumber(1));
-        c.movePosition(QTextCursor::EndOfBlock);
-        edit.setTextCursor(c);
+        edit.setCaretPos(edit.lineEnd(1));
         QVERIFY(skrivColgroup(t, antal, span, style).isEmpty());
     });
 }
 
 QString liste(int type, const QString &antal)
 {
-    return skrevet([&](Tinfotag &t, QPlainTextEdit &) { QVERIFY(skrivListe(t, type, antal).isEmpty()); });
+    return skrevet([&](Tinfotag &t, TEditor &) { QVERIFY(skrivListe(t, type, antal).isEmpty()); });
 }
 
 QString links(const Linkvalg &valg)
 {
-    return skrevet([&](Tinfotag &t, QPlainTextEdit &) { QVERIFY(skrivLinks(t, valg).isEmpty()); });
+    return skrevet([&](Tinfotag &t, TEditor &) { QVERIFY(skrivLinks(t, valg).isEmpty()); });
 }
 
 QString side(const QString &title, const QStringList &head, const QStringList &body)
@@ -110,9 +107,9 @@ QString skriverside()
     const QStringList head{
         links(Linkvalg{StyleSheet}),
         links(Linkvalg{Script}),
-        skrevet([](Tinfotag &t, QPlainTextEdit &) { skrivTabelCSS(t, true); }),
-        skrevet([](Tinfotag &t, QPlainTextEdit &) { skrivListeCSS(t, Ul, false, true); }),
-        skrevet([](Tinfotag &t, QPlainTextEdit &) { skrivLinkCSS(t, true); }),
+        skrevet([](Tinfotag &t, TEditor &) { skrivTabelCSS(t, true); }),
+        skrevet([](Tinfotag &t, TEditor &) { skrivListeCSS(t, Ul, false, true); }),
+        skrevet([](Tinfotag &t, TEditor &) { skrivLinkCSS(t, true); }),
     };
     QStringList body{
         tabel(Tabelvalg{"Plain", "3", true, true, "2", true, "", "", ""}),
@@ -127,7 +124,7 @@ QString skriverside()
     for (int type : {Ul, Ol, Dl, Select, Datalist})
         body << liste(type, "0") << liste(type, "2");
     // Option groups go into a list of options.
-    body << skrevet([](Tinfotag &t, QPlainTextEdit &) {
+    body << skrevet([](Tinfotag &t, TEditor &) {
         QVERIFY(skrivListe(t, Select, "0").isEmpty());
         QVERIFY(skrivOptgroup(t, "2").isEmpty());
         QVERIFY(skrivOptgroup(t, "0").isEmpty());

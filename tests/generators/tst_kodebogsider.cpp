@@ -11,7 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
@@ -105,20 +105,20 @@ private slots:
         s->tableRowEdit->setText("1");
         s->tableCaptionEdit->setText("A");
         s->AudskrivTabel->trigger();
-        QCOMPARE(w->Edit->toPlainText(), QString("<table>\n<caption>A</caption>\n<tr><td></td><td></td></tr>\n</table>"));
+        QCOMPARE(w->Edit->text(), QString("<table>\n<caption>A</caption>\n<tr><td></td><td></td></tr>\n</table>"));
         QVERIFY(boxes.isEmpty());
 
-        w->Edit->setPlainText(QString());
+        w->Edit->setText(QString());
         s->listeTyper->button(4)->click();
         s->listeAntalEdit->clear();
         s->AudskrivListe->trigger();
-        QCOMPARE(w->Edit->toPlainText(), QString("<datalist id=\"\">\n\n</datalist>\n"));
+        QCOMPARE(w->Edit->text(), QString("<datalist id=\"\">\n\n</datalist>\n"));
 
-        w->Edit->setPlainText(QString());
+        w->Edit->setText(QString());
         s->linksAntalEdit->setText("2");
         s->linkNavCheck->setChecked(true);
         s->AudskrivLinks->trigger();
-        QCOMPARE(w->Edit->toPlainText(), QString("<nav>\n<a href=\"\"></a>\n<a href=\"\"></a>\n</nav>"));
+        QCOMPARE(w->Edit->text(), QString("<nav>\n<a href=\"\"></a>\n<a href=\"\"></a>\n</nav>"));
     }
 
     void refusalsWriteNothing_data()
@@ -141,7 +141,7 @@ private slots:
         s->tableRowEdit->setText(raekker);
         s->AudskrivTabel->trigger();
         QCOMPARE(boxes, QStringList{message});
-        QCOMPARE(w->Edit->toPlainText(), QString());
+        QCOMPARE(w->Edit->text(), QString());
         QCOMPARE(s->tableRowEdit->text(), raekker);
     }
 

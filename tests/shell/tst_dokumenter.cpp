@@ -18,7 +18,7 @@
 #include <QGroupBox>
 #include <QToolBar>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QPushButton>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -54,14 +54,14 @@ struct Spy {
 QString withCaret(const Twinform *w)
 {
     QString t = w->text();
-    t.insert(w->Edit->textCursor().position(), u'|');
+    t.insert(w->Edit->caretPos(), u'|');
     return t;
 }
 
 // Replaces the text as typing would: the document counts as changed.
 void setText(Twinform *w, const QString &text)
 {
-    w->Edit->setPlainText(text);
+    w->Edit->setText(text);
     w->setModified(true);
 }
 
@@ -290,7 +290,7 @@ void TestDokumenter::newPageTypedSavedAndReopened()
     m.show();
     m.AnewHtml->trigger();
     Twinform *w = m.aktivWin();
-    QTest::keyClicks(w->Edit, QStringLiteral("Hej æ"));
+    QTest::keyClicks(w->Edit->focusProxy(), QStringLiteral("Hej æ"));
     spy.names << folder.path(QStringLiteral("Dokumenter/side"));
     m.FileSave->trigger();
     const QString path = folder.path(QStringLiteral("Dokumenter/side.html"));
@@ -424,7 +424,7 @@ void TestDokumenter::fileSaveFollowsModifiedFlag()
     QVERIFY(!m.FileSave->isEnabled());
     QVERIFY(m.FileSaveAs->isEnabled());
     w->Edit->setFocus();
-    QTest::keyClicks(w->Edit, QStringLiteral("b"));
+    QTest::keyClicks(w->Edit->focusProxy(), QStringLiteral("b"));
     QVERIFY(m.FileSave->isEnabled());
     m.FileSave->trigger();
     QVERIFY(!m.FileSave->isEnabled());

@@ -14,7 +14,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -71,15 +71,13 @@ struct Fixture {
         QString t = withCaret;
         const qsizetype caret = t.indexOf(u'|');
         t.remove(caret, 1);
-        w->Edit->setPlainText(t);
-        QTextCursor c = w->Edit->textCursor();
-        c.setPosition(int(caret));
-        w->Edit->setTextCursor(c);
+        w->Edit->setText(t);
+        w->Edit->setCaretPos(caret);
     }
     QString medCaret() const
     {
         QString t = w->text();
-        t.insert(w->Edit->textCursor().position(), u'|');
+        t.insert(w->Edit->caretPos(), u'|');
         return t;
     }
 };
@@ -172,9 +170,7 @@ void TestKodepaneler::menusWriteAtTheCaret()
 {
     Fixture f;
     f.tekst(QStringLiteral("x|abcy"));
-    QTextCursor c = f.w->Edit->textCursor();
-    c.setPosition(4, QTextCursor::KeepAnchor);   // "abc" selected
-    f.w->Edit->setTextCursor(c);
+    f.w->Edit->setSelection(f.w->Edit->caretPos(), 4);   // "abc" selected
     auto *menu = f.m->findChild<QMenu *>(QStringLiteral("PUtekstkoder"));
     QVERIFY(menu);
     QAction *p = nullptr;

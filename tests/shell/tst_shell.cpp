@@ -16,7 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QPlainTextEdit>
+#include "editor/editor.h"
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -63,7 +63,7 @@ QStringList tabTexts(const Tmainform &m)
 void typeInto(Twinform *w, const QString &text)
 {
     w->Edit->setFocus();
-    QTest::keyClicks(w->Edit, text);
+    QTest::keyClicks(w->Edit->focusProxy(), text);
 }
 
 } // namespace
@@ -244,9 +244,7 @@ void TestShell::commandLineFilesKeepTheirEncoding()
     // Typing and saving keeps each file's encoding and mark.
     for (Twinform *w : wins) {
         m.mdi->setActiveSubWindow(w);
-        QTextCursor c = w->Edit->textCursor();
-        c.movePosition(QTextCursor::End);
-        w->Edit->setTextCursor(c);
+        w->Edit->setCaretPos(w->Edit->length());
         typeInto(w, QStringLiteral("æ"));
         QVERIFY(w->isModified());
         QVERIFY(m.Gem(w));
@@ -362,7 +360,7 @@ void TestShell::statusFields()
     QCOMPARE(w->infoFelt[3]->text(), QStringLiteral("0,1"));
     typeInto(w, QStringLiteral("ab"));
     QCOMPARE(w->infoFelt[3]->text(), QStringLiteral("2,1"));
-    QTest::keyClick(w->Edit, Qt::Key_Return);
+    QTest::keyClick(w->Edit->focusProxy(), Qt::Key_Return);
     typeInto(w, QStringLiteral("c"));
     QCOMPARE(w->infoFelt[1]->text(), QStringLiteral("2"));
     QCOMPARE(w->infoFelt[3]->text(), QStringLiteral("1,2"));
@@ -389,9 +387,7 @@ void TestShell::closeQuestion()
     Tmainform m;
     m.show();
     Twinform *w = m.openwin(folder.path(QStringLiteral("side.html")), {});
-    QTextCursor c = w->Edit->textCursor();
-    c.movePosition(QTextCursor::EndOfLine);
-    w->Edit->setTextCursor(c);
+    w->Edit->setCaretPos(w->Edit->lineEnd(w->Edit->caretLine()));
     typeInto(w, QStringLiteral(" x"));
     spy.answers << Tspmform::Svar(answer);
     m.LukProgram = true;
@@ -591,14 +587,14 @@ void TestShell::endTagAndLookupKeysReachTheCommands()
     Twinform *w = m.openwin({}, QStringLiteral(".html"));
     typeInto(w, QStringLiteral("<p>tekst<br>"));
     // The edit control has its own use for Ctrl+K and Ctrl+Ins; the program's commands win.
-    QTest::keyClick(w->Edit, Qt::Key_K, Qt::ControlModifier);
+    QTest::keyClick(w->Edit->focusProxy(), Qt::Key_K, Qt::ControlModifier);
     QCOMPARE(w->text(), QStringLiteral("<p>tekst<br></p>"));
-    QCOMPARE(w->Edit->textCursor().position(), 12);
-    QTest::keyClick(w->Edit, Qt::Key_Insert, Qt::ControlModifier);
+    QCOMPARE(w->Edit->caretPos(), 12);
+    QTest::keyClick(w->Edit->focusProxy(), Qt::Key_Insert, Qt::ControlModifier);
     QCOMPARE(w->getTekst(), QStringLiteral("p"));
 
     // Nothing open at the caret: a status text, no message.
-    w->Edit->setPlainText(QStringLiteral("tekst"));
+    w->Edit->setText(QStringLiteral("tekst"));
     m.AslutkodeExecute();
     QCOMPARE(m.infobar->text(), QStringLiteral("Der er ingen aktuel kode."));
 

@@ -1,0 +1,36 @@
+#pragma once
+// TDokumentVaert: what the code book pages, the writers and the generator windows may ask
+// of the window that hosts the documents. The main window implements it; the subsystems
+// never see the main window's own class.
+
+#include <QString>
+
+class QAction;
+class QWidget;
+class TEditor;
+class Tinfotag;
+
+class TDokumentVaert {
+public:
+    virtual ~TDokumentVaert() = default;
+
+    // The main window: parent of tool windows and messages, owner of commands.
+    virtual QWidget *vaertsvindue() = 0;
+    // The tag component, attached to the active document's edit control.
+    virtual Tinfotag *tagKomponent() = 0;
+    // The active document's edit control, or nullptr.
+    virtual TEditor *aktivEditor() const = 0;
+    // After writing into the active document: status fields and the code panels.
+    virtual void winInfo() = 0;
+    // A hint in the main window's status bar.
+    virtual void visInfo(const QString &hint) = 0;
+    // Opens an entry of an information structure.
+    virtual void HelpInfo(const QString &structure, const QString &title) = 0;
+    // A new, active document of type ext holding text (line breaks "\r" or "\n"); its edit
+    // control, or nullptr when none could be made.
+    virtual TEditor *nytDokument(const QString &ext, const QString &text) = 0;
+    // Registers a command that is enabled exactly while a document is open.
+    virtual void dokumentKommando(QAction *action) = 0;
+    // The list of every CSS property with its group.
+    virtual QString cssEgenskabsliste() const = 0;
+};

@@ -1,0 +1,471 @@
+#include "editor/editor.h"
+
+#include "editor/lexere.h"
+
+#include <Qsci/qscilexer.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr long kUtf16 = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16;
+
+bool isContinuation(unsigned char b)
+{
+    return (b & 0xC0) == 0x80;
+}
+
+// UTF-16 code units of a UTF-8 character starting with lead byte b.
+int unitsOf(unsigned char b)
+{
+    return b >= 0xF0 ? 2 : 1;
+}
+
+} // namespace
+
+QString kontrolTekst(QString text)
+{
+    if (text.contains(u'\r')) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(u'\r', u'\n');
+    }
+    return text;
+}
+
+TEditor::TEditor(QWidget *parent) : QFrame(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_sci = new QsciScintilla(this);
+    m_sci->setObjectName(QStringLiteral("scintilla"));
+    layout->addWidget(m_sci);
+    setFocusProxy(m_sci);
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_sci->setUtf8(true);
+    send(QsciScintillaBase::SCI_SETEOLMODE, QsciScintillaBase::SC_EOL_LF);
+    send(QsciScintillaBase::SCI_ALLOCATELINECHARACTERINDEX, kUtf16);
+    m_sci->setWrapMode(QsciScintilla::WrapWord);
+    m_sci->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_sci->setBraceMatching(QsciScintilla::SloppyBraceMatch);
+    m_sci->setMatchedBraceBackgroundColor(QColor(0xc8, 0xe6, 0xc9));
+    m_sci->setUnmatchedBraceForegroundColor(QColor(0xc6, 0x28, 0x28));
+    m_sci->setCaretLineVisible(true);
+    m_sci->setCaretLineBackgroundColor(QColor(0xf3, 0xf6, 0xfb));
+    m_sci->setMarginType(0, QsciScintilla::NumberMargin);
+    m_sci->setMarginsForegroundColor(QColor(0x80, 0x80, 0x80));
+    m_sci->setMarginsBackgroundColor(QColor(0xf4, 0xf4, 0xf4));
+    m_sci->setMarginWidth(1, 0);
+    m_sci->setTabWidth(4);
+    // Only the parts of the page in view are coloured on opening; the rest when idle.
+    send(QsciScintillaBase::SCI_SETIDLESTYLING, QsciScintillaBase::SC_IDLESTYLING_AFTERVISIBLE);
+    m_sci->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_sci, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { emit kontekstmenu(m_sci->mapToGlobal(pos)); });
+
+    m_sci->installEventFilter(this);
+    m_sci->viewport()->installEventFilter(this);
+
+    connect(m_sci, &QsciScintilla::cursorPositionChanged, this, &TEditor::caretMoved);
+    connect(m_sci, &QsciScintilla::selectionChanged, this, &TEditor::caretMoved);
+    connect(m_sci, &QsciScintilla::modificationChanged, this, [this](bool changed) {
+        if (!changed && m_tvungetModificeret)
+            return;   // still modified by the program
+        emit modificationChanged(isModified());
+    });
+    connect(m_sci, &QsciScintilla::linesChanged, this, [this] {
+        opdaterMargen();
+        emit linesChanged();
+    });
+    connect(m_sci, &QsciScintilla::textChanged, this, &TEditor::textChanged);
+    connect(m_sci, &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int position, int type, const char *, int, int linesAdded, int, int, int, int, int) {
+                if (type & (QsciScintillaBase::SC_MOD_INSERTTEXT | QsciScintillaBase::SC_MOD_DELETETEXT))
+                    emit linjerAendret(lineOfByte(position), linesAdded);
+            });
+
+    m_font = QFont(QStringLiteral("Courier New"), 10);
+    anvendFont();
+    setLinjenumre(true);
+}
+
+TEditor::~TEditor() = default;
+
+long TEditor::send(unsigned int msg, unsigned long wParam, long lParam) const
+{
+    return m_sci->SendScintilla(msg, wParam, lParam);
+}
+
+// ---------------------------------------------------------------- positions
+
+qsizetype TEditor::byteLength() const
+{
+    return send(QsciScintillaBase::SCI_GETLENGTH);
+}
+
+qsizetype TEditor::length() const
+{
+    return send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, lineCount(), kUtf16);
+}
+
+int TEditor::lineCount() const
+{
+    return int(send(QsciScintillaBase::SCI_GETLINECOUNT));
+}
+
+int TEditor::lineOf(qsizetype pos) const
+{
+    pos = std::clamp<qsizetype>(pos, 0, length());
+    return int(send(QsciScintillaBase::SCI_LINEFROMINDEXPOSITION, pos, kUtf16));
+}
+
+int TEditor::lineOfByte(qsizetype bytePos) const
+{
+    return int(send(QsciScintillaBase::SCI_LINEFROMPOSITION, bytePos));
+}
+
+qsizetype TEditor::lineStartByte(int line) const
+{
+    return send(QsciScintillaBase::SCI_POSITIONFROMLINE, line);
+}
+
+qsizetype TEditor::lineStart(int line) const
+{
+    return send(QsciScintillaBase::SCI_INDEXPOSITIONFROMLINE, std::clamp(line, 0, lineCount()), kUtf16);
+}
+
+qsizetype TEditor::lineEnd(int line) const
+{
+    if (line >= lineCount() - 1)
+        return length();
+    return lineStart(line + 1) - 1;   // the LF
+}
+
+QByteArrayView TEditor::utf8Range(qsizetype from, qsizetype to) const
+{
+    from = std::clamp<qsizetype>(from, 0, byteLength());
+    to = std::clamp<qsizetype>(to, from, byteLength());
+    if (from == to)
+        return {};
+    const auto *p = reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETRANGEPOINTER, from, to - from));
+    return {p, to - from};
+}
+
+qsizetype TEditor::bytePos(qsizetype pos) const
+{
+    pos = std::clamp<qsizetype>(pos, 0, length());
+    const int line = int(send(QsciScintillaBase::SCI_LINEFROMINDEXPOSITION, pos, kUtf16));
+    qsizetype units = pos - lineStart(line);
+    const qsizetype start = lineStartByte(line);
+    if (units == 0)
+        return start;
+    // Walk the line's bytes; Scintilla's own walk cannot stop inside a surrogate pair.
+    const QByteArrayView bytes = utf8Range(start, send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line));
+    qsizetype i = 0;
+    while (i < bytes.size() && units > 0) {
+        const int n = unitsOf(uchar(bytes[i]));
+        if (n > units)
+            break;   // half a pair: stay before it
+        units -= n;
+        ++i;
+        while (i < bytes.size() && isContinuation(uchar(bytes[i])))
+            ++i;
+    }
+    return start + i;
+}
+
+qsizetype TEditor::charPos(qsizetype bytePos) const
+{
+    bytePos = std::clamp<qsizetype>(bytePos, 0, byteLength());
+    const int line = lineOfByte(bytePos);
+    const qsizetype start = lineStartByte(line);
+    qsizetype units = lineStart(line);
+    const QByteArrayView bytes = utf8Range(start, bytePos);
+    for (const char c : bytes)
+        if (!isContinuation(uchar(c)))
+            units += unitsOf(uchar(c));
+    return units;
+}
+
+// ---------------------------------------------------------------- text
+
+QString TEditor::text() const
+{
+    const auto *p = static_cast<const char *>(m_sci->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    return QString::fromUtf8(p, byteLength());
+}
+
+void TEditor::setText(const QString &text)
+{
+    const QByteArray utf8 = kontrolTekst(text).toUtf8();
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0);
+    send(QsciScintillaBase::SCI_CLEARALL);
+    m_sci->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(utf8.size()), utf8.constData());
+    send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
+    send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    send(QsciScintillaBase::SCI_GOTOPOS, 0);
+    setModified(false);
+}
+
+QChar TEditor::charAt(qsizetype pos) const
+{
+    const QString s = textRange(pos, pos + 1);
+    return s.isEmpty() ? QChar() : s[0];
+}
+
+QString TEditor::textRange(qsizetype from, qsizetype to) const
+{
+    if (to <= from)
+        return {};
+    return QString::fromUtf8(utf8Range(bytePos(from), bytePos(to)));
+}
+
+QString TEditor::lineText(int line) const
+{
+    if (line < 0 || line >= lineCount())
+        return {};
+    return QString::fromUtf8(utf8Range(lineStartByte(line), send(QsciScintillaBase::SCI_GETLINEENDPOSITION, line)));
+}
+
+// ---------------------------------------------------------------- selection
+
+qsizetype TEditor::caretPos() const
+{
+    return charPos(send(QsciScintillaBase::SCI_GETCURRENTPOS));
+}
+
+qsizetype TEditor::anchorPos() const
+{
+    return charPos(send(QsciScintillaBase::SCI_GETANCHOR));
+}
+
+qsizetype TEditor::SelStart() const
+{
+    return charPos(send(QsciScintillaBase::SCI_GETSELECTIONSTART));
+}
+
+qsizetype TEditor::SelLength() const
+{
+    const long start = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long end = send(QsciScintillaBase::SCI_GETSELECTIONEND);
+    return start == end ? 0 : charPos(end) - charPos(start);
+}
+
+QString TEditor::SelText() const
+{
+    return QString::fromUtf8(utf8Range(send(QsciScintillaBase::SCI_GETSELECTIONSTART),
+                                       send(QsciScintillaBase::SCI_GETSELECTIONEND)));
+}
+
+void TEditor::setSelection(qsizetype anchor, qsizetype caret)
+{
+    send(QsciScintillaBase::SCI_SETSEL, bytePos(anchor), bytePos(caret));
+}
+
+void TEditor::scrollToCaret()
+{
+    send(QsciScintillaBase::SCI_SCROLLCARET);
+}
+
+int TEditor::caretLine() const
+{
+    return lineOfByte(send(QsciScintillaBase::SCI_GETSELECTIONEND));
+}
+
+int TEditor::caretColumn() const
+{
+    const long end = send(QsciScintillaBase::SCI_GETSELECTIONEND);
+    return int(charPos(end) - lineStart(lineOfByte(end)));
+}
+
+// ---------------------------------------------------------------- editing
+
+void TEditor::insertBytes(qsizetype from, qsizetype to, const QByteArray &utf8)
+{
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, from, to);
+    m_sci->SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, uintptr_t(utf8.size()), utf8.constData());
+}
+
+void TEditor::replaceSelection(const QString &text)
+{
+    const long start = send(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const QByteArray utf8 = kontrolTekst(text).toUtf8();
+    beginUndoAction();
+    insertBytes(start, send(QsciScintillaBase::SCI_GETSELECTIONEND), utf8);
+    send(QsciScintillaBase::SCI_SETSEL, start + utf8.size(), start + utf8.size());
+    endUndoAction();
+}
+
+void TEditor::replaceRange(qsizetype from, qsizetype to, const QString &text)
+{
+    beginUndoAction();
+    insertBytes(bytePos(from), bytePos(std::max(from, to)), kontrolTekst(text).toUtf8());
+    endUndoAction();
+}
+
+void TEditor::beginUndoAction() { send(QsciScintillaBase::SCI_BEGINUNDOACTION); }
+void TEditor::endUndoAction() { send(QsciScintillaBase::SCI_ENDUNDOACTION); }
+void TEditor::undo() { m_sci->undo(); }
+void TEditor::redo() { m_sci->redo(); }
+void TEditor::cut() { m_sci->cut(); }
+void TEditor::copy() { m_sci->copy(); }
+void TEditor::paste() { m_sci->paste(); }
+void TEditor::selectAll() { m_sci->selectAll(true); }
+bool TEditor::isReadOnly() const { return m_sci->isReadOnly(); }
+void TEditor::setReadOnly(bool on) { m_sci->setReadOnly(on); }
+
+void TEditor::deleteForward()
+{
+    if (send(QsciScintillaBase::SCI_GETSELECTIONEMPTY))
+        send(QsciScintillaBase::SCI_CLEAR);
+    else
+        send(QsciScintillaBase::SCI_REPLACESEL, 0, reinterpret_cast<long>(""));
+}
+
+bool TEditor::isModified() const
+{
+    return m_tvungetModificeret || send(QsciScintillaBase::SCI_GETMODIFY);
+}
+
+void TEditor::setModified(bool modified)
+{
+    const bool before = isModified();
+    if (modified) {
+        m_tvungetModificeret = !send(QsciScintillaBase::SCI_GETMODIFY);
+    } else {
+        m_tvungetModificeret = false;
+        send(QsciScintillaBase::SCI_SETSAVEPOINT);
+    }
+    if (isModified() != before)
+        emit modificationChanged(isModified());
+}
+
+qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, bool wholeWord) const
+{
+    if (what.isEmpty())
+        return -1;
+    const QByteArray utf8 = kontrolTekst(what).toUtf8();
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, bytePos(from), byteLength());
+    send(QsciScintillaBase::SCI_SETSEARCHFLAGS, (matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0)
+                                                    | (wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0));
+    const long found = m_sci->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, uintptr_t(utf8.size()),
+                                            utf8.constData());
+    return found < 0 ? -1 : charPos(found);
+}
+
+// ---------------------------------------------------------------- look
+
+void TEditor::setEditorFont(const QFont &font)
+{
+    m_font = font;
+    anvendFont();
+}
+
+void TEditor::anvendFont()
+{
+    if (m_lexer) {
+        m_lexer->setDefaultFont(m_font);
+        m_lexer->setFont(m_font, -1);
+        // One light page behind every language, embedded scripts included.
+        m_lexer->setDefaultPaper(Qt::white);
+        m_lexer->setPaper(Qt::white, -1);
+        m_sci->setLexer(m_lexer);
+    } else {
+        m_sci->setFont(m_font);
+    }
+    m_sci->setMarginsFont(m_font);
+    m_margenCifre = 0;
+    opdaterMargen();
+}
+
+void TEditor::setSprog(const QString &ext)
+{
+    QsciLexer *old = m_lexer;
+    m_lexer = lavLexer(ext, this);
+    m_sprog = m_lexer ? QString::fromLatin1(m_lexer->language()) : QString();
+    if (!m_lexer) {
+        m_sci->setLexer(nullptr);
+        send(QsciScintillaBase::SCI_STYLECLEARALL);
+    }
+    anvendFont();
+    delete old;
+}
+
+void TEditor::setLinjenumre(bool on)
+{
+    m_linjenumre = on;
+    m_margenCifre = 0;
+    opdaterMargen();
+}
+
+void TEditor::opdaterMargen()
+{
+    if (!m_linjenumre) {
+        m_sci->setMarginWidth(0, 0);
+        return;
+    }
+    const int cifre = std::max(3, int(QString::number(lineCount()).size()));
+    if (cifre == m_margenCifre)
+        return;
+    m_margenCifre = cifre;
+    m_sci->setMarginWidth(0, QStringLiteral("_") + QString(cifre, u'9'));
+}
+
+QString TEditor::stilVed(qsizetype pos) const
+{
+    if (!m_lexer)
+        return {};
+    const qsizetype b = bytePos(pos);
+    send(QsciScintillaBase::SCI_COLOURISE, 0, long(std::min(byteLength(), b + 1)));
+    return m_lexer->description(int(send(QsciScintillaBase::SCI_GETSTYLEAT, b)));
+}
+
+// ---------------------------------------------------------------- events
+
+bool TEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // The control binds keys of its own (Ctrl+L, Ctrl+T …); the program's commands win.
+        if (m_programGenvej && m_programGenvej(static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    case QEvent::KeyRelease:
+        emit tastSluppet();
+        break;
+    case QEvent::MouseButtonPress:
+        emit museTrykket();
+        break;
+    case QEvent::MouseButtonRelease:
+        emit museSluppet();
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *e = static_cast<QDropEvent *>(event);
+        if (e->mimeData()->hasUrls()) {
+            e->acceptProposedAction();
+            return true;
+        }
+        break;
+    }
+    case QEvent::Drop: {
+        // Files dropped on the text open as documents.
+        auto *e = static_cast<QDropEvent *>(event);
+        if (e->mimeData()->hasUrls()) {
+            e->acceptProposedAction();
+            emit filerSluppet(e->mimeData()->urls());
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QFrame::eventFilter(watched, event);
+}

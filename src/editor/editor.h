@@ -1,0 +1,141 @@
+#pragma once
+// TEditor: the edit control of a document window, over Scintilla.
+//
+// Positions count characters (UTF-16 code units, as a QString does) from the start of the
+// text, with a line break counted as one: the text holds LF line breaks, and text the
+// program inserts may use CR for a line break. Scintilla counts UTF-8 bytes; the
+// conversion happens here and nowhere else. A position inside a surrogate pair (half an
+// emoji) cannot be a caret position and moves to the pair's start.
+//
+// The caret line and column are taken at the end of the selection. Lines are text lines
+// (0-based here). Whole-document readers may read the UTF-8 buffer in place (utf8Range).
+
+#include <QByteArrayView>
+#include <QFrame>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QKeyEvent;
+class QsciLexer;
+class QsciScintilla;
+
+class TEditor : public QFrame {
+    Q_OBJECT
+public:
+    explicit TEditor(QWidget *parent = nullptr);
+    ~TEditor() override;
+
+    // --- the text
+    QString text() const;                 // LF line breaks
+    void setText(const QString &text);    // any line breaks; empties undo, clears modified
+    qsizetype length() const;
+    QChar charAt(qsizetype pos) const;
+    QString textRange(qsizetype from, qsizetype to) const;
+
+    // --- caret and selection
+    qsizetype SelStart() const;
+    qsizetype SelLength() const;
+    QString SelText() const;              // LF line breaks
+    qsizetype caretPos() const;
+    qsizetype anchorPos() const;
+    bool hasSelection() const { return SelLength() > 0; }
+    void setSelection(qsizetype anchor, qsizetype caret);   // scrolls the caret into view
+    void setCaretPos(qsizetype pos) { setSelection(pos, pos); }
+    void scrollToCaret();
+
+    // --- lines
+    int lineCount() const;
+    int lineOf(qsizetype pos) const;
+    qsizetype lineStart(int line) const;
+    qsizetype lineEnd(int line) const;    // before its line break
+    QString lineText(int line) const;     // without its line break
+    int caretLine() const;                // line of the selection's end
+    int caretColumn() const;              // characters before the selection's end in its line
+
+    // --- editing; each call is one undo step
+    void replaceSelection(const QString &text);   // leaves the caret after the text
+    void replaceRange(qsizetype from, qsizetype to, const QString &text);
+    // Groups several edits into one undo step (nestable).
+    void beginUndoAction();
+    void endUndoAction();
+    void undo();
+    void redo();
+    void cut();
+    void copy();
+    void paste();
+    void selectAll();
+    void deleteForward();                 // the selection, or the character after the caret
+    bool isReadOnly() const;
+    void setReadOnly(bool on);
+
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // First position at or after `from` where `what` starts; -1 when there is none.
+    qsizetype find(const QString &what, qsizetype from, bool matchCase = false, bool wholeWord = false) const;
+
+    // --- look
+    void setEditorFont(const QFont &font);
+    QFont editorFont() const { return m_font; }
+    // Colouring by the document's extension (".html", ".css", ".vbs" …; any case).
+    void setSprog(const QString &ext);
+    QString sprog() const { return m_sprog; }   // the language's name, empty for plain text
+    void setLinjenumre(bool on);
+    bool linjenumre() const { return m_linjenumre; }
+    // The name of the colour class at pos ("Tag", "Keyword" …), after colouring the text
+    // up to there; empty for plain text.
+    QString stilVed(qsizetype pos) const;
+
+    // --- the buffer, for readers of the whole document and of the caret's neighbourhood
+    qsizetype byteLength() const;
+    qsizetype bytePos(qsizetype pos) const;
+    qsizetype charPos(qsizetype bytePos) const;
+    int lineOfByte(qsizetype bytePos) const;
+    qsizetype lineStartByte(int line) const;
+    // The bytes in [from, to); valid until the next edit. Reading before the caret leaves
+    // the buffer where it is.
+    QByteArrayView utf8Range(qsizetype from, qsizetype to) const;
+
+    // Keys the program's commands take before the control sees them.
+    void setProgramGenvej(std::function<bool(const QKeyEvent *)> test) { m_programGenvej = std::move(test); }
+
+    // The Scintilla widget itself, for the control's own module (printing).
+    QsciScintilla *scintilla() const { return m_sci; }
+
+signals:
+    void caretMoved();
+    void modificationChanged(bool modified);
+    void linesChanged();
+    void textChanged();
+    // An edit changed `line` and added (or, when negative, removed) lines right after it.
+    void linjerAendret(int line, int linesAdded);
+    void tastSluppet();
+    void museTrykket();
+    void museSluppet();
+    void kontekstmenu(const QPoint &globalPos);
+    void filerSluppet(const QList<QUrl> &urls);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    long send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
+    void insertBytes(qsizetype from, qsizetype to, const QByteArray &utf8);
+    void opdaterMargen();
+    void anvendFont();
+
+    QsciScintilla *m_sci = nullptr;
+    QsciLexer *m_lexer = nullptr;
+    QString m_sprog;
+    QFont m_font;
+    bool m_linjenumre = true;
+    bool m_tvungetModificeret = false;   // set by the program without a change of text
+    int m_margenCifre = 0;
+    std::function<bool(const QKeyEvent *)> m_programGenvej;
+};
+
+// Text as the control holds it: CR LF and lone CR become LF.
+QString kontrolTekst(QString text);
