@@ -350,7 +350,16 @@ qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, boo
 {
     if (what.isEmpty())
         return -1;
-    const QByteArray utf8 = kontrolTekst(what).toUtf8();
+    const QString needle = kontrolTekst(what);
+    if (!matchCase && !wholeWord) {
+        // The control folds only ASCII letters; "Æ" must find "æ" too.
+        bool ascii = true;
+        for (const QChar c : needle)
+            ascii = ascii && c.unicode() < 0x80;
+        if (!ascii)
+            return text().indexOf(needle, std::clamp<qsizetype>(from, 0, length()), Qt::CaseInsensitive);
+    }
+    const QByteArray utf8 = needle.toUtf8();
     send(QsciScintillaBase::SCI_SETTARGETRANGE, bytePos(from), byteLength());
     send(QsciScintillaBase::SCI_SETSEARCHFLAGS, (matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0)
                                                     | (wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0));
@@ -376,6 +385,8 @@ void TEditor::anvendFont()
         m_lexer->setDefaultPaper(Qt::white);
         m_lexer->setPaper(Qt::white, -1);
         m_sci->setLexer(m_lexer);
+        // Script in "<% %>" without a language named is VBScript, as the server reads it.
+        m_sci->SendScintilla(QsciScintillaBase::SCI_SETPROPERTY, "asp.default.language", "2");
     } else {
         m_sci->setFont(m_font);
     }
@@ -417,12 +428,20 @@ void TEditor::opdaterMargen()
     m_sci->setMarginWidth(0, QStringLiteral("_") + QString(cifre, u'9'));
 }
 
+int TEditor::linjenummerBredde() const
+{
+    return m_sci->marginWidth(0);
+}
+
 QString TEditor::stilVed(qsizetype pos) const
 {
     if (!m_lexer)
         return {};
     const qsizetype b = bytePos(pos);
-    send(QsciScintillaBase::SCI_COLOURISE, 0, long(std::min(byteLength(), b + 1)));
+    // Words are classified once the lexer has read past their end.
+    const int line = lineOfByte(b);
+    const qsizetype end = line + 2 < lineCount() ? lineStartByte(line + 2) : byteLength();
+    send(QsciScintillaBase::SCI_COLOURISE, 0, long(end));
     return m_lexer->description(int(send(QsciScintillaBase::SCI_GETSTYLEAT, b)));
 }
 

@@ -85,6 +85,7 @@ public:
     QString sprog() const { return m_sprog; }   // the language's name, empty for plain text
     void setLinjenumre(bool on);
     bool linjenumre() const { return m_linjenumre; }
+    int linjenummerBredde() const;        // of the number margin, in pixels; 0 when hidden
     // The name of the colour class at pos ("Tag", "Keyword" …), after colouring the text
     // up to there; empty for plain text.
     QString stilVed(qsizetype pos) const;

@@ -478,6 +478,8 @@ Twinform *Tmainform::nytVindue(const QString &docExt)
     // user types into.
     mdi->setActiveSubWindow(w);
     w->Edit->setFocus();
+    if (QWidget *aktiv = QApplication::activeWindow(); !aktiv || !aktiv->isVisible())
+        activateWindow();   // the dialog that asked for it is gone
     opdaterActions();
     return w;
 }

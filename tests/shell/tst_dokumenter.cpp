@@ -1,6 +1,7 @@
 // New documents, templates, saving and the file type list.
 
 #include "core/textfile.h"
+#include "editor/editor.h"
 #include "platform/infobox.h"
 #include "shell/filtyper.h"
 #include "shell/filvalg.h"
@@ -18,7 +19,7 @@
 #include <QGroupBox>
 #include <QToolBar>
 #include <QLineEdit>
-#include "editor/editor.h"
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -93,6 +94,8 @@ private slots:
     void charactersOutsideTheEncoding_data();
     void charactersOutsideTheEncoding();
     void fileSaveFollowsModifiedFlag();
+    void everyWayOfOpeningTypesIntoTheNewPage_data();
+    void everyWayOfOpeningTypesIntoTheNewPage();
 
     void normaliserMaske_data();
     void normaliserMaske();
@@ -430,6 +433,73 @@ void TestDokumenter::fileSaveFollowsModifiedFlag()
     QVERIFY(!m.FileSave->isEnabled());
     QCOMPARE(folder.readFile(QStringLiteral("a.txt")), QByteArray("ba\r\n"));
     QVERIFY(spy.questions.isEmpty());   // saving under its own name asks nothing
+}
+
+void TestDokumenter::everyWayOfOpeningTypesIntoTheNewPage_data()
+{
+    QTest::addColumn<QString>("way");
+    for (const char *way : {"command line", "Ctrl+H", "Ctrl+N", "Ctrl+O", "Nyt dokument", "Fra kliche", "tab click",
+                            "Vindue menu", "closing another"})
+        QTest::newRow(way) << QString::fromLatin1(way);
+}
+
+// However a document is opened or brought forward, it is the active window with its tab
+// selected, and real key presses land in its text at once.
+void TestDokumenter::everyWayOfOpeningTypesIntoTheNewPage()
+{
+    QFETCH(QString, way);
+    TestProgramFolder folder;
+    Spy spy;
+    folder.writeFile(QStringLiteral("side.html"), "<p>side</p>\r\n");
+    folder.writeFile(QStringLiteral("Klicheer/kliche.xml"), "<p>kliche</p>\r\n");
+    const QString side = folder.path(QStringLiteral("side.html"));
+    Tmainform m(way == QLatin1String("command line") ? QStringList{side} : QStringList{});
+    m.show();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    auto press = [](Qt::Key key, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+        QTest::keyClick(target, key, mods);
+    };
+    if (way != QLatin1String("command line")) {
+        m.openwin({}, QStringLiteral(".txt"));   // the document that had the keyboard before
+        m.openwin({}, QStringLiteral(".css"));
+    }
+    if (way == QLatin1String("Ctrl+H")) {
+        press(Qt::Key_H);
+    } else if (way == QLatin1String("Ctrl+N")) {
+        press(Qt::Key_N);
+    } else if (way == QLatin1String("Ctrl+O")) {
+        spy.names << side;
+        press(Qt::Key_O);
+    } else if (way == QLatin1String("Nyt dokument")) {
+        clickLater(m.newform()->udskrivKnap);
+        m.AnewDokument->trigger();
+    } else if (way == QLatin1String("Fra kliche")) {
+        m.openform()->filliste->setCurrentItem(m.openform()->filliste->topLevelItem(1));
+        clickLater(m.openform()->okKnap);
+        m.mFraKliche->trigger();
+    } else if (way == QLatin1String("tab click")) {
+        QTest::mouseClick(m.tc, Qt::LeftButton, {}, m.tc->tabRect(0).center());
+    } else if (way == QLatin1String("Vindue menu")) {
+        m.mdi->activatePreviousSubWindow();
+    } else if (way == QLatin1String("closing another")) {
+        press(Qt::Key_L);
+    }
+    QCoreApplication::processEvents();
+
+    const bool first = way == QLatin1String("tab click") || way == QLatin1String("Vindue menu")
+        || way == QLatin1String("closing another");
+    Twinform *expected = first ? m.dokumenter().first() : m.dokumenter().last();
+    QCOMPARE(m.aktivWin(), expected);
+    QCOMPARE(m.tc->tabText(m.tc->currentIndex()), expected->capNavn);
+    QVERIFY(QApplication::focusWidget());
+    QVERIFY(expected->Edit->isAncestorOf(QApplication::focusWidget()));
+    const QString before = expected->text();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("zq"));
+    QCOMPARE(expected->text().size(), before.size() + 2);
+    QVERIFY(expected->text().contains(QStringLiteral("zq")));
+    press(Qt::Key_End);
+    QCOMPARE(expected->Edit->caretPos(), expected->Edit->length());
 }
 
 void TestDokumenter::normaliserMaske_data()

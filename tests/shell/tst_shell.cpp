@@ -91,6 +91,7 @@ private slots:
     void exitCancelledKeepsEverything();
     void exitWritesSettingsReadAtNextStart();
     void panelToggles();
+    void lineNumbersChoiceIsKept();
     void tabsFollowWindows();
     void closeAllAsksEachAndStopsOnAnnuller();
     void missingTagListsAreReportedOnce();
@@ -474,6 +475,33 @@ void TestShell::exitWritesSettingsReadAtNextStart()
     QVERIFY(!again.KodePanel->isHidden() && !again.AttributPanel->isHidden());
 }
 
+void TestShell::lineNumbersChoiceIsKept()
+{
+    TestProgramFolder folder;
+    Spy spy;
+    {
+        Tmainform m;
+        m.show();
+        Twinform *a = m.openwin({}, QStringLiteral(".html"));
+        QVERIFY(m.AlinjeNumre->isChecked());
+        QVERIFY(a->Edit->linjenummerBredde() > 0);
+        m.AlinjeNumre->trigger();   // off, for open documents and new ones
+        QCOMPARE(a->Edit->linjenummerBredde(), 0);
+        QCOMPARE(m.openwin({}, QStringLiteral(".css"))->Edit->linjenummerBredde(), 0);
+        QCOMPARE(folder.readFile(QStringLiteral("Egenskaber/linjenumre.txt")), QByteArray("0\r\n"));
+    }
+    {
+        Tmainform m;   // the choice holds at the next start; the main settings file is not touched
+        QVERIFY(!m.AlinjeNumre->isChecked());
+        QCOMPARE(m.openwin({}, QStringLiteral(".html"))->Edit->linjenummerBredde(), 0);
+    }
+    // A damaged file means the default: numbers shown.
+    folder.writeFile(QStringLiteral("Egenskaber/linjenumre.txt"), "ja\r\n");
+    Tmainform m;
+    QVERIFY(m.AlinjeNumre->isChecked());
+    QVERIFY(spy.boxes.filter(QStringLiteral("linjenumre")).isEmpty());
+}
+
 void TestShell::panelToggles()
 {
     TestProgramFolder folder;
@@ -532,7 +560,9 @@ void TestShell::tabsFollowWindows()
 
     // Saving under a new name renames the tab and shows the new type's bar only.
     b->Filnavn.clear();
+    QCOMPARE(b->Edit->sprog(), QStringLiteral("CSS"));
     QVERIFY(m.GemSom(b, folder.path(QStringLiteral("stil.txt"))));
+    QCOMPARE(b->Edit->sprog(), QString());   // plain text has no colours
     QCOMPARE(m.tc->tabText(1), QStringLiteral("2. stil.txt"));
     QCOMPARE(b->windowTitle(), QStringLiteral("stil.txt"));
     QVERIFY(b->toolbarCss->isHidden());
