@@ -125,6 +125,7 @@ public:
             s = new LineSummaries(e);
             e->setProperty(kProperty, QVariant::fromValue(static_cast<QObject *>(s)));
         }
+        e->meldAendringer();   // the summaries must know of every edit before they are read
         if (s->m_list != &nosluttag) {
             s->m_list = &nosluttag;
             s->forgetAll();

@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 class QsciLexer;
@@ -100,6 +101,9 @@ public:
     // the buffer where it is.
     QByteArrayView utf8Range(qsizetype from, qsizetype to) const;
 
+    // Reports the edits made so far by linjerAendret now rather than later.
+    void meldAendringer();
+
     // Keys the program's commands take before the control sees them.
     void setProgramGenvej(std::function<bool(const QKeyEvent *)> test) { m_programGenvej = std::move(test); }
 
@@ -112,6 +116,8 @@ signals:
     void linesChanged();
     void textChanged();
     // An edit changed `line` and added (or, when negative, removed) lines right after it.
+    // Sent once the edit is made: at the next edit, when control returns to the event
+    // loop, or at meldAendringer().
     void linjerAendret(int line, int linesAdded);
     void tastSluppet();
     void museTrykket();
@@ -124,6 +130,7 @@ protected:
 
 private:
     long send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
+    void foerRedigering(int position, int type);
     void insertBytes(qsizetype from, qsizetype to, const QByteArray &utf8);
     void opdaterMargen();
     void anvendFont();
@@ -135,6 +142,13 @@ private:
     bool m_linjenumre = true;
     bool m_tvungetModificeret = false;   // set by the program without a change of text
     int m_margenCifre = 0;
+    bool m_efterRedigeringVenter = false;   // textChanged and linesChanged are on their way
+    bool m_linjerAendret = false;
+    struct Ventende {
+        int linje;    // the line the edit starts on
+        int linjer;   // the number of lines before it
+    };
+    std::optional<Ventende> m_ventende;   // an edit not yet reported by linjerAendret
     std::function<bool(const QKeyEvent *)> m_programGenvej;
 };
 
