@@ -89,6 +89,8 @@ private slots:
     void clickSelectsTheTag();
     void closingTheDocumentClearsTheTree();
     void realPage();
+    void realPagesHaveNoUnknownAttributes_data();
+    void realPagesHaveNoUnknownAttributes();
 };
 
 void TestKontrol::statusTexts_data()
@@ -271,6 +273,38 @@ void TestKontrol::realPage()
     const QTextCursor c = w->Edit->textCursor();
     QCOMPARE(c.selectedText(), QStringLiteral("td"));
     QVERIFY(w->text().mid(c.selectionStart() - 1).startsWith(QStringLiteral("<td>cell5\n")));
+    platform::setInfoBoxHandler({});
+}
+
+void TestKontrol::realPagesHaveNoUnknownAttributes_data()
+{
+    QTest::addColumn<QString>("page");
+    // Single-quoted URLs with "/" in them, "<" and ">" in quoted media queries, "<meta ... >".
+    QTest::newRow("google-font") << "corpus/css/styling-text/web-fonts/google-font.html";
+    QTest::newRow("punk-bands") << "corpus/css/styling-boxes/styling-tables/punk-bands-complete.html";
+    QTest::newRow("responsive") << "corpus/html/multimedia-and-embedding/responsive-images/responsive.html";
+}
+
+void TestKontrol::realPagesHaveNoUnknownAttributes()
+{
+    QFETCH(QString, page);
+    TestProgramFolder folder(true);
+    platform::setInfoBoxHandler([](const QString &) {});
+    Tmainform m;
+    m.show();
+    QVERIFY(m.openwin(fixturePath(page), {}));
+    m.AkontrolExecute();
+    m.kontrolAttributter();
+    // Every tag of the page is known and so is each of its attributes. (A "<=" inside a
+    // quoted media query reads as a tag named "=", which has no attributes of its own.)
+    QStringList findings;
+    const StructureTree &t = m.taginf->TreeModel()->tree();
+    for (int id : t.depthFirst()) {
+        const QString &text = t.node(id).text;
+        if (text.contains(QStringLiteral(" Ukendt")) && m.taginf->AlleTagliste().contains(Tinfotag::GetNodeTag(text)))
+            findings << text;
+    }
+    QVERIFY2(findings.isEmpty(), qPrintable(findings.join(u'|')));
     platform::setInfoBoxHandler({});
 }
 
