@@ -69,10 +69,14 @@ struct Vindue {
     }
 };
 
+// Made on first use; closed in main while the application still exists.
+std::unique_ptr<Vindue> g_vindue;
+
 Vindue &vindue()
 {
-    static Vindue v;
-    return v;
+    if (!g_vindue)
+        g_vindue = std::make_unique<Vindue>();
+    return *g_vindue;
 }
 
 void BM_AabenSide(benchmark::State &state)
@@ -195,5 +199,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_vindue.reset();
     return 0;
 }
