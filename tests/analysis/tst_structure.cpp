@@ -246,6 +246,7 @@ void TestStructure::visAttributterRelabels()
     edit.setPlainText("<a href=\"x\" class=\"y\">t</a><p>x</p><input disabled>");
     taginf.ReadStructure();
     QSignalSpy changed(taginf.TreeModel(), &QAbstractItemModel::dataChanged);
+    QAbstractItemModelTester tester(taginf.TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(taginf.VisAttributter(), 2);
     QVERIFY(!changed.isEmpty());
     QCOMPARE(changed.size(), 1);   // one notice for the whole tree, not one per parent
