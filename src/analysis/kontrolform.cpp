@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 Tkontrolform::Tkontrolform(QWidget *parent, QAbstractItemModel *model)
@@ -49,7 +48,7 @@ Tkontrolform::Tkontrolform(QWidget *parent, QAbstractItemModel *model)
     knap(&ukendteAttributterKnap, "ukendteAttributterKnap", "ukendteAttributterKnap",
          "Kontroller for ukendte attributter: Genindlæs struktur efter forandringer", "dialog-warning");
 
-    Tree = new QTreeView;
+    Tree = new StructureTreeView;
     Tree->setObjectName(QStringLiteral("Tree"));
     Tree->setHeaderHidden(true);
     Tree->setUniformRowHeights(true);
@@ -57,7 +56,10 @@ Tkontrolform::Tkontrolform(QWidget *parent, QAbstractItemModel *model)
     Tree->setModel(model);
     Tree->installEventFilter(this);
     connect(Tree, &QTreeView::clicked, this, &Tkontrolform::gaaTilTag);
-    connect(treeUdfoldKnap, &QAction::triggered, Tree, &QTreeView::expandAll);
+    connect(treeUdfoldKnap, &QAction::triggered, Tree, [this] { Tree->expandBounded(); });
+    connect(Tree, &StructureTreeView::tooDeep, this, [this](int level) {
+        setInfo(QStringLiteral("Træet er for dybt til at blive vist helt; det er foldet ud til niveau %1.").arg(level));
+    });
     connect(treeSammenfoldKnap, &QAction::triggered, Tree, &QTreeView::collapseAll);
 
     pBar = new QProgressBar;

@@ -3,6 +3,8 @@
 // the progress of a read and the result of the last check. The main window runs the
 // checks; this window shows them.
 
+#include "analysis/structuretreeview.h"
+
 #include <QWidget>
 
 class QAbstractItemModel;
@@ -11,7 +13,6 @@ class QLabel;
 class QProgressBar;
 class QStatusBar;
 class QToolBar;
-class QTreeView;
 
 class Tkontrolform : public QWidget {
     Q_OBJECT
@@ -26,7 +27,7 @@ public:
     bool gemPosition() const;
 
     QToolBar *toolbar = nullptr;
-    QTreeView *Tree = nullptr;
+    StructureTreeView *Tree = nullptr;
     QProgressBar *pBar = nullptr;
     QStatusBar *kontrolinfo = nullptr;
     QLabel *kontrolinfoFelt = nullptr;

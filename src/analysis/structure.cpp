@@ -48,14 +48,38 @@ bool isScriptOrStyle(const QString &name)
         || name.compare(u"style", Qt::CaseInsensitive) == 0;
 }
 
+bool isAttributeSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
 // Attribute names of the tag whose name ends just before `from`: up to its ">", or to the
 // next "<" when the tag is never closed, so an unterminated tag cannot swallow the page.
+// A value, in double quotes, in single quotes or unquoted, is skipped whatever it holds: a
+// URL's "/" or a media query's "<" and ">" belong to the value, not to the tag. Outside a
+// value "/" separates names like a space, so "<meta ... />" adds nothing.
 QString attributeNames(QStringView text, qsizetype from)
 {
     QString names;
-    bool inQuote = false, inName = false;
+    bool inName = false;       // the next name character is collected
+    bool valueNext = false;    // after "=": spaces, then the value
+    bool unquoted = false;     // inside an unquoted value
+    bool afterValue = false;   // a quoted value just closed: a name may follow directly
+    QChar quote;               // the quote of the quoted value being skipped
     for (qsizetype k = from; k < text.size(); ++k) {
         const QChar c = text[k];
+        if (!quote.isNull()) {
+            if (c == quote) {
+                quote = QChar();
+                afterValue = true;
+            }
+            continue;
+        }
+        if (unquoted) {
+            if (!isAttributeSpace(c) && c != u'>')
+                continue;
+            unquoted = false;
+        }
         if (c == u'>') {
             if (!names.isEmpty())
                 names += u' ';
@@ -63,22 +87,33 @@ QString attributeNames(QStringView text, qsizetype from)
         }
         if (c == u'<')
             break;
-        if (c == u'"') {
-            inQuote = !inQuote;
+        if (valueNext) {
+            if (isAttributeSpace(c))
+                continue;
+            valueNext = false;
+            if (c == u'"' || c == u'\'')
+                quote = c;
+            else
+                unquoted = true;
             continue;
         }
-        if (inQuote)
+        if (c == u'"' || c == u'\'') {
+            quote = c;   // a stray quote still quotes: its content is no name
             continue;
-        if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'/') {
+        }
+        if (isAttributeSpace(c) || c == u'/') {
             if (inName)
                 names += u' ';
             inName = true;
         } else if (c == u'=') {
             inName = false;
+            valueNext = true;
             names += u' ';
-        } else if (inName) {
+        } else if (inName || afterValue) {
+            inName = true;
             names += c;
         }
+        afterValue = false;
     }
     return names;
 }

@@ -19,7 +19,9 @@ public:
     void clear();
     const StructureTree &tree() const { return m_tree; }
 
-    // Sets the text of every node after the root for which label returns a value.
+    // Sets the text of every node after the root for which label returns a value. Views
+    // hear of it as one dataChanged over the root's children, whatever the depth of the
+    // nodes relabelled: a view of the tree repaints what it shows (StructureTreeView does).
     void relabel(const std::function<std::optional<QString>(int id, const StructureNode &)> &label);
 
     // The node id of an index (-1 for an invalid one) and the index of a node id.

@@ -4,6 +4,7 @@
 #include "analysis/kontrol.h"
 #include "analysis/kontrolform.h"
 #include "analysis/structuremodel.h"
+#include "analysis/structuretreeview.h"
 #include "codewriting/taginfo.h"
 #include "core/textfile.h"
 #include "platform/infobox.h"
@@ -89,6 +90,10 @@ private slots:
     void clickSelectsTheTag();
     void closingTheDocumentClearsTheTree();
     void realPage();
+    void realPagesHaveNoUnknownAttributes_data();
+    void realPagesHaveNoUnknownAttributes();
+    void deepTreeUnfoldsWithinABound_data();
+    void deepTreeUnfoldsWithinABound();
 };
 
 void TestKontrol::statusTexts_data()
@@ -271,6 +276,110 @@ void TestKontrol::realPage()
     QCOMPARE(w->Edit->SelText(), QStringLiteral("td"));
     QVERIFY(w->text().mid(w->Edit->SelStart() - 1).startsWith(QStringLiteral("<td>cell5\n")));
     platform::setInfoBoxHandler({});
+}
+
+void TestKontrol::realPagesHaveNoUnknownAttributes_data()
+{
+    QTest::addColumn<QString>("page");
+    // Single-quoted URLs with "/" in them, "<" and ">" in quoted media queries, "<meta ... >".
+    QTest::newRow("google-font") << "corpus/css/styling-text/web-fonts/google-font.html";
+    QTest::newRow("punk-bands") << "corpus/css/styling-boxes/styling-tables/punk-bands-complete.html";
+    QTest::newRow("responsive") << "corpus/html/multimedia-and-embedding/responsive-images/responsive.html";
+}
+
+void TestKontrol::realPagesHaveNoUnknownAttributes()
+{
+    QFETCH(QString, page);
+    TestProgramFolder folder(true);
+    platform::setInfoBoxHandler([](const QString &) {});
+    Tmainform m;
+    m.show();
+    QVERIFY(m.openwin(fixturePath(page), {}));
+    m.AkontrolExecute();
+    m.kontrolAttributter();
+    // Every tag of the page is known and so is each of its attributes. (A "<=" inside a
+    // quoted media query reads as a tag named "=", which has no attributes of its own.)
+    QStringList findings;
+    const StructureTree &t = m.taginf->TreeModel()->tree();
+    for (int id : t.depthFirst()) {
+        const QString &text = t.node(id).text;
+        if (text.contains(QStringLiteral(" Ukendt")) && m.taginf->AlleTagliste().contains(Tinfotag::GetNodeTag(text)))
+            findings << text;
+    }
+    QVERIFY2(findings.isEmpty(), qPrintable(findings.join(u'|')));
+    platform::setInfoBoxHandler({});
+}
+
+void TestKontrol::deepTreeUnfoldsWithinABound_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("minDepth");
+    QString items = QStringLiteral("<html><body><ul>\n");
+    for (int i = 0; i < 100000; ++i)
+        items += QStringLiteral("<li>punkt\n");
+    QString misnested = QStringLiteral("<html><body>\n");
+    for (int i = 0; i < 100000; ++i)
+        misnested += QStringLiteral("<i><b></i>x\n");
+    // Each item without its end tag nests in the one before.
+    QTest::newRow("100 000 unclosed list items") << items << 100000;
+    QTest::newRow("misnested i and b") << misnested << 2 * StructureTreeView::kMaxLevel;
+    QTest::newRow("shallow page") << QStringLiteral("<html><body><ul><li>a</li><li>b<b>c</b></li></ul></body></html>") << 4;
+}
+
+void TestKontrol::deepTreeUnfoldsWithinABound()
+{
+    QFETCH(QString, page);
+    QFETCH(int, minDepth);
+    Fixture f(page);
+    Tkontrolform *form = f.m->kontrolform();
+    StructureTreeView *tree = form->Tree;
+    StructureModel *model = f.m->taginf->TreeModel();
+    const StructureTree &t = model->tree();
+    // The tree as read is kept whole, however deep.
+    std::vector<int> level(size_t(t.count()), 0);
+    int deepest = 0;
+    for (int id = 1; id < t.count(); ++id) {
+        level[size_t(id)] = level[size_t(t.node(id).parent)] + 1;
+        if (level[size_t(id)] > level[size_t(deepest)])
+            deepest = id;
+    }
+    QVERIFY2(level[size_t(deepest)] >= minDepth, qPrintable(QString::number(level[size_t(deepest)])));
+    const bool tooDeep = level[size_t(deepest)] > StructureTreeView::kMaxLevel;
+    const QString message = tooDeep ? QStringLiteral("Træet er for dybt til at blive vist helt; det er foldet ud til niveau %1.")
+                                          .arg(StructureTreeView::kMaxLevel)
+                                    : QString();
+
+    // Every ancestor of the deepest node down to the bound is expanded and laid out; below it all stays folded.
+    auto checkUnfolded = [&] {
+        for (int id = t.node(deepest).parent; id >= 0; id = t.node(id).parent) {
+            const QModelIndex index = model->indexOf(id);
+            const int l = level[size_t(id)];
+            QVERIFY2(tree->isExpanded(index) == (l < StructureTreeView::kMaxLevel), qPrintable(QString::number(l)));
+            // Laid out (deep rows have no width left after their indentation, but a height).
+            if (l <= StructureTreeView::kMaxLevel)
+                QVERIFY2(tree->visualRect(index).height() > 0, qPrintable(QString::number(l)));
+        }
+    };
+    form->setInfo(QString());
+    form->treeUdfoldKnap->trigger();
+    QCOMPARE(form->info(), message);
+    checkUnfolded();
+
+    // "*" on the root in the tree does the same.
+    form->treeSammenfoldKnap->trigger();
+    form->setInfo(QString());
+    tree->setCurrentIndex(model->indexOf(0));
+    QTest::keyClick(tree, Qt::Key_Asterisk);
+    QCOMPARE(form->info(), message);
+    checkUnfolded();
+
+    // Making the deepest node current shows its ancestor at the bound instead of unfolding all.
+    form->treeSammenfoldKnap->trigger();
+    tree->setCurrentIndex(model->indexOf(deepest));
+    QCoreApplication::processEvents();
+    QCOMPARE(tree->currentIndex(), model->indexOf(deepest));
+    emit form->gaaTilTag();
+    QVERIFY(!f.w->Edit->textCursor().selectedText().isEmpty());
 }
 
 QTEST_MAIN(TestKontrol)

@@ -112,9 +112,26 @@ void TestStructure::attributeNames_data()
     QTest::newRow("bare attribute") << "<input disabled>" << "disabled ";
     QTest::newRow("self-closing") << "<input disabled/>" << "disabled  ";
     QTest::newRow("next line") << "<a href=\"x\"\n\tclass=\"b\">" << "href  class  ";
-    QTest::newRow("single quotes do not quote") << "<a title='a b'>" << "title b' ";
+    QTest::newRow("single quotes quote") << "<a title='a b'>" << "title  ";
     QTest::newRow("none") << "<p>" << "";
     QTest::newRow("unterminated tag stops at next tag") << "<a href=\"x\" <b>" << "href ";
+    // A value is a value whatever it holds; "/" separates names only outside one.
+    QTest::newRow("URL in single quotes")
+        << "<link href='https://fonts.googleapis.com/css?family=Lobster|Raleway' rel='stylesheet' type='text/css'>"
+        << "href rel type  ";
+    QTest::newRow("unquoted path") << "<a href=/docs/page.html>" << "href  ";
+    QTest::newRow("unquoted values, then names") << "<td colspan=2 class=x/y title=a<b>" << "colspan class title  ";
+    QTest::newRow("unquoted value ends in a slash") << "<br clear=all/>" << "clear  ";
+    QTest::newRow("self-closing after a value") << "<meta charset=\"utf-8\" />" << "charset   ";
+    QTest::newRow("spaces around =") << "<a href = \"x\" id=y>" << "href  id  ";
+    QTest::newRow("other quote inside a value") << "<a title=\"it's\" alt='say \"hi\"' href=x>" << "title alt href  ";
+    QTest::newRow("name right after a value") << "<a href=\"x\"class=\"y\">" << "href class  ";
+    // A quoted value ends only at its own quote: "<" and ">" in a media query are text.
+    QTest::newRow("< in a quoted value") << "<img sizes=\"(width <= 600px) 100vw\" src=\"a.png\" alt=\"\">"
+                                         << "sizes src alt  ";
+    QTest::newRow("< and > in quoted values")
+        << "<source media=\"(width < 800px)\" srcset=\"a.jpg\"><source media='(width >= 800px)' srcset=\"b.jpg\">"
+        << "media srcset  ";
 }
 
 void TestStructure::attributeNames()
@@ -229,8 +246,10 @@ void TestStructure::visAttributterRelabels()
     edit.setText("<a href=\"x\" class=\"y\">t</a><p>x</p><input disabled>");
     taginf.ReadStructure();
     QSignalSpy changed(taginf.TreeModel(), &QAbstractItemModel::dataChanged);
+    QAbstractItemModelTester tester(taginf.TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(taginf.VisAttributter(), 2);
     QVERIFY(!changed.isEmpty());
+    QCOMPARE(changed.size(), 1);   // one notice for the whole tree, not one per parent
     QCOMPARE(dump(taginf.TreeModel()->tree()),
              QString("Hjemmeside\n a href class  \n  p\n   input disabled \n  /p\n /a"));
     QCOMPARE(taginf.VisAttributter(), 2);  // again: the same labels, not appended twice
