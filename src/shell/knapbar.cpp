@@ -81,9 +81,11 @@ int TKnapBar::anbring(int width, bool place) const
             y += rowHeight + kSpacing;
             rowHeight = 0;
         }
+        // A widget wider than the whole bar gets the row's width rather than hanging out of it.
+        const int wide = qMin(s.width(), right - x);
         if (place)
-            w->setGeometry(x, y, s.width(), s.height());
-        x += s.width() + kSpacing;
+            w->setGeometry(x, y, wide, s.height());
+        x += wide + kSpacing;
         rowHeight = qMax(rowHeight, s.height());
     }
     return y + rowHeight + kMargin;
