@@ -24,7 +24,7 @@ int main(int argc, char **argv)
     const QStringList failures = core::ProgramFolder::install(core::ProgramFolder::installedDataDir(),
                                                               core::ProgramFolder::programDir());
     if (!failures.isEmpty())
-        platform::infoBox(nullptr, QStringLiteral("Programmappen kunne ikke gøres klar:\r") + failures.join(QChar(u'\r')));
+        platform::errorBox(nullptr, QStringLiteral("Programmappen kunne ikke gøres klar:\r") + failures.join(QChar(u'\r')));
 
     QStringList params = app.arguments();
     params.removeFirst();
