@@ -6,6 +6,7 @@
 #include "generators/fontsizebox.h"
 #include "generators/fontvalg.h"
 #include "generators/sidehjaelp.h"
+#include "platform/vinduesplads.h"
 #include "platform/infobox.h"
 #include "shell/mainform.h"
 
@@ -217,7 +218,7 @@ void Tfontform::hentOpt()
     }
     QFont f = Memo->font();
     if (r.exists() && r.ok()) {
-        setGeometry(o.left, o.top, o.width, o.height);
+        platform::placerVindue(this, o.left, o.top, o.width, o.height);
         f.setFamily(o.font);
         f.setPointSize(o.size);
         f.setBold(o.bold);
