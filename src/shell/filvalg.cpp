@@ -3,6 +3,9 @@
 #include "shell/navneikoner.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace shell {
 
@@ -41,6 +44,16 @@ QString vaelgFil(QWidget *parent, FilvalgMode mode, const QString &proposed)
     } else if (!proposed.isEmpty()) {
         dialog.setDirectory(start.absolutePath());
         dialog.selectFile(start.fileName());
+    }
+    // Room for the size, type and date columns without cutting them, now in Danish words.
+    dialog.resize(qMax(dialog.width(), 860), qMax(dialog.height(), 500));
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    auto *tree = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (model && tree) {
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree] {
+            for (int c = 1; c < tree->header()->count(); ++c)
+                tree->resizeColumnToContents(c);
+        });
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
