@@ -1,9 +1,11 @@
+#include "core/oversaettelse.h"
 #include "core/programfolder.h"
 #include "platform/infobox.h"
 #include "shell/mainform.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char **argv)
 {
@@ -11,6 +13,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tavlevirke"));
     QApplication::setApplicationVersion(QStringLiteral(TAVLEVIRKE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tavlevirke"));
+    // The program speaks Danish whatever the desktop's language; Qt's standard dialogs too.
+    QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
+    core::installerQtOversaettelse();
     if (QIcon::themeName().isEmpty())
         QIcon::setThemeName(QStringLiteral("breeze"));
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));
@@ -19,7 +24,7 @@ int main(int argc, char **argv)
     const QStringList failures = core::ProgramFolder::install(core::ProgramFolder::installedDataDir(),
                                                               core::ProgramFolder::programDir());
     if (!failures.isEmpty())
-        platform::infoBox(nullptr, QStringLiteral("Programmappen kunne ikke gøres klar:\r") + failures.join(QChar(u'\r')));
+        platform::errorBox(nullptr, QStringLiteral("Programmappen kunne ikke gøres klar:\r") + failures.join(QChar(u'\r')));
 
     QStringList params = app.arguments();
     params.removeFirst();

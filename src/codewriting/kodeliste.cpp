@@ -15,7 +15,11 @@ TKodeListe::TKodeListe(const QString &objectName, kodepanel::Soegning soegning, 
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setStretchLastSection(true);
-    setStyleSheet(QStringLiteral("QTreeView::item { border-bottom: 1px solid palette(midlight); }"));
+    // Styling the items (for the grid lines) makes the style draw a selected row from the
+    // style sheet alone, so the selection's colours are named here too.
+    setStyleSheet(QStringLiteral("QTreeView::item { border-bottom: 1px solid palette(midlight); }"
+                                 "QTreeView::item:selected { background: palette(highlight);"
+                                 " color: palette(highlighted-text); }"));
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { emit klik(item->text(0)); });
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { emit skriv(item->text(0)); });
 }

@@ -5,6 +5,7 @@
 #include "core/programfolder.h"
 #include "core/textfile.h"
 #include "generators/sidehjaelp.h"
+#include "platform/vinduesplads.h"
 #include "platform/infobox.h"
 #include "codewriting/dokumentvaert.h"
 
@@ -113,7 +114,7 @@ TcssForm::TcssForm(TDokumentVaert *mainform) : QWidget(mainform->vaertsvindue(),
     const int top = r.integer(0), left0 = r.integer(1), height = r.integer(2, 50, 10000), width = r.integer(3, 50, 10000),
               panel = r.integer(4, 0, 10000);
     if (r.ok()) {
-        setGeometry(left0, top, width, height);
+        platform::placerVindue(this, left0, top, width, height);
         splitter->setSizes({panel, qMax(0, width - panel)});
     } else {
         resize(520, 420);
@@ -222,6 +223,6 @@ void TcssForm::closeEvent(QCloseEvent *event)
     w.add(y()).add(x()).add(height()).add(width()).add(splitter->sizes().value(0));
     QString error;
     if (!w.write(optFilnavn, &error))
-        platform::infoBox(m->vaertsvindue(), QStringLiteral("CSS boksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
+        platform::errorBox(this, QStringLiteral("CSS boksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
     event->accept();
 }

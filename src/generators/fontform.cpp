@@ -4,7 +4,9 @@
 #include "core/optionfile.h"
 #include "generators/farvefelt.h"
 #include "generators/fontsizebox.h"
+#include "generators/fontvalg.h"
 #include "generators/sidehjaelp.h"
+#include "platform/vinduesplads.h"
 #include "platform/infobox.h"
 #include "codewriting/dokumentvaert.h"
 #include "core/programfolder.h"
@@ -25,6 +27,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -62,9 +65,14 @@ Tfontform::Tfontform(TDokumentVaert *mainform, QAction *AudskrivTekst)
     koder->button(1)->setChecked(true);
     fontnames = navngiv(new QListWidget, "fontnames");
     fontnames->setToolTip(QStringLiteral("Vælg font"));
-    QStringList families = QFontDatabase::families();
-    families.sort(Qt::CaseInsensitive);
-    fontnames->addItems(families);
+    fontnames->addItems(fontFamilier());
+    // Wide enough for the longest name, within reason.
+    int bredest = 0;
+    for (int i = 0; i < fontnames->count(); ++i)
+        bredest = qMax(bredest, fontnames->fontMetrics().horizontalAdvance(fontnames->item(i)->text()));
+    fontnames->setMinimumWidth(qMin(bredest, 300) + fontnames->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                               + 4 * fontnames->frameWidth() + 8);
+    fontnames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FontSize = new TFontSizeComboBox;
     FontSize->setToolTip(QStringLiteral("Vælg font-størrelse"));
     farve = new TFarvefelt("farveEdit", "farveBoks", QStringLiteral("#000000"));
@@ -150,8 +158,14 @@ void Tfontform::setMemoFarve(const QColor &farve)
 
 // Shows the font in the list and its sizes in the size box; a size the font does not offer
 // gives way to the first offered one.
-void Tfontform::vaelgFont(const QString &name)
+void Tfontform::vaelgFont(const QString &wanted)
 {
+    // A font that is not installed (the default one on many desktops) gives way to the
+    // desktop's sans-serif, so a font is always chosen and its sizes offered.
+    QStringList listed;
+    for (int i = 0; i < fontnames->count(); ++i)
+        listed << fontnames->item(i)->text();
+    const QString name = listed.isEmpty() ? wanted : fontEllerStandard(wanted, listed);
     QFont f = m_font;
     f.setFamily(name);
     const QList<QListWidgetItem *> found = fontnames->findItems(name, Qt::MatchFixedString);
@@ -205,7 +219,7 @@ void Tfontform::hentOpt()
     }
     QFont f = Memo->font();
     if (r.exists() && r.ok()) {
-        setGeometry(o.left, o.top, o.width, o.height);
+        platform::placerVindue(this, o.left, o.top, o.width, o.height);
         f.setFamily(o.font);
         f.setPointSize(o.size);
         f.setBold(o.bold);
@@ -240,7 +254,7 @@ void Tfontform::gemOpt()
         .add(sizeCheck->isChecked()).add(colorCheck->isChecked()).add(splitter->sizes().value(0));
     QString error;
     if (!w.write(optFilnavn, &error))
-        platform::infoBox(m->vaertsvindue(), QStringLiteral("Tekstboksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
+        platform::errorBox(this, QStringLiteral("Tekstboksens indstillinger kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));
 }
 
 void Tfontform::closeEvent(QCloseEvent *event)

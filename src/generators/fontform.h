@@ -49,7 +49,7 @@ private:
     void hentOpt();
     void setMemoFont(const QFont &font);
     void setMemoFarve(const QColor &farve);
-    void vaelgFont(const QString &name);
+    void vaelgFont(const QString &wanted);
     TDokumentVaert *m;
     QFont m_font;
     QColor m_farve;

@@ -54,10 +54,10 @@ QString TGeneratorVinduer::findCss(const QString &word)
 {
     visCssBoks();
     if (word.size() < 2) {
-        platform::infoBox(m->vaertsvindue(), QStringLiteral("Der er ikke nogen aktuel css-egenskab."));
+        platform::infoBox(cssForm(), QStringLiteral("Der er ikke nogen aktuel css-egenskab."));
         return word;
     }
     if (!cssForm()->findEgenskab(word, m->cssEgenskabsliste()))
-        platform::infoBox(m->vaertsvindue(), word + QStringLiteral(" blev ikke fundet."));
+        platform::infoBox(cssForm(), word + QStringLiteral(" blev ikke fundet."));
     return word;
 }

@@ -54,7 +54,8 @@ QVBoxLayout *kolonne(QHBoxLayout *page, QWidget *frame = nullptr)
 {
     auto *l = new QVBoxLayout;
     l->setSpacing(0);
-    l->setContentsMargins(4, 0, 4, 0);
+    // Narrow margins: the widest page ("Skema") must fit the window at its minimum width.
+    l->setContentsMargins(2, 0, 2, 0);
     if (frame) {
         frame->setLayout(l);
         page->addWidget(frame);
@@ -136,7 +137,7 @@ void TGeneratorSider::lavSkema()
     QVBoxLayout *table = kolonne(page);
     tableCaptionEdit = navngiv(new QLineEdit, "tableCaptionEdit");
     tableCaptionEdit->setToolTip(QStringLiteral("Overskrift til skemaet"));
-    tableCaptionEdit->setFixedWidth(110);
+    tableCaptionEdit->setFixedWidth(90);
     tableClearCaptionKnap = nulKnap("tableClearCaptionKnap", QStringLiteral("Fjern caption så den ikke medtages"));
     connect(tableClearCaptionKnap, &QToolButton::clicked, tableCaptionEdit, &QLineEdit::clear);
     tableKolonneEdit = talFelt("tableKolonneEdit");

@@ -1,5 +1,6 @@
 #include "platform/infobox.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace platform {
@@ -9,6 +10,26 @@ std::function<void(const QString &)> &handler()
 {
     static std::function<void(const QString &)> h;
     return h;
+}
+
+bool stayOnTopWindowShown(const QWidget *except)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != except && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return true;
+    return false;
+}
+
+void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+{
+    if (handler()) {
+        handler()(text);
+        return;
+    }
+    QWidget *owner = messageOwner(parent);
+    QMessageBox box(icon, QStringLiteral("Tavlevirke"), displayText(text), QMessageBox::Ok, owner);
+    placeAboveOwner(&box, owner);
+    box.exec();
 }
 }
 
@@ -25,15 +46,29 @@ QString displayText(const QString &text)
     return t;
 }
 
+QWidget *messageOwner(QWidget *parent)
+{
+    if (parent)
+        return parent->window();
+    return QApplication::activeWindow();
+}
+
+void placeAboveOwner(QWidget *message, QWidget *owner)
+{
+    const bool onTop = (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+                       || stayOnTopWindowShown(message);
+    if (message->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        message->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
 void infoBox(QWidget *parent, const QString &text)
 {
-    if (handler()) {
-        handler()(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Tavlevirke"), displayText(text),
-                    QMessageBox::Ok, parent);
-    box.exec();
+    showBox(parent, QMessageBox::Information, text);
+}
+
+void errorBox(QWidget *parent, const QString &text)
+{
+    showBox(parent, QMessageBox::Critical, text);
 }
 
 }

@@ -1,6 +1,11 @@
 #include "shell/filvalg.h"
 
+#include "shell/navneikoner.h"
+
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace shell {
 
@@ -21,11 +26,38 @@ QString vaelgFil(QWidget *parent, FilvalgMode mode, const QString &proposed)
 {
     if (handler())
         return handler()(mode, proposed);
-    if (mode == FilvalgMode::Aaben)
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Åben dokument"), proposed);
+    const bool gem = mode == FilvalgMode::Gem;
+    TNavneIkoner ikoner;   // outlives the dialog, which keeps a pointer to it
+    QFileDialog dialog(parent, gem ? QStringLiteral("Gem dokument") : QStringLiteral("Åben dokument"));
+    dialog.setObjectName(QStringLiteral("filvalg"));
+    // Qt's own dialog, so that our icon provider (which never reads a file) is the one used.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&ikoner);
+    dialog.setAcceptMode(gem ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(gem ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks about overwriting itself, in its own words.
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Gem dokument"), proposed, QString(), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    if (gem)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QFileInfo start(proposed);
+    if (start.isDir()) {
+        dialog.setDirectory(proposed);
+    } else if (!proposed.isEmpty()) {
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    }
+    // Room for the size, type and date columns without cutting them, now in Danish words.
+    dialog.resize(qMax(dialog.width(), 860), qMax(dialog.height(), 500));
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    auto *tree = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (model && tree) {
+        QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree] {
+            for (int c = 1; c < tree->header()->count(); ++c)
+                tree->resizeColumnToContents(c);
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace shell

@@ -4,6 +4,7 @@
 #include "core/programfolder.h"
 #include "core/textfile.h"
 #include "platform/infobox.h"
+#include "platform/saerfil.h"
 #include "platform/shellopen.h"
 #include "platform/username.h"
 #include "shell/dokumentnavne.h"
@@ -260,7 +261,7 @@ void Tmainform::gemMainOpt()
         o.valuelisteHeight = valueliste->height();
     QString error;
     if (!o.gem(optfil, &error))
-        platform::infoBox(this, QStringLiteral("Indstillingerne kunne ikke gemmes i %1.\r%2").arg(optfil, error));
+        platform::errorBox(this, QStringLiteral("Indstillingerne kunne ikke gemmes i %1.\r%2").arg(optfil, error));
 }
 
 QFont Tmainform::editorFont() const
@@ -428,6 +429,11 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
     case shell::OpenRoute::Document:
         break;
     }
+    // A device, FIFO or kernel file could block the window for good when read.
+    if (const QString grund = platform::saerfilGrund(Name); !grund.isEmpty()) {
+        platform::errorBox(this, QStringLiteral("Filen %1 kan ikke åbnes.\r%2").arg(Name, grund));
+        return nullptr;
+    }
     for (Twinform *w : dokumenter()) {
         if (w->Filnavn == Name) {
             if (w->isMinimized())
@@ -443,7 +449,7 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
     if (info.exists()) {
         QFile f(Name);
         if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
-            platform::infoBox(this, QStringLiteral("Filen %1 kan ikke åbnes.\r%2")
+            platform::errorBox(this, QStringLiteral("Filen %1 kan ikke åbnes.\r%2")
                                         .arg(Name, info.isDir() ? QStringLiteral("Det er en mappe.") : f.errorString()));
             return nullptr;
         }

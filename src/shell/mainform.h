@@ -21,6 +21,7 @@ class QMdiArea;
 class QMenu;
 class QSplitter;
 class QTabBar;
+class TKnapBar;
 class TKodeListe;
 class QTabWidget;
 class QToolBar;
@@ -191,8 +192,8 @@ public:
     QWidget *AttributPanel = nullptr;
     QWidget *filPanel = nullptr;
     QCheckBox *autokodeCheck = nullptr;
-    QToolBar *KodeBar = nullptr;
-    QToolBar *ToolBar1 = nullptr;
+    TKnapBar *KodeBar = nullptr;
+    TKnapBar *ToolBar1 = nullptr;
     TKodeListe *kodeliste = nullptr;
     TKodeListe *betweenliste = nullptr;
     TKodeListe *attributliste = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/textfile.h"
 #include "platform/infobox.h"
+#include "platform/saerfil.h"
 #include "shell/dokumentnavne.h"
 #include "shell/filvalg.h"
 #include "shell/winform.h"
@@ -11,8 +12,23 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+// A device, FIFO or kernel file is never written as a document: writing could block for good
+// or replace it with a plain file.
+bool saerfilAfvist(QWidget *parent, const QString &path)
+{
+    const QString grund = platform::saerfilGrund(path);
+    if (grund.isEmpty())
+        return false;
+    platform::errorBox(parent, QStringLiteral("Filen %1 kunne ikke gemmes.\r%2").arg(path, grund));
+    return true;
+}
+}
+
 bool Tmainform::skrivDokument(Twinform *win, const QString &path)
 {
+    if (saerfilAfvist(this, path))
+        return false;
     const QString text = win->text();
     core::Encoding enc = win->encoding;
     if (!core::canEncode(text, enc)) {
@@ -26,7 +42,7 @@ bool Tmainform::skrivDokument(Twinform *win, const QString &path)
     }
     const core::ReadResult r = core::writeDocument(path, text, enc);
     if (!r.ok) {
-        platform::infoBox(this, QStringLiteral("Filen %1 kunne ikke gemmes.\r%2").arg(path, r.error));
+        platform::errorBox(this, QStringLiteral("Filen %1 kunne ikke gemmes.\r%2").arg(path, r.error));
         return false;
     }
     win->encoding = enc;
@@ -64,6 +80,8 @@ bool Tmainform::GemSom(Twinform *win, const QString &Filnavnet)
     if (shell::extensionOf(N).isEmpty())
         N += win->docExt;
 
+    if (saerfilAfvist(this, N))
+        return false;
     if (QFileInfo::exists(N)) {
         const auto svar = spoerg(QStringLiteral("Filen ") + QFileInfo(N).fileName()
                                  + QStringLiteral(" eksisterer allerede!\rSkal den overskrives?"));

@@ -6,26 +6,24 @@
 #include "codewriting/kodeliste.h"
 #include "codewriting/kodepanelfiler.h"
 #include "codewriting/taginfo.h"
+#include "shell/knapbar.h"
 #include "shell/winform.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QSplitter>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 using kodepanel::Soegning;
 
 namespace {
-QToolBar *panelBar(const char *name)
+// The panels are narrow: their buttons wrap into rows instead of hiding behind an overflow.
+TKnapBar *panelBar(const char *name)
 {
-    auto *bar = new QToolBar;
-    bar->setObjectName(QString::fromLatin1(name));
+    auto *bar = new TKnapBar(QString::fromLatin1(name));
     bar->setIconSize(QSize(16, 16));
-    bar->setMovable(false);
-    bar->setFloatable(false);
     return bar;
 }
 }
@@ -44,8 +42,6 @@ void Tmainform::lavKodepaneler()
         const int nummer = k.nummer;
         connect(a, &QAction::triggered, this, [this, nummer] { fyldKodeliste(nummer); });
     }
-    // Fourteen buttons do not fit in one row of a narrow panel: they wrap.
-    KodeBar->setOrientation(Qt::Horizontal);
     kodeliste = new TKodeListe(QStringLiteral("kodeliste"), Soegning::StarterMed, QStringLiteral("<"));
     betweenliste = new TKodeListe(QStringLiteral("betweenliste"), Soegning::FraAndetTegn);
     kodeliste->setOverskrift(QStringLiteral("Alle koder"));

@@ -254,7 +254,7 @@ void Tmainform::lavMenuer()
     vis->addSeparator();
     vis->addAction(AlinjeNumre);
 
-    QMenu *vindue = bar->addMenu(QStringLiteral("V&indue"));
+    QMenu *vindue = bar->addMenu(QStringLiteral("Vi&ndue"));
     vindue->setObjectName(QStringLiteral("mVindue"));
     vindue->addActions({WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowMinimizeAll, WindowArrange});
     vindue->addSeparator();
@@ -264,7 +264,7 @@ void Tmainform::lavMenuer()
     struktur->setObjectName(QStringLiteral("mStruktur"));
     disabledItem(struktur, QStringLiteral("Strukturkonstruktøren..."), "mStrukturkonstruktoer");
 
-    QMenu *info = bar->addMenu(QStringLiteral("I&nformation"));
+    QMenu *info = bar->addMenu(QStringLiteral("&Information"));
     info->setObjectName(QStringLiteral("mInformation"));
     info->addAction(Aprograminfo);
     QMenu *infoSub = info->addMenu(QStringLiteral("Information"));

@@ -93,7 +93,7 @@ void Tmainform::mKlicheDokumentClick()
             QString text;
             const core::ReadResult r = core::readTextFile(T, text);
             if (!r.ok) {
-                platform::infoBox(this, QStringLiteral("Klicheen %1 kan ikke læses.\r%2").arg(T, r.error));
+                platform::errorBox(this, QStringLiteral("Klicheen %1 kan ikke læses.\r%2").arg(T, r.error));
                 return;
             }
             w->Edit->setText(text);
@@ -106,7 +106,7 @@ void Tmainform::mKlicheDokumentClick()
     QDir().mkpath(klichedir);
     const core::ReadResult r = core::writeFileAtomic(T, QByteArray());
     if (!r.ok) {
-        platform::infoBox(this, QStringLiteral("Klicheen %1 kan ikke oprettes.\r%2").arg(T, r.error));
+        platform::errorBox(this, QStringLiteral("Klicheen %1 kan ikke oprettes.\r%2").arg(T, r.error));
         return;
     }
     openwin(T, QStringLiteral(".txt"));
@@ -162,7 +162,7 @@ void Tmainform::GemTypeliste(const QList<shell::Filtype> &typer)
     filliste = shell::listeFraFiltyper(typer);
     const core::ReadResult r = core::writeLines(typelisteNavn, filliste);
     if (!r.ok)
-        platform::infoBox(this, QStringLiteral("Filtyperne kunne ikke gemmes i %1.\r%2").arg(typelisteNavn, r.error));
+        platform::errorBox(this, QStringLiteral("Filtyperne kunne ikke gemmes i %1.\r%2").arg(typelisteNavn, r.error));
     if (filliste.isEmpty()) {
         // Every type deleted: the panel falls back to its filter for all files.
         filterListe.clear();

@@ -2,6 +2,7 @@
 
 #include "core/optionfile.h"
 #include "core/programfolder.h"
+#include "platform/vinduesplads.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -140,7 +141,7 @@ void Tnewform::hentOptioner()
         boxes[i] = r.boolean(7 + i);
     if (!r.ok())
         return;
-    setGeometry(left, top, width, height);
+    platform::placerVindue(this, left, top, width, height);
     typeGroup->button(t)->setChecked(true);
     cssRadio->button(c)->setChecked(true);
     scriptRadio->button(s)->setChecked(true);

@@ -98,7 +98,8 @@ void Topenform::hentTicks()
         ticks << r.boolean(2 + i);
     if (!r.ok())
         return;
-    move(left, top);
+    m_pos = QPoint(left, top);
+    m_harPos = true;
     for (int i = 0; i < ticks.size(); ++i)
         filliste->topLevelItem(i)->setCheckState(0, ticks[i] ? Qt::Checked : Qt::Unchecked);
 }
@@ -109,13 +110,18 @@ void Topenform::showEvent(QShowEvent *event)
         m_vist = true;
         hentTicks();
     }
+    // Shown again, the window manager may place it one frame lower; it shows where it was left.
+    if (m_harPos)
+        move(m_pos);
     QDialog::showEvent(event);
 }
 
 void Topenform::hideEvent(QHideEvent *event)
 {
+    m_pos = pos();
+    m_harPos = true;
     core::OptionWriter w;
-    w.add(y()).add(x());
+    w.add(m_pos.y()).add(m_pos.x());
     for (int i = 0; i < rowCount(); ++i)
         w.add(filliste->topLevelItem(i)->checkState(0) == Qt::Checked);
     w.write(optfil);

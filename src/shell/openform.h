@@ -35,4 +35,6 @@ protected:
 private:
     void hentTicks();
     bool m_vist = false;
+    QPoint m_pos;            // where the window shows, once read or left there
+    bool m_harPos = false;
 };

@@ -72,20 +72,31 @@ void Tspmform::hentPosition()
     core::OptionReader r(optfil, 2);
     const int top = r.integer(0);
     const int left = r.integer(1);
-    if (r.ok())
-        move(left, top);
+    if (r.ok()) {
+        m_pos = QPoint(left, top);
+        m_harPos = true;
+        move(m_pos);
+    }
 }
 
 void Tspmform::gemPosition()
 {
+    m_pos = pos();
+    m_harPos = true;
     core::OptionWriter w;
-    w.add(y()).add(x());
+    w.add(m_pos.y()).add(m_pos.x());
     w.write(optfil);
 }
 
-Tspmform::Svar Tspmform::spoerg(const QString &question)
+Tspmform::Svar Tspmform::spoerg(const QString &question, QWidget *owner)
 {
     tekst->setText(platform::displayText(question));
+    owner = platform::messageOwner(owner);
+    platform::placeAboveOwner(this, owner == this ? nullptr : owner);
+    // A hidden window shown again may be placed by the window manager (one frame lower each
+    // time on some); it shows where it was left instead.
+    if (m_harPos)
+        move(m_pos);
     const int r = exec();
     return (r == Ja || r == Nej) ? Svar(r) : Annuller;
 }
@@ -97,6 +108,16 @@ void Tspmform::done(int result)
         result = Annuller;
     gemPosition();
     QDialog::done(result);
+}
+
+void Tspmform::showEvent(QShowEvent *event)
+{
+    // The focus would stay on the button pressed the last time.
+    Button2->setDefault(false);
+    Button3->setDefault(false);
+    Button1->setDefault(true);
+    Button1->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
 }
 
 Tspmform *Tspmform::instance()
@@ -112,9 +133,15 @@ void Tspmform::setTestHandler(std::function<Svar(const QString &)> handler)
     testHandler() = std::move(handler);
 }
 
-Tspmform::Svar Tspmform::ask(const QString &question)
+Tspmform::Svar Tspmform::ask(const QString &question, QWidget *owner)
 {
     if (testHandler())
         return testHandler()(question);
-    return instance()->spoerg(question);
+    Tspmform *form = instance();
+    // The shared window belongs to the window that asks, so the window manager keeps it above
+    // that one (it is made again should that window ever go).
+    QWidget *window = platform::messageOwner(owner);
+    if (window != form && window != form->parentWidget())
+        form->setParent(window, form->windowFlags());
+    return form->spoerg(question, window);
 }

@@ -136,7 +136,7 @@ void Ttypeform::deleteClick()
         platform::infoBox(this, QStringLiteral("Der er ikke valgt en filtype!"));
         return;
     }
-    if (Tspmform::ask(QStringLiteral("Skal filtypen:\r") + item->text(0) + QStringLiteral("\rslettes permanent?"))
+    if (Tspmform::ask(QStringLiteral("Skal filtypen:\r") + item->text(0) + QStringLiteral("\rslettes permanent?"), this)
         == Tspmform::Ja)
         delete item;
     opdaterFlyt();

@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <cmath>
+
 namespace shell {
 
 namespace {
@@ -20,7 +22,7 @@ struct Look {
 
 // Ten looks of our own; the system's plain look comes after them.
 const Look kLooks[] = {
-    {"Sky",      0xE8F1FA, 0xFFFFFF, 0x1B2733, 0xDCE9F6, 0x3A7BD5},
+    {"Sky",      0xE8F1FA, 0xFFFFFF, 0x1B2733, 0xDCE9F6, 0x3270C8},
     {"Hav",      0xDDEFF0, 0xFCFFFF, 0x0F2C33, 0xCDE5E8, 0x137E8A},
     {"Skov",     0xE6F0E1, 0xFDFFFB, 0x1D2B17, 0xD6E6CE, 0x3F7D32},
     {"Sand",     0xF4EEDF, 0xFFFDF7, 0x332B1C, 0xEAE0C8, 0xB07A26},
@@ -40,6 +42,22 @@ QString &systemStyleName()
     return name;
 }
 
+double luminans(const QColor &c)
+{
+    auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+
+// Black or white, whichever reads better on `bg`. Judged by luminance: HSL lightness calls a
+// saturated yellow dark and would put white text on it.
+QColor kontrastTekst(const QColor &bg)
+{
+    const double l = luminans(bg);
+    const double white = 1.05 / (l + 0.05);
+    const double black = (l + 0.05) / 0.05;
+    return white >= black ? QColor(Qt::white) : QColor(Qt::black);
+}
+
 QPalette paletteFor(const Look &l)
 {
     QPalette p;
@@ -52,7 +70,7 @@ QPalette paletteFor(const Look &l)
     p.setColor(QPalette::Button, button);
     p.setColor(QPalette::ButtonText, text);
     p.setColor(QPalette::Highlight, hi);
-    p.setColor(QPalette::HighlightedText, hi.lightness() > 150 ? QColor(Qt::black) : QColor(Qt::white));
+    p.setColor(QPalette::HighlightedText, kontrastTekst(hi));
     p.setColor(QPalette::ToolTipBase, base);
     p.setColor(QPalette::ToolTipText, text);
     p.setColor(QPalette::PlaceholderText, QColor(text).lighter(text.lightness() > 128 ? 60 : 250));
@@ -105,8 +123,15 @@ bool applyVisualStyle(const QString &name)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(paletteFor(l));
         const QColor hi(l.highlight);
+        // Styling one state of a tab hands every tab to the style sheet, so all of them get
+        // a frame and room around the text; the chosen one stands out and is underlined.
         qApp->setStyleSheet(QStringLiteral(
-            "QTabBar::tab:selected { border-bottom: 2px solid %1; }"
+            "QTabBar::tab { padding: 3px 10px; margin: 2px 1px 0 1px; border: 1px solid palette(mid);"
+            " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+            " background: palette(button); color: palette(button-text); }"
+            "QTabBar::tab:selected { margin-top: 0; background: palette(base); color: palette(text);"
+            " border-color: palette(dark); border-bottom: 2px solid %1; }"
+            "QTabBar::tab:!selected:hover { background: palette(light); }"
             "QToolBar { spacing: 2px; }").arg(hi.name()));
         return true;
     }

@@ -170,7 +170,7 @@ void Twinform::indlaesFil()
     QString text;
     const core::ReadResult r = core::readTextFile(Filnavn, text, &encoding);
     if (!r.ok) {
-        platform::infoBox(m_main, QStringLiteral("Filen %1 kan ikke læses.\r%2").arg(Filnavn, r.error));
+        platform::errorBox(m_main, QStringLiteral("Filen %1 kan ikke læses.\r%2").arg(Filnavn, r.error));
         return;
     }
     // The edit control keeps single line breaks; saving writes CR LF again.

@@ -379,7 +379,7 @@ void TestKontrol::deepTreeUnfoldsWithinABound()
     QCoreApplication::processEvents();
     QCOMPARE(tree->currentIndex(), model->indexOf(deepest));
     emit form->gaaTilTag();
-    QVERIFY(!f.w->Edit->textCursor().selectedText().isEmpty());
+    QVERIFY(!f.w->Edit->SelText().isEmpty());
 }
 
 QTEST_MAIN(TestKontrol)

@@ -3,6 +3,7 @@
 #include "generators/farvefelt.h"
 #include "generators/fontform.h"
 #include "generators/fontsizebox.h"
+#include "generators/fontvalg.h"
 #include "generators/generatorvinduer.h"
 #include "generators/specialtegn.h"
 #include "generators/specialtegnside.h"
@@ -117,6 +118,48 @@ private slots:
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(again.kode(), QString("div"));
         QVERIFY(again.styleCheck->isChecked());
+    }
+
+    void missingFontFallsBackToSans_data()
+    {
+        QTest::addColumn<QByteArray>("fontTxt");   // empty: no settings file, the defaults
+        QTest::addColumn<int>("size");
+        QTest::newRow("default font not installed") << QByteArray() << 8;
+        QTest::newRow("stored font gone") << QByteArray("100\r\n100\r\n340\r\n560\r\nFindesIkkeSans\r\n14\r\n1\r\n1\r\n"
+                                                        "#000000\r\n0\r\n0\r\n0\r\n0\r\n0\r\n40\r\n") << 14;
+    }
+    void missingFontFallsBackToSans()
+    {
+        QFETCH(QByteArray, fontTxt);
+        QFETCH(int, size);
+        if (!fontTxt.isEmpty())
+            folder->writeFile("Egenskaber/font.txt", fontTxt);
+        const QStringList families = generators::fontFamilier();
+        QVERIFY(!families.isEmpty());
+        if (families.contains(QStringLiteral("Verdana"), Qt::CaseInsensitive))
+            QSKIP("the default font is installed here");
+        // Each family once, without the foundry the font system adds.
+        QCOMPARE(QSet<QString>(families.cbegin(), families.cend()).size(), families.size());
+        for (const QString &f : families)
+            QVERIFY2(!f.contains(u'['), qPrintable(f));
+
+        Tfontform f(m.get(), m->findChild<TGeneratorVinduer *>()->AudskrivTekst);
+        QFont sans(QStringLiteral("Sans Serif"));
+        sans.setStyleHint(QFont::SansSerif);
+        const QString expected = generators::fontEllerStandard(QFontInfo(sans).family(), families);
+        QVERIFY(f.fontnames->currentItem());
+        QCOMPARE(f.fontnames->currentItem()->text(), expected);
+        QCOMPARE(f.memoFont().family(), expected);
+        QCOMPARE(f.FontSize->currentText(), QString::number(size));
+        QCOMPARE(f.memoFont().pointSize(), size);
+        // The list is wide enough for the longest name.
+        int widest = 0;
+        for (int i = 0; i < f.fontnames->count(); ++i)
+            widest = qMax(widest, f.fontnames->fontMetrics().horizontalAdvance(f.fontnames->item(i)->text()));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY2(f.fontnames->viewport()->width() >= qMin(widest, 300),
+                 qPrintable(QStringLiteral("%1 < %2").arg(f.fontnames->viewport()->width()).arg(widest)));
     }
 
     void sizeList_data()

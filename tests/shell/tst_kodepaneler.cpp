@@ -5,6 +5,7 @@
 #include "codewriting/taginfo.h"
 #include "codewriting/tagmenuer.h"
 #include "platform/infobox.h"
+#include "shell/knapbar.h"
 #include "shell/mainform.h"
 #include "shell/spmform.h"
 #include "shell/winform.h"
