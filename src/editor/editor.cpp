@@ -16,6 +16,8 @@
 namespace {
 
 constexpr long kUtf16 = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16;
+// Pages up to this size (in bytes) wrap their long lines.
+constexpr qsizetype kOmbrydGraense = 1 << 20;
 
 bool isContinuation(unsigned char b)
 {
@@ -237,7 +239,9 @@ void TEditor::setText(const QString &text)
     m_sci->setWrapMode(QsciScintilla::WrapNone);
     send(QsciScintillaBase::SCI_CLEARALL);
     m_sci->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(utf8.size()), utf8.constData());
-    m_sci->setWrapMode(QsciScintilla::WrapWord);
+    // Wrapping lays out every line of the page: on a page of many megabytes that is a
+    // minute of work and 200 MB. Such a page shows its long lines unwrapped.
+    m_sci->setWrapMode(utf8.size() <= kOmbrydGraense ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_GOTOPOS, 0);
@@ -429,6 +433,10 @@ void TEditor::anvendFont()
 
 void TEditor::setSprog(const QString &ext)
 {
+    if (m_harSprog && ext.compare(m_ext, Qt::CaseInsensitive) == 0)
+        return;
+    m_harSprog = true;
+    m_ext = ext;
     QsciLexer *old = m_lexer;
     m_lexer = lavLexer(ext, this);
     m_sprog = m_lexer ? QString::fromLatin1(m_lexer->language()) : QString();

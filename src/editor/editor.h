@@ -138,6 +138,8 @@ private:
     QsciScintilla *m_sci = nullptr;
     QsciLexer *m_lexer = nullptr;
     QString m_sprog;
+    QString m_ext;            // the extension the colouring was chosen for
+    bool m_harSprog = false;
     QFont m_font;
     bool m_linjenumre = true;
     bool m_tvungetModificeret = false;   // set by the program without a change of text

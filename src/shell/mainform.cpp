@@ -34,6 +34,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
+#include <QTimer>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -317,8 +318,11 @@ void Tmainform::FormShow()
     opstart = false;
     // Lay the window out first, so new document windows are placed in the area they get.
     centralWidget()->layout()->activate();
-    for (const QString &name : std::as_const(m_params))
-        openwin(name, shell::extensionOf(name));
+    // The window shows at once; the pages follow as soon as it is on the screen.
+    QTimer::singleShot(0, this, [this] {
+        for (const QString &name : std::as_const(m_params))
+            openwin(name, shell::extensionOf(name));
+    });
     if (!m_params.isEmpty()) {
         const QString last = QFileInfo(m_params.last()).absolutePath();
         m_opt.dirBoksFolder = last;

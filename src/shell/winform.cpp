@@ -154,6 +154,7 @@ void Twinform::InfoCap()
         docExt = shell::extensionOf(Filnavn);
     capNavn = shell::capNavnFor(docNo, Filnavn, docExt);
     setWindowTitle(capNavn);
+    Edit->setSprog(docExt);   // before the text: colouring a large page twice costs seconds
     indlaesFil();
     setModified(false);
     infoFilnavn(Filnavn);

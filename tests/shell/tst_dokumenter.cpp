@@ -460,6 +460,8 @@ void TestDokumenter::everyWayOfOpeningTypesIntoTheNewPage()
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
         QTest::keyClick(target, key, mods);
     };
+    if (way == QLatin1String("command line"))
+        QTRY_COMPARE(m.dokumenter().size(), 1);
     if (way != QLatin1String("command line")) {
         m.openwin({}, QStringLiteral(".txt"));   // the document that had the keyboard before
         m.openwin({}, QStringLiteral(".css"));

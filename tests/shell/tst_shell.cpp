@@ -231,6 +231,8 @@ void TestShell::commandLineFilesKeepTheirEncoding()
     }
     Tmainform m({QLatin1Char('"') + a + QLatin1Char('"'), QStringLiteral("note.txt")});
     m.show();
+    QVERIFY(m.dokumenter().isEmpty());   // the window first, then the pages
+    QTRY_COMPARE(m.dokumenter().size(), 2);
     QCOMPARE(tabTexts(m), (QStringList{"1. side med blank.html", "2. note.txt"}));
     const QList<Twinform *> wins = m.dokumenter();
     QCOMPARE(wins.size(), 2);
