@@ -468,6 +468,11 @@ void TEditor::opdaterMargen()
     m_sci->setMarginWidth(0, QStringLiteral("_") + QString(cifre, u'9'));
 }
 
+bool TEditor::ombrydes() const
+{
+    return m_sci->wrapMode() != QsciScintilla::WrapNone;
+}
+
 int TEditor::linjenummerBredde() const
 {
     return m_sci->marginWidth(0);

@@ -87,6 +87,9 @@ public:
     void setLinjenumre(bool on);
     bool linjenumre() const { return m_linjenumre; }
     int linjenummerBredde() const;        // of the number margin, in pixels; 0 when hidden
+    // Whether long lines wrap: they do but on a page of more than a megabyte, where laying
+    // out every line would take the machine a minute.
+    bool ombrydes() const;
     // The name of the colour class at pos ("Tag", "Keyword" …), after colouring the text
     // up to there; empty for plain text.
     QString stilVed(qsizetype pos) const;

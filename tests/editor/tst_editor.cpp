@@ -16,6 +16,7 @@ private slots:
     void colouringByType_data();
     void colouringByType();
     void lineNumbers();
+    void longLinesWrapButOnHugePages();
 };
 
 namespace {
@@ -213,6 +214,18 @@ void TestEditor::lineNumbers()
     QCOMPARE(e.linjenummerBredde(), 0);       // a new font does not bring them back
     e.setLinjenumre(true);
     QVERIFY(e.linjenummerBredde() > small);
+}
+
+void TestEditor::longLinesWrapButOnHugePages()
+{
+    TEditor e;
+    QVERIFY(e.ombrydes());   // a new, empty page
+    e.setText(QString(QStringLiteral("<p>en lang linje</p> ")).repeated(1000));
+    QVERIFY(e.ombrydes());
+    e.setText(QString(QStringLiteral("<p>en lang linje</p>\n")).repeated(60000));   // 1.2 MB
+    QVERIFY(!e.ombrydes());
+    e.setText(QStringLiteral("<p>kort</p>"));
+    QVERIFY(e.ombrydes());
 }
 
 QTEST_MAIN(TestEditor)
