@@ -40,8 +40,10 @@ TcssForm *TGeneratorVinduer::cssForm()
 
 void TGeneratorVinduer::visTekstboks()
 {
+    // The text box is written in: it takes the keyboard. (The CSS box leaves it to the page.)
     fontform()->show();
     fontform()->raise();
+    fontform()->activateWindow();
 }
 
 void TGeneratorVinduer::visCssBoks()
