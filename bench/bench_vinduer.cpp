@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMdiArea>
+#include <QPlainTextEdit>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
@@ -87,6 +88,24 @@ void BM_AabenSide(benchmark::State &state)
     state.SetLabel("openwin of a 20 MB page and its first paint: decode, edit control, colours, tab, tool bar");
 }
 BENCHMARK(BM_AabenSide)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The peer in the same run: the same file read and shown in a bare QPlainTextEdit, as
+// plain-text editors on Qt do it.
+void BM_AabenSide_QPlainTextEdit(benchmark::State &state)
+{
+    Vindue &v = vindue();
+    for (auto _ : state) {
+        QPlainTextEdit edit;
+        edit.resize(640, 440);
+        edit.show();
+        QFile f(v.fil);
+        f.open(QIODevice::ReadOnly);
+        edit.setPlainText(QString::fromUtf8(f.readAll()));
+        edit.repaint();
+    }
+    state.SetLabel("peer: the same page in a bare QPlainTextEdit and its first paint");
+}
+BENCHMARK(BM_AabenSide_QPlainTextEdit)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One key at the end of the page: the character, the status fields and, in automatic
 // mode, the caret analysis and the code panels following it.
