@@ -10,17 +10,40 @@
 #include <set>
 #include <unordered_map>
 
+void StructureTree::reserve(qsizetype nodes)
+{
+    m_nodes.reserve(size_t(nodes));
+    m_lastChild.reserve(size_t(nodes));
+    m_childCount.reserve(size_t(nodes));
+}
+
 int StructureTree::add(int parent, const QString &text, TData data)
 {
     const int id = count();
     int row = 0;
     if (parent >= 0) {
-        std::vector<int> &siblings = m_nodes[size_t(parent)].children;
-        row = int(siblings.size());
-        siblings.push_back(id);
+        row = m_childCount[size_t(parent)]++;
+        m_lastChild[size_t(parent)] = id;
     }
     m_nodes.push_back({text, std::move(data), parent, row, {}});
+    m_lastChild.push_back(-1);
+    m_childCount.push_back(0);
     return id;
+}
+
+void StructureTree::finish()
+{
+    // Where each node's children start: the counts added up.
+    std::vector<int> start(m_nodes.size() + 1, 0);
+    for (size_t id = 0; id < m_nodes.size(); ++id)
+        start[id + 1] = start[id] + m_childCount[id];
+    m_children.assign(size_t(start.back()), 0);
+    for (size_t id = 1; id < m_nodes.size(); ++id) {
+        const StructureNode &n = m_nodes[id];
+        m_children[size_t(start[size_t(n.parent)] + n.row)] = int(id);
+    }
+    for (size_t id = 0; id < m_nodes.size(); ++id)
+        m_nodes[id].children = std::span<const int>(m_children.data() + start[id], size_t(m_childCount[id]));
 }
 
 std::vector<int> StructureTree::depthFirst() const
@@ -34,7 +57,7 @@ std::vector<int> StructureTree::depthFirst() const
         const int id = stack.back();
         stack.pop_back();
         order.push_back(id);
-        const std::vector<int> &ch = m_nodes[size_t(id)].children;
+        const std::span<const int> ch = m_nodes[size_t(id)].children;
         stack.insert(stack.end(), ch.rbegin(), ch.rend());
     }
     return order;
@@ -246,7 +269,11 @@ public:
             m_skip = !isEnd;
     }
 
-    StructureTree take() { return std::move(m_tree); }
+    StructureTree take()
+    {
+        m_tree.finish();
+        return std::move(m_tree);
+    }
 
 private:
     // What the reader knows about one tag name as written. A long page repeats a few dozen
@@ -273,8 +300,8 @@ private:
     int add(int parent, const QString &text, TData data)
     {
         int last = parent;
-        while (!m_tree.node(last).children.empty())
-            last = m_tree.node(last).children.back();
+        while (m_tree.lastChild(last) >= 0)
+            last = m_tree.lastChild(last);
         const int id = m_tree.add(parent, text, std::move(data));
         m_order.insertAfter(id, last);
         return id;

@@ -1,14 +1,16 @@
 #pragma once
 // The document structure: a tree with one node per tag under the root "Hjemmeside".
 //
-// Nodes live in one vector and point to each other by index, so a page of 100 000 tags
-// is read without an allocation per node beyond its texts. Children are only ever
-// appended, which the reader relies on.
+// Nodes live in one vector and point to each other by index, and the children of every
+// node lie side by side in one more, so a page of two million tags is read without an
+// allocation per node beyond its texts. Children are only ever appended, which the reader
+// relies on; the lists of children are laid out once the tree is complete (finish).
 
 #include <QString>
 #include <QStringView>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 class TagList;
@@ -24,24 +26,38 @@ struct StructureNode {
     TData data;
     int parent = -1;
     int row = 0;           // position among the parent's children
-    std::vector<int> children;
+    std::span<const int> children;   // empty until the tree is finished
 };
 
 class StructureTree {
 public:
+    StructureTree() = default;
+    // The children point into the tree's own storage: a tree moves, it is never copied.
+    StructureTree(StructureTree &&) = default;
+    StructureTree &operator=(StructureTree &&) = default;
+    StructureTree(const StructureTree &) = delete;
+    StructureTree &operator=(const StructureTree &) = delete;
+
     bool isEmpty() const { return m_nodes.empty(); }
     int count() const { return int(m_nodes.size()); }
     const StructureNode &node(int id) const { return m_nodes[size_t(id)]; }
     StructureNode &node(int id) { return m_nodes[size_t(id)]; }
 
-    void reserve(qsizetype nodes) { m_nodes.reserve(size_t(nodes)); }
+    void reserve(qsizetype nodes);
     // Adds the root (parent -1) or a last child; returns its id.
     int add(int parent, const QString &text, TData data);
+    // The last child added to a node, -1 when it has none; also while the tree is built.
+    int lastChild(int id) const { return m_lastChild[size_t(id)]; }
+    // Lays out the lists of children once every node is added.
+    void finish();
     // Node ids after the root in depth-first order.
     std::vector<int> depthFirst() const;
 
 private:
     std::vector<StructureNode> m_nodes;
+    std::vector<int> m_lastChild;
+    std::vector<int> m_childCount;
+    std::vector<int> m_children;   // every node's children, node after node
 };
 
 inline const QString kStructureRootText = QStringLiteral("Hjemmeside");

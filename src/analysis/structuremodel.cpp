@@ -46,7 +46,7 @@ void StructureModel::relabel(const std::function<std::optional<QString>(int, con
     // change would lay the whole expanded tree out again. Views keep their expanded nodes.
     if (m_tree.isEmpty())
         return;
-    const std::vector<int> &top = m_tree.node(0).children;
+    const std::span<const int> top = m_tree.node(0).children;
     if (!top.empty())
         emit dataChanged(indexOf(top.front()), indexOf(top.back()), {Qt::DisplayRole});
 }
@@ -69,7 +69,7 @@ QModelIndex StructureModel::index(int row, int column, const QModelIndex &parent
         return {};
     if (!parent.isValid())
         return row == 0 && !m_tree.isEmpty() ? createIndex(0, 0, internalOf(0)) : QModelIndex();
-    const std::vector<int> &ch = m_tree.node(nodeId(parent)).children;
+    const std::span<const int> ch = m_tree.node(nodeId(parent)).children;
     return size_t(row) < ch.size() ? createIndex(row, 0, internalOf(ch[size_t(row)])) : QModelIndex();
 }
 

@@ -8,39 +8,54 @@
 
 namespace naive {
 
-inline int predecessor(const StructureTree &t, int n)
+// The tree as it grows, with each node's children at hand while it is built.
+struct Growing {
+    StructureTree t;
+    std::vector<std::vector<int>> kids;
+    int add(int parent, const QString &text, TData data)
+    {
+        const int id = t.add(parent, text, std::move(data));
+        kids.emplace_back();
+        if (parent >= 0)
+            kids[size_t(parent)].push_back(id);
+        return id;
+    }
+};
+
+inline int predecessor(const Growing &g, int n)
 {
-    const StructureNode &node = t.node(n);
+    const StructureNode &node = g.t.node(n);
     if (node.parent < 0)
         return -1;
     if (node.row == 0)
         return node.parent;
-    int s = t.node(node.parent).children[size_t(node.row - 1)];
-    while (!t.node(s).children.empty())
-        s = t.node(s).children.back();
+    int s = g.kids[size_t(node.parent)][size_t(node.row - 1)];
+    while (!g.kids[size_t(s)].empty())
+        s = g.kids[size_t(s)].back();
     return s;
 }
 
 inline StructureTree readStructure(QStringView text, const StructureLists &lists)
 {
-    StructureTree t;
-    t.add(-1, kStructureRootText, {0, 1, {}});
+    Growing g;
+    StructureTree &t = g.t;
+    g.add(-1, kStructureRootText, {0, 1, {}});
     int current = 0;
     bool skip = false;
     auto addEnd = [&](const QString &name, qsizetype offset) {
         int found = -1;
-        for (int n = current; n >= 0 && found < 0; n = predecessor(t, n)) {
+        for (int n = current; n >= 0 && found < 0; n = predecessor(g, n)) {
             if (t.node(n).text == name && t.node(n).data.TagEnd == 0)
                 found = n;
         }
         if (found < 0) {
-            t.add(current, u'/' + name, {offset, 3, {}});
+            g.add(current, u'/' + name, {offset, 3, {}});
             return;
         }
         t.node(found).data.TagEnd = 1;
         const int parent = t.node(current).parent;
-        t.add(parent >= 0 ? parent : current, u'/' + name, {offset, 1, {}});
-        for (int n = predecessor(t, current); n >= 0; n = predecessor(t, n)) {
+        g.add(parent >= 0 ? parent : current, u'/' + name, {offset, 1, {}});
+        for (int n = predecessor(g, current); n >= 0; n = predecessor(g, n)) {
             if (t.node(n).data.TagEnd == 0) {
                 current = n;
                 break;
@@ -48,7 +63,7 @@ inline StructureTree readStructure(QStringView text, const StructureLists &lists
         }
     };
     auto addStart = [&](const QString &name, qsizetype offset, bool opens) {
-        const int id = t.add(current, name, {offset, quint8(opens ? 0 : 1), {}});
+        const int id = g.add(current, name, {offset, quint8(opens ? 0 : 1), {}});
         if (opens)
             current = id;
     };
@@ -91,7 +106,8 @@ inline StructureTree readStructure(QStringView text, const StructureLists &lists
         if (c == u'\n')
             ++breaks;
     }
-    return t;
+    t.finish();
+    return std::move(t);
 }
 
 // Whether two trees have the same shape, texts, offsets and states (attributes aside).
