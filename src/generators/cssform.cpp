@@ -73,6 +73,7 @@ TcssForm::TcssForm(TDokumentVaert *mainform) : QWidget(mainform->vaertsvindue(),
 {
     setObjectName(QStringLiteral("TcssForm"));
     setWindowTitle(QStringLiteral("CSS"));
+    generators::lukMedEscape(this);
     cssDir = core::ProgramFolder::programDir() + QStringLiteral("CSS/");
     propertyDir = cssDir + QStringLiteral("Properties/");
     optFilnavn = core::ProgramFolder::optDir() + QStringLiteral("css.txt");

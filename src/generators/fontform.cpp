@@ -49,6 +49,7 @@ Tfontform::Tfontform(TDokumentVaert *mainform, QAction *AudskrivTekst)
 {
     setObjectName(QStringLiteral("Tfontform"));
     setWindowTitle(QStringLiteral("Tekstboks"));
+    generators::lukMedEscape(this);
     optFilnavn = core::ProgramFolder::optDir() + QStringLiteral("font.txt");
 
     Memo = navngiv(new QPlainTextEdit(QStringLiteral("Eksempel")), "Memo");

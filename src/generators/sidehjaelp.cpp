@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QToolButton>
 
 namespace generators {
@@ -62,6 +63,13 @@ QAction *dokumentAction(TDokumentVaert *m, const char *name, const QString &capt
         a->setShortcut(shortcut);
     m->dokumentKommando(a);
     return a;
+}
+
+void lukMedEscape(QWidget *vindue)
+{
+    auto *luk = new QShortcut(QKeySequence(Qt::Key_Escape), vindue);
+    luk->setContext(Qt::WindowShortcut);
+    QObject::connect(luk, &QShortcut::activated, vindue, &QWidget::close);
 }
 
 void filtrerTal(QLineEdit *edit)

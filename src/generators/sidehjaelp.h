@@ -24,6 +24,8 @@ QToolButton *actionKnap(const char *name, QAction *action);
 // A main window command that needs an open document.
 QAction *dokumentAction(TDokumentVaert *m, const char *name, const QString &caption, const QString &hint,
                         const QKeySequence &shortcut = {});
+// Escape closes a tool window, as it closes a dialog.
+void lukMedEscape(QWidget *vindue);
 // Keeps a field filtered by GetPosTal while it is typed in, caret at the end.
 void filtrerTal(QLineEdit *edit);
 // Sets the name used by tests and style sheets.

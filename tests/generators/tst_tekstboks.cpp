@@ -1,9 +1,11 @@
 // The text box, the font size list, the colour field, special characters and entities.
 
+#include "editor/editor.h"
 #include "generators/farvefelt.h"
 #include "generators/fontform.h"
 #include "generators/fontsizebox.h"
 #include "generators/fontvalg.h"
+#include "generators/cssform.h"
 #include "generators/generatorvinduer.h"
 #include "generators/specialtegn.h"
 #include "generators/specialtegnside.h"
@@ -21,7 +23,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include "editor/editor.h"
 
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -99,6 +100,19 @@ private slots:
         QCOMPARE(got, expected);
     }
 
+    void escapeClosesTheToolWindows()
+    {
+        auto *g = m->findChild<TGeneratorVinduer *>();
+        g->Atekstboks->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(g->fontform()));   // it comes forward with the keyboard
+        QApplication::setActiveWindow(g->fontform());           // as the window manager does
+        QTest::keyClick(g->fontform()->Memo, Qt::Key_Escape);
+        QVERIFY(!g->fontform()->isVisible());
+        g->visCssBoks();
+        QApplication::setActiveWindow(g->cssForm());
+        QTest::keyClick(g->cssForm(), Qt::Key_Escape);
+        QVERIFY(!g->cssForm()->isVisible());
+    }
     void textBoxSettingsKept()
     {
         auto *g = m->findChild<TGeneratorVinduer *>();
