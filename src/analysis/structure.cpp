@@ -31,6 +31,14 @@ int StructureTree::add(int parent, const QString &text, TData data)
     return id;
 }
 
+void StructureTree::clear()
+{
+    m_nodes.clear();
+    m_lastChild.clear();
+    m_childCount.clear();
+    m_children.clear();
+}
+
 void StructureTree::finish()
 {
     // Where each node's children start: the counts added up.
@@ -237,9 +245,10 @@ class StructureBuilder {
     using OpenSet = std::set<int, ByOrder>;
 
 public:
-    StructureBuilder(QStringView text, const StructureLists &lists)
-        : m_text(text), m_lists(lists), m_open(ByOrder{&m_order})
+    StructureBuilder(QStringView text, const StructureLists &lists, StructureTree recycled)
+        : m_text(text), m_lists(lists), m_tree(std::move(recycled)), m_open(ByOrder{&m_order})
     {
+        m_tree.clear();
         // At most one node per "<": growing a vector of two million nodes step by step
         // would move them all again and again.
         const qsizetype tags = std::count(text.begin(), text.end(), u'<') + 1;
@@ -354,9 +363,9 @@ private:
 } // namespace
 
 StructureTree readStructure(QStringView text, const StructureLists &lists,
-                            const std::function<void(int)> &progress)
+                            const std::function<void(int)> &progress, StructureTree recycled)
 {
-    StructureBuilder builder(text, lists);
+    StructureBuilder builder(text, lists, std::move(recycled));
     const qsizetype n = text.size();
     const qsizetype lines = std::count(text.begin(), text.end(), u'\n') + 1;
     qsizetype lineBreaks = 0;

@@ -50,6 +50,8 @@ public:
     int lastChild(int id) const { return m_lastChild[size_t(id)]; }
     // Lays out the lists of children once every node is added.
     void finish();
+    // Removes every node but keeps the storage, for the next read.
+    void clear();
     // Node ids after the root in depth-first order.
     std::vector<int> depthFirst() const;
 
@@ -70,5 +72,7 @@ struct StructureLists {
 
 // Reads text (line breaks as single '\n') into a tree. progress, when set, gets the
 // share of lines read, 0 to 100, each time it changes.
+// recycled: an old tree whose storage the new one takes over; a page read again then
+// needs no fresh memory for its two million nodes.
 StructureTree readStructure(QStringView text, const StructureLists &lists,
-                            const std::function<void(int)> &progress = {});
+                            const std::function<void(int)> &progress = {}, StructureTree recycled = {});

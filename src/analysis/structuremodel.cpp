@@ -30,6 +30,15 @@ void StructureModel::setTree(StructureTree tree)
     endResetModel();
 }
 
+StructureTree StructureModel::takeTree()
+{
+    beginResetModel();
+    StructureTree old = std::move(m_tree);
+    m_tree = StructureTree();
+    endResetModel();
+    return old;
+}
+
 void StructureModel::clear()
 {
     setTree({});

@@ -17,6 +17,8 @@ public:
 
     void setTree(StructureTree tree);
     void clear();
+    // Empties the model and hands over its tree (for its storage).
+    StructureTree takeTree();
     const StructureTree &tree() const { return m_tree; }
 
     // Sets the text of every node after the root for which label returns a value. Views

@@ -320,8 +320,9 @@ void Tinfotag::ReadStructure()
     if (FEditor) {
         WaitCursor wait;
         const QString text = FEditor->text();
+        // The new tree takes over the old one's storage.
         FStructure.setTree(readStructure(text, {FExcludeliste, FNosluttagliste, FTagliste},
-                                         [this](int percent) { emit OnProgress(percent); }));
+                                         [this](int percent) { emit OnProgress(percent); }, FStructure.takeTree()));
     }
     emit OnProgress(100);
 }
