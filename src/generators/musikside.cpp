@@ -3,6 +3,7 @@
 #include "generators/afspilningsliste.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
+#include "platform/navneikoner.h"
 #include "codewriting/dokumentvaert.h"
 #include "codewriting/taginfo.h"
 
@@ -117,6 +118,19 @@ TMusikside::TMusikside(TDokumentVaert *mainform) : QObject(mainform->vaertsvindu
     mfUrlliste = liste("mfUrlliste", QStringLiteral("Urlliste"), "mFjernUrl", mFjernUrl);
     mfTitelliste = liste("mfTitelliste", QStringLiteral("Titelliste"), "mFjernTitel", mFjernTitel);
 
+    mappeDia = navngiv(new QFileDialog(m->vaertsvindue()), "mappeDia");
+    mappeDia->setFileMode(QFileDialog::Directory);
+    mappeDia->setOption(QFileDialog::ShowDirsOnly);
+    mfUrlDia = navngiv(new QFileDialog(m->vaertsvindue()), "mfUrlDia");
+    mfUrlDia->setFileMode(QFileDialog::ExistingFiles);
+    mfUrlDia->setNameFilter(QStringLiteral("Alle filer (*)"));
+    // Our own dialog, whose icons never read a file: a name typed into it cannot block.
+    static TNavneIkoner ikoner;
+    for (QFileDialog *d : {mappeDia, mfUrlDia}) {
+        d->setOption(QFileDialog::DontUseNativeDialog);
+        d->setIconProvider(&ikoner);
+    }
+
     connect(mfTyper, &QButtonGroup::idClicked, this, &TMusikside::mfTypeCheckClick);
     connect(mfMappeKnap, &QToolButton::clicked, this, &TMusikside::mfMappeKnapClick);
     connect(mfUrlKnap, &QToolButton::clicked, this, &TMusikside::mfUrlKnapClick);
@@ -144,15 +158,16 @@ void TMusikside::mfTypeCheckClick()
     mfUrlKnap->setText(tekst("Vælg musik", "Vælg film"));
     mfUrlKnap->setToolTip(tekst("Vælg musik ud fra grundmappen", "Vælg film ud fra grundmappen"));
     infAudioVideoKoder->setToolTip(tekst("Information om Audio-koden", "Information om Video-koden"));
+    mappeDia->setWindowTitle(tekst("Vælg musikmappe", "Vælg filmmappe"));
+    mfUrlDia->setWindowTitle(tekst("Vælg musik til afspilningslisten", "Vælg film til afspilningslisten"));
     infAudioVideoKoder->setProperty("infoTitel", tekst("audio", "video"));
 }
 
 void TMusikside::mfMappeKnapClick()
 {
-    const QString mappe = QFileDialog::getExistingDirectory(
-        m->vaertsvindue(), video() ? QStringLiteral("Vælg filmmappe") : QStringLiteral("Vælg musikmappe"), mfMappe);
-    if (!mappe.isEmpty())
-        vaelgMappe(mappe);
+    mappeDia->setDirectory(mfMappe);
+    if (mappeDia->exec() == QDialog::Accepted && !mappeDia->selectedFiles().isEmpty())
+        vaelgMappe(mappeDia->selectedFiles().first());
 }
 
 void TMusikside::vaelgMappe(const QString &mappe)
@@ -179,10 +194,9 @@ void TMusikside::mfUrlKnapClick()
 {
     if (!grundmappeOk())
         return;
-    const QStringList filer = QFileDialog::getOpenFileNames(
-        m->vaertsvindue(), video() ? QStringLiteral("Vælg film til afspilningslisten") : QStringLiteral("Vælg musik til afspilningslisten"),
-        mfMappe, QStringLiteral("Alle filer (*)"));
-    tilfoejFiler(filer);
+    mfUrlDia->setDirectory(mfMappe);
+    if (mfUrlDia->exec() == QDialog::Accepted)
+        tilfoejFiler(mfUrlDia->selectedFiles());
 }
 
 void TMusikside::tilfoejFiler(const QStringList &filer)

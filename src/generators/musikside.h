@@ -14,6 +14,7 @@ class QListWidget;
 class QToolButton;
 class QWidget;
 class TDokumentVaert;
+class QFileDialog;
 class TEditor;
 
 class TMusikside : public QObject {
@@ -31,6 +32,8 @@ public:
     QToolButton *infMusikOgFilm, *infAudioVideoKoder;
     QListWidget *mfUrlliste, *mfTitelliste;
     QAction *mFjernUrl, *mFjernTitel;
+    QFileDialog *mappeDia;   // the base folder
+    QFileDialog *mfUrlDia;   // the files of the list, several at once
 
     QString mfMappe;           // the base folder, ending with "/"
     bool mfEditClear = true;   // the list name field empties at its next entry

@@ -1,6 +1,6 @@
 #include "shell/filvalg.h"
 
-#include "shell/navneikoner.h"
+#include "platform/navneikoner.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

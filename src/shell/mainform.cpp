@@ -111,6 +111,7 @@ void Tmainform::FormCreate()
     // The tag lists. A missing one leaves an empty list and the program usable; the user
     // hears of it once, when the window shows.
     taginf = new Tinfotag(this);
+    taginf->setObjectName(QStringLiteral("taginf"));
     const std::pair<core::ReadResult (Tinfotag::*)(const QString &), QString> lister[] = {
         {&Tinfotag::LoadNosluttagliste, htmllistedir + QStringLiteral("UdenSlutkode.txt")},
         {&Tinfotag::LoadTagliste, htmllistedir + QStringLiteral("MedSlutkode.txt")},
@@ -170,6 +171,7 @@ void Tmainform::lavArbejdsflade()
     arbejdsflade->addWidget(AttributPanel);
     arbejdsflade->addWidget(mdi);
     arbejdsflade->addWidget(filPanel);
+    arbejdsflade->handle(3)->setObjectName(QStringLiteral("filPanelSplitter"));
     for (int i = 0; i < 4; ++i)
         arbejdsflade->setStretchFactor(i, i == 2 ? 1 : 0);
     layout->addWidget(arbejdsflade, 1);

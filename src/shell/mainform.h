@@ -210,7 +210,7 @@ public:
     QAction *mFraKliche = nullptr;
     QAction *FileSave = nullptr, *FileSaveAs = nullptr, *FileExit = nullptr;
     QAction *EditUndo = nullptr, *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr;
-    QAction *EditSelectAll = nullptr, *EditDelete = nullptr, *AindsaetFraInfo = nullptr;
+    QAction *EditSelectAll = nullptr, *EditDelete = nullptr, *pasteFromInfo = nullptr;
     QAction *Akodepanel = nullptr, *Aattributpanel = nullptr, *Akodebog = nullptr;
     QAction *AcssBoks = nullptr, *Afilpanel = nullptr, *AlinjeNumre = nullptr;
     QAction *WindowCascade = nullptr, *WindowTileHorizontal = nullptr, *WindowTileVertical = nullptr;

@@ -40,6 +40,8 @@ void Tmainform::lavKodebog()
     bog->addTab(specialtegn->side5, QStringLiteral("Specialtegn"));
 
     // The "Koder" page's buttons for the text box and the special characters.
+    // A tool button drops the dots of its action's text unless the short text has them.
+    vinduer->Atekstboks->setIconText(vinduer->Atekstboks->text());
     ToolButton51->setDefaultAction(vinduer->Atekstboks);
     ToolButton52->setMenu(specialtegn->PUspecialtegn);
     connect(ToolButton52, &QToolButton::clicked, specialtegn,

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QApplication>
+#include <QClipboard>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -88,9 +89,17 @@ void Tmainform::lavActions()
     connect(EditPaste, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->paste(); });
     connect(EditSelectAll, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->selectAll(); });
     connect(EditDelete, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->deleteForward(); });
-    AindsaetFraInfo = lavAction("AindsaetFraInfo", QStringLiteral("Indsæt fra information"),
-                                QStringLiteral("Indsæt fra information: Ctrl+W"), QKeySequence(QStringLiteral("Ctrl+W")), "insert-text");
-    AindsaetFraInfo->setEnabled(false);
+    // Text copied from an information page arrives as plain text at the caret.
+    pasteFromInfo = lavAction("pasteFromInfo", QStringLiteral("Indsæt fra information"),
+                              QStringLiteral("Indsætter tekst, der er kopieret i en informationsfil"),
+                              QKeySequence(QStringLiteral("Ctrl+W")), "insert-text");
+    connect(pasteFromInfo, &QAction::triggered, this, [this] {
+        if (auto *e = aktivEditor()) {
+            e->replaceSelection(QApplication::clipboard()->text());
+            e->setFocus();
+            winInfo();
+        }
+    });
 
     // View
     Akodepanel = lavAction("Akodepanel", QStringLiteral("Kodepanel"), QStringLiteral("Vis/Skjul kodepanelet"), {}, "view-list-details");
@@ -186,7 +195,7 @@ void Tmainform::lavActions()
     }
     addActions({Ago, Aslutkode, Akontrol, AfindHtml, AfindCss, AclassAttribut, AidAttribut, AstyleAttribut, AonclickEvent});
 
-    m_documentActions = {FileSave, FileSaveAs, EditUndo, EditCut, EditCopy, EditPaste, EditSelectAll,
+    m_documentActions = {FileSave, FileSaveAs, EditUndo, EditCut, EditCopy, EditPaste, pasteFromInfo, EditSelectAll,
                          EditDelete, WindowCascade, WindowTileHorizontal, WindowTileVertical,
                          WindowMinimizeAll, WindowArrange, FileClose, Ago, AfindHtml, AfindCss, Akontrol};
 }
@@ -239,7 +248,7 @@ void Tmainform::lavMenuer()
 
     QMenu *rediger = bar->addMenu(QStringLiteral("&Rediger"));
     rediger->setObjectName(QStringLiteral("mRediger"));
-    rediger->addActions({EditUndo, EditCut, EditCopy, EditPaste, AindsaetFraInfo, EditSelectAll, EditDelete});
+    rediger->addActions({EditUndo, EditCut, EditCopy, EditPaste, pasteFromInfo, EditSelectAll, EditDelete});
 
     QMenu *soeg = bar->addMenu(QStringLiteral("&Søg"));
     soeg->setObjectName(QStringLiteral("mSoeg"));
@@ -250,7 +259,16 @@ void Tmainform::lavMenuer()
 
     QMenu *vis = bar->addMenu(QStringLiteral("&Vis"));
     vis->setObjectName(QStringLiteral("mVis"));
-    vis->addActions({Akodepanel, Aattributpanel, Akodebog, AcssBoks, Afilpanel});
+    vis->addActions({Akodepanel, Aattributpanel, Akodebog});
+    // The menu's own item for the CSS box, beside the tool bar's button.
+    auto *CSSboksen1 = vis->addAction(AcssBoks->icon(), AcssBoks->text());
+    CSSboksen1->setObjectName(QStringLiteral("CSSboksen1"));
+    CSSboksen1->setStatusTip(QStringLiteral("Vis CSS egenskaber og værdier"));
+    CSSboksen1->setToolTip(CSSboksen1->statusTip());
+    connect(CSSboksen1, &QAction::triggered, AcssBoks, &QAction::trigger);
+    connect(AcssBoks, &QAction::enabledChanged, CSSboksen1, &QAction::setEnabled);
+    CSSboksen1->setEnabled(AcssBoks->isEnabled());
+    vis->addAction(Afilpanel);
     vis->addSeparator();
     vis->addAction(AlinjeNumre);
 
@@ -349,9 +367,14 @@ void Tmainform::lavToolbar()
     toolbar->addWidget(fraKlicheKnap);
     toolbar->addActions({AnewDokument, FileOpen, FileSave, FileSaveAs});
     toolbar->addSeparator();
-    toolbar->addActions({EditUndo, EditCut, EditCopy, EditPaste, AindsaetFraInfo});
+    toolbar->addActions({EditUndo, EditCut, EditCopy, EditPaste, pasteFromInfo});
     toolbar->addSeparator();
-    toolbar->addActions({Akodepanel, Aattributpanel, Akodebog, AcssBoks, Afilpanel});
+    toolbar->addActions({Akodepanel, Aattributpanel, Akodebog});
+    auto *cssBoksKnappen = new QToolButton;
+    cssBoksKnappen->setObjectName(QStringLiteral("cssBoksKnappen"));
+    cssBoksKnappen->setDefaultAction(AcssBoks);
+    toolbar->addWidget(cssBoksKnappen);
+    toolbar->addAction(Afilpanel);
     toolbar->addSeparator();
     toolbar->addActions({WindowCascade, WindowTileHorizontal, WindowTileVertical, FileClose, ALukAlleDoc});
     toolbar->addSeparator();
@@ -375,7 +398,7 @@ void Tmainform::visEditMenu(const QPoint &globalPos)
     QMenu menu(this);
     menu.addActions({EditUndo, EditCut, EditCopy, EditPaste, EditSelectAll, EditDelete});
     menu.addSeparator();
-    menu.addAction(AindsaetFraInfo);
+    menu.addAction(pasteFromInfo);
     menu.addSeparator();
     menu.addActions({FileClose, ALukAlleDoc});
     menu.exec(globalPos);

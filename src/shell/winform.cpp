@@ -56,6 +56,7 @@ Twinform::Twinform(Tmainform *main)
     // The tool bars carry the main window's document commands.
     for (QToolBar *bar : {toolbarHtml, toolbarAsp}) {
         bar->addActions({main->Aslutkode, main->AfindHtml, main->AfindCss, main->Akontrol});
+        bar->widgetForAction(main->Aslutkode)->setObjectName(QStringLiteral("slutKodeKnap"));
         // The quick attributes under one drop-down button.
         auto *attributKnap = new QToolButton;
         attributKnap->setObjectName(QStringLiteral("attributKnap"));
@@ -126,6 +127,11 @@ Twinform::Twinform(Tmainform *main)
     layout->addWidget(Info);
 
     setWidget(body);
+    // The window's own menu would close it on Ctrl+W and Ctrl+F4; those keys are the
+    // program's (Ctrl+W pastes from information). Only "Luk dokument" closes a document.
+    if (QMenu *menu = systemMenu())
+        for (QAction *a : menu->actions())
+            a->setShortcuts({});
     toolbarFtp->setVisible(main->visFtpFunktioner);
     resize(640, 440);
 }

@@ -1,6 +1,7 @@
 // The main window, document windows, their tabs and captions, opening files and closing.
 
 #include "core/textfile.h"
+#include "editor/editor.h"
 #include "platform/infobox.h"
 #include "platform/shellopen.h"
 #include "shell/dokumentnavne.h"
@@ -15,8 +16,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QMdiArea>
-#include "editor/editor.h"
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -96,6 +98,9 @@ private slots:
     void closeAllAsksEachAndStopsOnAnnuller();
     void missingTagListsAreReportedOnce();
     void endTagAndLookupKeysReachTheCommands();
+    void namedItems_data();
+    void namedItems();
+    void onlyTheProgramsKeysActOnDocuments();
 
     void questionWindow();
 };
@@ -660,6 +665,72 @@ void TestShell::questionWindow()
     QCOMPARE(lines.size(), 2);
     Tspmform again;
     QCOMPARE(again.pos(), QPoint(lines[1].toInt(), lines[0].toInt()));
+}
+
+void TestShell::namedItems_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");   // text of an action or button, title of a dialog
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("Vis menu: CSS box") << "CSSboksen1" << "CSS boksen..." << "Vis CSS egenskaber og værdier";
+    QTest::newRow("tool bar: CSS box") << "cssBoksKnappen" << "CSS boksen" << "Vis CSS egenskaber og værdier";
+    QTest::newRow("document: end tag") << "slutKodeKnap" << "Indsæt slutkode" << "Indsæt slutkode til aktuelle kode: Ctrl+K";
+    QTest::newRow("tag component") << "taginf" << "" << "";
+    QTest::newRow("file panel splitter") << "filPanelSplitter" << "" << "";
+    QTest::newRow("playlist folder") << "mappeDia" << "Vælg musikmappe" << "";
+    QTest::newRow("playlist files") << "mfUrlDia" << "Vælg musik til afspilningslisten" << "";
+    QTest::newRow("text box button") << "ToolButton51" << "Tekstboks..." << "Udskriv tekst med valgte egenskaber: Ctrl+T";
+    QTest::newRow("paste from information") << "pasteFromInfo" << "Indsæt fra information"
+                                            << "Indsætter tekst, der er kopieret i en informationsfil";
+}
+
+// Every item the program's parts name can be found by that name, with its caption and hint.
+void TestShell::namedItems()
+{
+    QFETCH(QString, name);
+    TestProgramFolder folder(true);
+    Spy spy;
+    Tmainform m;
+    m.show();
+    m.openwin({}, QStringLiteral(".html"));
+    const QList<QObject *> found = m.findChildren<QObject *>(name);
+    QVERIFY2(!found.isEmpty(), qPrintable(name));
+    QObject *o = found.first();
+    QString caption, hint;
+    if (auto *a = qobject_cast<QAction *>(o)) {
+        caption = a->text();
+        hint = a->toolTip();
+    } else if (auto *d = qobject_cast<QFileDialog *>(o)) {
+        caption = d->windowTitle();
+    } else if (auto *b = qobject_cast<QToolButton *>(o)) {
+        caption = b->text();
+        hint = b->toolTip();
+    }
+    QTEST(caption, "caption");
+    QTEST(hint, "hint");
+}
+
+// Ctrl+W pastes from information; the document windows' own menu keys close nothing.
+void TestShell::onlyTheProgramsKeysActOnDocuments()
+{
+    TestProgramFolder folder;
+    Spy spy;
+    Tmainform m;
+    m.show();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    Twinform *w = m.openwin({}, QStringLiteral(".html"));
+    QVERIFY(m.pasteFromInfo->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("<p>fra en side</p>"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(w->text(), QStringLiteral("<p>fra en side</p>"));
+    QCOMPARE(m.dokumenter().size(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    QCOMPARE(m.dokumenter().size(), 1);
+    w->setModified(false);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::ControlModifier);   // "Luk dokument"
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m.dokumenter().size(), 0);
 }
 
 QTEST_MAIN(TestShell)

@@ -10,7 +10,7 @@
 #include "shell/filvalg.h"
 #include "shell/knapbar.h"
 #include "shell/mainform.h"
-#include "shell/navneikoner.h"
+#include "platform/navneikoner.h"
 #include "shell/openform.h"
 #include "shell/spmform.h"
 #include "shell/visualstyles.h"

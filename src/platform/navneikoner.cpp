@@ -1,4 +1,4 @@
-#include "shell/navneikoner.h"
+#include "platform/navneikoner.h"
 
 #include <QFileInfo>
 #include <QIcon>
