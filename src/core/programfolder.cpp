@@ -1,10 +1,14 @@
 #include "core/programfolder.h"
 
+#include "core/fejltekst.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace core::ProgramFolder {
 
@@ -75,8 +79,9 @@ QStringList install(const QString &from, const QString &to)
             continue;
         target.mkpath(QFileInfo(rel).path());
         QFile in(file);
+        errno = 0;
         if (!in.copy(dest))
-            failures << QStringLiteral("%1: %2").arg(dest, in.errorString());
+            failures << QStringLiteral("%1: %2").arg(dest, fejlGrund(errno, in.errorString()));
     }
     return failures;
 }

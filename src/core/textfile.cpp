@@ -1,9 +1,14 @@
 #include "core/textfile.h"
 
+#include "core/fejltekst.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
 
 namespace core {
 
@@ -193,14 +198,28 @@ QString joinLines(const QStringList &lines)
     return out;
 }
 
+namespace {
+
+// A failed operation's result, its reason told from errno as the call left it. Qt
+// refuses a folder itself, before the system is asked.
+ReadResult failure(const QFileDevice &f, const QString &path, int err)
+{
+    if (err == 0 && QFileInfo(path).isDir())
+        err = EISDIR;
+    return {false, fejlGrund(err, f.errorString())};
+}
+
+} // namespace
+
 ReadResult readTextFile(const QString &path, QString &text, Encoding *found)
 {
     QFile f(path);
+    errno = 0;
     if (!f.open(QIODevice::ReadOnly))
-        return {false, f.errorString()};
+        return failure(f, path, errno);
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        return {false, f.errorString()};
+        return failure(f, path, errno);
     text = decodeText(bytes, found);
     return {true, {}};
 }
@@ -216,15 +235,17 @@ ReadResult readLines(const QString &path, QStringList &lines, Encoding *found)
 ReadResult writeFileAtomic(const QString &path, const QByteArray &bytes)
 {
     QSaveFile f(path);
+    errno = 0;
     if (!f.open(QIODevice::WriteOnly))
-        return {false, f.errorString()};
+        return failure(f, path, errno);
     if (f.write(bytes) != bytes.size()) {
-        const QString err = f.errorString();
+        const ReadResult r = failure(f, path, errno);
         f.cancelWriting();
-        return {false, err};
+        return r;
     }
+    errno = 0;
     if (!f.commit())
-        return {false, f.errorString()};
+        return failure(f, path, errno);
     return {true, {}};
 }
 

@@ -41,7 +41,7 @@ QString joinLines(const QStringList &lines);
 
 struct ReadResult {
     bool ok = false;
-    QString error;  // the system's text when !ok
+    QString error;  // why not, in Danish, when !ok
 };
 
 // Reads a whole file as text.

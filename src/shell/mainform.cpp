@@ -1,5 +1,6 @@
 #include "shell/mainform.h"
 
+#include "core/fejltekst.h"
 #include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "core/textfile.h"
@@ -38,6 +39,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace {
 const int kMinWidth = 918;
@@ -454,9 +457,11 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
     const QFileInfo info(Name);
     if (info.exists()) {
         QFile f(Name);
+        errno = 0;
         if (!info.isFile() || !f.open(QIODevice::ReadOnly)) {
             platform::errorBox(this, QStringLiteral("Filen %1 kan ikke åbnes.\r%2")
-                                        .arg(Name, info.isDir() ? QStringLiteral("Det er en mappe.") : f.errorString()));
+                                        .arg(Name, info.isDir() ? QStringLiteral("Det er en mappe.")
+                                                                : core::fejlGrund(errno, f.errorString())));
             return nullptr;
         }
         const QByteArray head = f.read(8192);

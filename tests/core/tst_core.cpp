@@ -1,19 +1,26 @@
 // Text files with their encodings, option files and the program folder.
 
+#include "core/fejltekst.h"
 #include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "core/textfile.h"
 #include "testsupport/testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtTest>
+
+#include <cerrno>
 
 using core::Encoding;
 
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
+    void failedWritesSayWhy_data();
+    void failedWritesSayWhy();
+    void reasonsInDanish();
     void decodeByMark_data();
     void decodeByMark();
     void roundTripIsByteExact_data();
@@ -236,6 +243,40 @@ void TestCore::safeNamesAndCaseInsensitiveLookup()
     const QString dir = folder.path(QStringLiteral("Attributes"));
     const QString got = core::ProgramFolder::findFileNoCase(dir, name);
     QCOMPARE(got, found.isEmpty() ? QString() : dir + QStringLiteral("/") + found);
+}
+
+void TestCore::failedWritesSayWhy_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "mangler/side.html" << "Mappen findes ikke.";
+    QTest::newRow("a file as folder") << "fil/side.html" << "En del af stien er ikke en mappe.";
+    QTest::newRow("name too long") << QString(300, u'a') + ".html" << "Navnet er for langt.";
+    QTest::newRow("a folder as file") << "mappe" << "Navnet er en mappe.";
+}
+
+// The atomic writer fails with the reason in Danish and leaves nothing behind.
+void TestCore::failedWritesSayWhy()
+{
+    QFETCH(QString, relative);
+    TestProgramFolder folder;
+    folder.writeFile(QStringLiteral("fil"), "x");
+    QVERIFY(QDir().mkpath(folder.path(QStringLiteral("mappe"))));
+    const core::ReadResult r = core::writeFileAtomic(folder.path(relative), "<p>x</p>");
+    QVERIFY(!r.ok);
+    QTEST(r.error, "reason");
+    QCOMPARE(QDir(folder.programDir()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"fil"});
+}
+
+void TestCore::reasonsInDanish()
+{
+    QCOMPARE(core::fejlGrund(ENOSPC, "No space left on device"), QStringLiteral("Der er ikke plads på disken."));
+    QCOMPARE(core::fejlGrund(EROFS, "Read-only file system"), QStringLiteral("Drevet kan kun læses, ikke skrives på."));
+    QCOMPARE(core::fejlGrund(EACCES, "Permission denied"), QStringLiteral("Du har ikke adgang til filen eller mappen."));
+    QCOMPARE(core::fejlGrund(EDQUOT, "Disk quota exceeded"), QStringLiteral("Din plads på disken er brugt op."));
+    // Anything else keeps the system's own words.
+    QCOMPARE(core::fejlGrund(0, "Unknown error"), QStringLiteral("(Unknown error)"));
+    QCOMPARE(core::fejlGrund(ETXTBSY, "Text file busy"), QStringLiteral("(Text file busy)"));
 }
 
 QTEST_GUILESS_MAIN(TestCore)

@@ -375,6 +375,7 @@ void TestDokumenter::failedWriteKeepsName()
     setText(w, QStringLiteral("tekst"));
     QVERIFY(!m.GemSom(w, folder.path(QStringLiteral("fil/umulig.html"))));   // a file as folder
     QVERIFY(spy.boxes.last().startsWith(QStringLiteral("Filen ") + folder.path(QStringLiteral("fil/umulig.html"))));
+    QVERIFY2(spy.boxes.last().endsWith(QStringLiteral("En del af stien er ikke en mappe.")), qPrintable(spy.boxes.last()));
     QVERIFY(w->Filnavn.isEmpty());
     QCOMPARE(w->capNavn, QStringLiteral("Html dokument: 1"));
     QCOMPARE(m.tc->tabText(0), QStringLiteral("Html dokument: 1"));
