@@ -3,11 +3,11 @@
 
 #include "codewriting/taginfo.h"
 #include "core/textfile.h"
+#include "editor/editor.h"
 #include "testside.h"
 
 #include <QApplication>
 #include <QDirIterator>
-#include "editor/editor.h"
 #include <QRandomGenerator>
 #include <QTreeView>
 

@@ -1,13 +1,13 @@
 #include "generators/cssform.h"
 
+#include "codewriting/dokumentvaert.h"
 #include "codewriting/taginfo.h"
 #include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "core/textfile.h"
 #include "generators/sidehjaelp.h"
-#include "platform/vinduesplads.h"
 #include "platform/infobox.h"
-#include "codewriting/dokumentvaert.h"
+#include "platform/vinduesplads.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
 #include "generators/fontform.h"
 
+#include "codewriting/dokumentvaert.h"
 #include "codewriting/taginfo.h"
 #include "core/optionfile.h"
+#include "core/programfolder.h"
 #include "generators/farvefelt.h"
 #include "generators/fontsizebox.h"
 #include "generators/fontvalg.h"
 #include "generators/sidehjaelp.h"
-#include "platform/vinduesplads.h"
 #include "platform/infobox.h"
-#include "codewriting/dokumentvaert.h"
-#include "core/programfolder.h"
+#include "platform/vinduesplads.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,11 +1,11 @@
 #include "generators/generatorvinduer.h"
 
+#include "codewriting/dokumentvaert.h"
+#include "codewriting/taginfo.h"
 #include "generators/cssform.h"
 #include "generators/fontform.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
-#include "codewriting/dokumentvaert.h"
-#include "codewriting/taginfo.h"
 
 #include <QAction>
 

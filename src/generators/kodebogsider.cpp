@@ -1,10 +1,10 @@
 #include "generators/kodebogsider.h"
 
+#include "codewriting/dokumentvaert.h"
 #include "codewriting/taginfo.h"
 #include "generators/kodeskrivere.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
-#include "codewriting/dokumentvaert.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,11 +1,11 @@
 #include "generators/musikside.h"
 
+#include "codewriting/dokumentvaert.h"
+#include "codewriting/taginfo.h"
 #include "generators/afspilningsliste.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
 #include "platform/navneikoner.h"
-#include "codewriting/dokumentvaert.h"
-#include "codewriting/taginfo.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "generators/sidehjaelp.h"
 
-#include "core/inputfilters.h"
 #include "codewriting/dokumentvaert.h"
+#include "core/inputfilters.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 #include "generators/specialtegnside.h"
 
+#include "codewriting/dokumentvaert.h"
 #include "codewriting/taginfo.h"
+#include "core/programfolder.h"
 #include "core/textfile.h"
 #include "generators/kodeskrivere.h"
 #include "generators/sidehjaelp.h"
 #include "generators/specialtegn.h"
-#include "codewriting/dokumentvaert.h"
-#include "core/programfolder.h"
 
 #include <QAction>
 #include <QApplication>

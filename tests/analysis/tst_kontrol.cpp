@@ -7,6 +7,7 @@
 #include "analysis/structuretreeview.h"
 #include "codewriting/taginfo.h"
 #include "core/textfile.h"
+#include "editor/editor.h"
 #include "platform/infobox.h"
 #include "shell/mainform.h"
 #include "shell/spmform.h"
@@ -14,7 +15,6 @@
 #include "testsupport/testenv.h"
 
 #include <QAction>
-#include "editor/editor.h"
 #include <QTreeView>
 #include <QtTest>
 

@@ -1,12 +1,12 @@
+
 #include "analysis/structure.h"
 #include "analysis/structuremodel.h"
 #include "codewriting/taginfo.h"
-
+#include "editor/editor.h"
 #include "naivestructure.h"
 #include "testsupport/testenv.h"
 
 #include <QAbstractItemModelTester>
-#include "editor/editor.h"
 #include <QSignalSpy>
 #include <QtTest>
 

@@ -1,10 +1,10 @@
-#include "codewriting/taginfo.h"
 
+#include "codewriting/taginfo.h"
+#include "editor/editor.h"
 #include "testsupport/testenv.h"
 
 #include <QColor>
 #include <QFont>
-#include "editor/editor.h"
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Tinfotag::SlutkodeResult)

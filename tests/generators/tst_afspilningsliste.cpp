@@ -1,6 +1,7 @@
 // The playlist page: its lines against fixtures, escaping, and the page "Musik og film".
 
 #include "core/textfile.h"
+#include "editor/editor.h"
 #include "generators/afspilningsliste.h"
 #include "generators/musikside.h"
 #include "platform/infobox.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include "editor/editor.h"
 #include <QToolButton>
 #include <QtTest>
 

@@ -1,6 +1,7 @@
 // The CSS box: its lists, the double-click rules and "Vis CSS-egenskab".
 
 #include "codewriting/taginfo.h"
+#include "editor/editor.h"
 #include "generators/cssform.h"
 #include "generators/generatorvinduer.h"
 #include "platform/infobox.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include "editor/editor.h"
 #include <QTreeWidget>
 #include <QtTest>
 

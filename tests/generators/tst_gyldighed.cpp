@@ -2,6 +2,7 @@
 // Checker (tools/validator, run on the installed Java). One Java start checks all pages.
 
 #include "codewriting/taginfo.h"
+#include "editor/editor.h"
 #include "generators/afspilningsliste.h"
 #include "generators/kodeskrivere.h"
 #include "testsupport/testenv.h"
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include "editor/editor.h"
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>

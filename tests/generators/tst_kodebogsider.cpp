@@ -1,5 +1,6 @@
 // The code book pages "Skema", "Lister" and "Links" in the main window.
 
+#include "editor/editor.h"
 #include "generators/kodebogsider.h"
 #include "platform/infobox.h"
 #include "shell/mainform.h"
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include "editor/editor.h"
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>

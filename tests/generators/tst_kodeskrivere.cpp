@@ -2,9 +2,9 @@
 
 #include "codewriting/taginfo.h"
 #include "core/inputfilters.h"
+#include "editor/editor.h"
 #include "generators/kodeskrivere.h"
 
-#include "editor/editor.h"
 #include <QtTest>
 
 using namespace generators;

@@ -4,6 +4,7 @@
 #include "codewriting/kodepanelfiler.h"
 #include "codewriting/taginfo.h"
 #include "codewriting/tagmenuer.h"
+#include "editor/editor.h"
 #include "platform/infobox.h"
 #include "shell/knapbar.h"
 #include "shell/mainform.h"
@@ -15,7 +16,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
-#include "editor/editor.h"
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
