@@ -108,7 +108,6 @@ void TEditor::foerRedigering(int position, int type)
     QMetaObject::invokeMethod(this, [this] {
         m_efterRedigeringVenter = false;
         meldAendringer();
-        emit textChanged();
         if (std::exchange(m_linjerAendret, false)) {
             opdaterMargen();
             emit linesChanged();
@@ -348,13 +347,10 @@ void TEditor::replaceRange(qsizetype from, qsizetype to, const QString &text)
 void TEditor::beginUndoAction() { send(QsciScintillaBase::SCI_BEGINUNDOACTION); }
 void TEditor::endUndoAction() { send(QsciScintillaBase::SCI_ENDUNDOACTION); }
 void TEditor::undo() { m_sci->undo(); }
-void TEditor::redo() { m_sci->redo(); }
 void TEditor::cut() { m_sci->cut(); }
 void TEditor::copy() { m_sci->copy(); }
 void TEditor::paste() { m_sci->paste(); }
 void TEditor::selectAll() { m_sci->selectAll(true); }
-bool TEditor::isReadOnly() const { return m_sci->isReadOnly(); }
-void TEditor::setReadOnly(bool on) { m_sci->setReadOnly(on); }
 
 void TEditor::deleteForward()
 {
@@ -439,13 +435,17 @@ void TEditor::setSprog(const QString &ext)
     m_ext = ext;
     QsciLexer *old = m_lexer;
     m_lexer = lavLexer(ext, this);
-    m_sprog = m_lexer ? QString::fromLatin1(m_lexer->language()) : QString();
     if (!m_lexer) {
         m_sci->setLexer(nullptr);
         send(QsciScintillaBase::SCI_STYLECLEARALL);
     }
     anvendFont();
     delete old;
+}
+
+QString TEditor::sprog() const
+{
+    return m_lexer ? QString::fromLatin1(m_lexer->language()) : QString();
 }
 
 void TEditor::setLinjenumre(bool on)

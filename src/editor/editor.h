@@ -63,14 +63,11 @@ public:
     void beginUndoAction();
     void endUndoAction();
     void undo();
-    void redo();
     void cut();
     void copy();
     void paste();
     void selectAll();
     void deleteForward();                 // the selection, or the character after the caret
-    bool isReadOnly() const;
-    void setReadOnly(bool on);
 
     bool isModified() const;
     void setModified(bool modified);
@@ -80,10 +77,9 @@ public:
 
     // --- look
     void setEditorFont(const QFont &font);
-    QFont editorFont() const { return m_font; }
     // Colouring by the document's extension (".html", ".css", ".vbs" …; any case).
     void setSprog(const QString &ext);
-    QString sprog() const { return m_sprog; }   // the language's name, empty for plain text
+    QString sprog() const;   // the language's name, empty for plain text
     void setLinjenumre(bool on);
     bool linjenumre() const { return m_linjenumre; }
     int linjenummerBredde() const;        // of the number margin, in pixels; 0 when hidden
@@ -110,14 +106,10 @@ public:
     // Keys the program's commands take before the control sees them.
     void setProgramGenvej(std::function<bool(const QKeyEvent *)> test) { m_programGenvej = std::move(test); }
 
-    // The Scintilla widget itself, for the control's own module (printing).
-    QsciScintilla *scintilla() const { return m_sci; }
-
 signals:
     void caretMoved();
     void modificationChanged(bool modified);
     void linesChanged();
-    void textChanged();
     // An edit changed `line` and added (or, when negative, removed) lines right after it.
     // Sent once the edit is made: at the next edit, when control returns to the event
     // loop, or at meldAendringer().
@@ -140,14 +132,13 @@ private:
 
     QsciScintilla *m_sci = nullptr;
     QsciLexer *m_lexer = nullptr;
-    QString m_sprog;
     QString m_ext;            // the extension the colouring was chosen for
     bool m_harSprog = false;
     QFont m_font;
     bool m_linjenumre = true;
     bool m_tvungetModificeret = false;   // set by the program without a change of text
     int m_margenCifre = 0;
-    bool m_efterRedigeringVenter = false;   // textChanged and linesChanged are on their way
+    bool m_efterRedigeringVenter = false;   // linesChanged may be on its way
     bool m_linjerAendret = false;
     struct Ventende {
         int linje;    // the line the edit starts on

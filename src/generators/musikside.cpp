@@ -124,12 +124,8 @@ TMusikside::TMusikside(TDokumentVaert *mainform) : QObject(mainform->vaertsvindu
     mfUrlDia = navngiv(new QFileDialog(m->vaertsvindue()), "mfUrlDia");
     mfUrlDia->setFileMode(QFileDialog::ExistingFiles);
     mfUrlDia->setNameFilter(QStringLiteral("Alle filer (*)"));
-    // Our own dialog, whose icons never read a file: a name typed into it cannot block.
-    static TNavneIkoner ikoner;
-    for (QFileDialog *d : {mappeDia, mfUrlDia}) {
-        d->setOption(QFileDialog::DontUseNativeDialog);
-        d->setIconProvider(&ikoner);
-    }
+    for (QFileDialog *d : {mappeDia, mfUrlDia})
+        platform::brugNavneIkoner(d);
 
     connect(mfTyper, &QButtonGroup::idClicked, this, &TMusikside::mfTypeCheckClick);
     connect(mfMappeKnap, &QToolButton::clicked, this, &TMusikside::mfMappeKnapClick);

@@ -1,5 +1,6 @@
 #include "platform/navneikoner.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 
@@ -36,4 +37,11 @@ QString TNavneIkoner::type(const QFileInfo &info) const
         return t.comment().isEmpty() ? t.name() : t.comment();
     }
     return QStringLiteral("Ukendt");
+}
+
+void platform::brugNavneIkoner(QFileDialog *dialog)
+{
+    static TNavneIkoner ikoner;   // outlives every dialog, which keeps a pointer to it
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setIconProvider(&ikoner);
 }

@@ -8,6 +8,8 @@
 #include <QFileIconProvider>
 #include <QMimeDatabase>
 
+class QFileDialog;
+
 class TNavneIkoner : public QFileIconProvider {
 public:
     using QFileIconProvider::icon;
@@ -18,3 +20,8 @@ private:
     QMimeType typeAfNavn(const QFileInfo &info) const;
     QMimeDatabase m_mime;
 };
+
+namespace platform {
+// Makes a file dialog Qt's own, with these icons: no name typed into it reads a file.
+void brugNavneIkoner(QFileDialog *dialog);
+}

@@ -27,12 +27,9 @@ QString vaelgFil(QWidget *parent, FilvalgMode mode, const QString &proposed)
     if (handler())
         return handler()(mode, proposed);
     const bool gem = mode == FilvalgMode::Gem;
-    TNavneIkoner ikoner;   // outlives the dialog, which keeps a pointer to it
     QFileDialog dialog(parent, gem ? QStringLiteral("Gem dokument") : QStringLiteral("Åben dokument"));
     dialog.setObjectName(QStringLiteral("filvalg"));
-    // Qt's own dialog, so that our icon provider (which never reads a file) is the one used.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setIconProvider(&ikoner);
+    platform::brugNavneIkoner(&dialog);
     dialog.setAcceptMode(gem ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(gem ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The program asks about overwriting itself, in its own words.

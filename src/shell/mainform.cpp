@@ -445,10 +445,7 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
     }
     for (Twinform *w : dokumenter()) {
         if (w->Filnavn == Name) {
-            if (w->isMinimized())
-                w->showNormal();
-            mdi->setActiveSubWindow(w);
-            w->Edit->setFocus();
+            aktiverDokument(w);
             return w;
         }
     }
@@ -493,12 +490,19 @@ Twinform *Tmainform::nytVindue(const QString &docExt)
     autokodeCheckClick();
     // However it was made (a dialog may just have closed), the new document is the one the
     // user types into.
-    mdi->setActiveSubWindow(w);
-    w->Edit->setFocus();
+    aktiverDokument(w);
     if (QWidget *aktiv = QApplication::activeWindow(); !aktiv || !aktiv->isVisible())
         activateWindow();   // the dialog that asked for it is gone
     opdaterActions();
     return w;
+}
+
+void Tmainform::aktiverDokument(Twinform *w)
+{
+    if (w->isMinimized())
+        w->showNormal();
+    mdi->setActiveSubWindow(w);
+    w->Edit->setFocus();   // an already active window hears of no activation
 }
 
 void Tmainform::lukAlleDokumenter()
@@ -594,10 +598,7 @@ void Tmainform::tcChange(int index)
     const QString cap = tc->tabText(index);
     for (Twinform *w : dokumenter()) {
         if (w->capNavn == cap) {
-            if (w->isMinimized())
-                w->showNormal();
-            mdi->setActiveSubWindow(w);
-            w->Edit->setFocus();
+            aktiverDokument(w);
             return;
         }
     }

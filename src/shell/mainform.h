@@ -267,6 +267,8 @@ private:
     void kodebogLille();       // first page, low height
     // Creates, places and fills a document window (newDocFilename set by the caller).
     Twinform *nytVindue(const QString &docExt);
+    // Brings a document window forward with the keyboard in its text.
+    void aktiverDokument(Twinform *w);
     void anvendMainOpt(const shell::MainOpt &o);
     void anvendPanelPlacering();
     void onSubWindowActivated();
