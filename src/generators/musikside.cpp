@@ -161,7 +161,7 @@ void TMusikside::mfTypeCheckClick()
 
 void TMusikside::mfMappeKnapClick()
 {
-    mappeDia->setDirectory(mfMappe);
+    mappeDia->setDirectory(mfMappe.isEmpty() ? QDir::currentPath() : mfMappe);
     if (mappeDia->exec() == QDialog::Accepted && !mappeDia->selectedFiles().isEmpty())
         vaelgMappe(mappeDia->selectedFiles().first());
 }
@@ -190,7 +190,7 @@ void TMusikside::mfUrlKnapClick()
 {
     if (!grundmappeOk())
         return;
-    mfUrlDia->setDirectory(mfMappe);
+    mfUrlDia->setDirectory(mfMappe.isEmpty() ? QDir::currentPath() : mfMappe);
     if (mfUrlDia->exec() == QDialog::Accepted)
         tilfoejFiler(mfUrlDia->selectedFiles());
 }
