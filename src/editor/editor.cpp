@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -101,6 +102,7 @@ void TEditor::foerRedigering(int position, int type)
     if (!(type & (QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE)))
         return;
     meldAendringer();   // the edit before this one is complete now
+    emit tekstAendret();
     m_ventende = Ventende{lineOfByte(position), lineCount()};
     if (m_efterRedigeringVenter)
         return;
@@ -183,6 +185,31 @@ QByteArrayView TEditor::utf8Range(qsizetype from, qsizetype to) const
         return {};
     const auto *p = reinterpret_cast<const char *>(send(QsciScintillaBase::SCI_GETRANGEPOINTER, from, to - from));
     return {p, to - from};
+}
+
+QByteArray TEditor::utf8Kopi() const
+{
+    QByteArray copy;
+    utf8Kopi(copy);
+    return copy;
+}
+
+void TEditor::utf8Kopi(QByteArray &copy) const
+{
+    // The buffer lies in two parts around its gap; a range on one side of the gap is read
+    // in place, where asking for the whole text would first close the gap.
+    const qsizetype len = byteLength();
+    const qsizetype gap = std::clamp<qsizetype>(send(QsciScintillaBase::SCI_GETGAPPOSITION), 0, len);
+    if (!copy.isDetached() || copy.capacity() < len)
+        copy = QByteArray(len, Qt::Uninitialized);
+    else
+        copy.resize(len);   // the same memory again: no fresh pages to fault in
+    const QByteArrayView first = utf8Range(0, gap);
+    const QByteArrayView second = utf8Range(gap, len);
+    if (!first.isEmpty())
+        memcpy(copy.data(), first.data(), size_t(first.size()));
+    if (!second.isEmpty())
+        memcpy(copy.data() + first.size(), second.data(), size_t(second.size()));
 }
 
 qsizetype TEditor::bytePos(qsizetype pos) const

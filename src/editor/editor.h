@@ -99,6 +99,11 @@ public:
     // The bytes in [from, to); valid until the next edit. Reading before the caret leaves
     // the buffer where it is.
     QByteArrayView utf8Range(qsizetype from, qsizetype to) const;
+    // A copy of the whole text as UTF-8 (LF line breaks), taken without moving the buffer's
+    // gap: one memory copy, so a snapshot of a large page costs the window next to nothing.
+    QByteArray utf8Kopi() const;
+    // The same into `copy`, reusing its memory when nothing else holds it.
+    void utf8Kopi(QByteArray &copy) const;
 
     // Reports the edits made so far by linjerAendret now rather than later.
     void meldAendringer();
@@ -114,6 +119,8 @@ signals:
     // Sent once the edit is made: at the next edit, when control returns to the event
     // loop, or at meldAendringer().
     void linjerAendret(int line, int linesAdded);
+    // The text is about to change (typing, a command, undo); sent before each edit.
+    void tekstAendret();
     void tastSluppet();
     void museTrykket();
     void museSluppet();

@@ -1,5 +1,6 @@
 #include "shell/mainform.h"
 
+
 #include "core/fejltekst.h"
 #include "core/optionfile.h"
 #include "core/programfolder.h"
@@ -15,6 +16,8 @@
 #include "codewriting/kodeliste.h"
 #include "codewriting/taginfo.h"
 #include "editor/editor.h"
+#include "gendan/gendanlager.h"
+#include "gendan/gendanvagt.h"
 #include "generators/generatorvinduer.h"
 #include "shell/winform.h"
 
@@ -91,6 +94,8 @@ void Tmainform::FormCreate()
     betweendir = programdir + QStringLiteral("Dir/Betweentags/");
     valuedir = programdir + QStringLiteral("Dir/Values/");
     klichedir = programdir + QStringLiteral("Klicheer/");
+    m_gendan = new gendan::TGendanLager(programdir, this);
+    connect(m_gendan, &gendan::TGendanLager::skrivFejl, this, &Tmainform::visInfo);
 
     setMinimumSize(kMinWidth, kMinHeight);
     mdi = new QMdiArea;   // the actions connect to it
@@ -327,6 +332,7 @@ void Tmainform::FormShow()
     QTimer::singleShot(0, this, [this] {
         for (const QString &name : std::as_const(m_params))
             openwin(name, shell::extensionOf(name));
+        tilbydGendannelse();
     });
     if (!m_params.isEmpty()) {
         const QString last = QFileInfo(m_params.last()).absolutePath();
@@ -377,6 +383,8 @@ void Tmainform::closeEvent(QCloseEvent *event)
     if (m_kontrolform)
         m_kontrolform->gemPosition();
     gemMainOpt();
+    if (m_gendan)
+        m_gendan->ryd();   // a normal exit leaves no recovery files
     event->accept();
 }
 
@@ -486,6 +494,7 @@ Twinform *Tmainform::nytVindue(const QString &docExt)
     if (w->x() < 0 || w->y() < 0)
         w->move(qMax(w->x(), 0), qMax(w->y(), 0));
     w->InfoCap();
+    startGendanVagt(w);
     autokodeCheck->setChecked(false);
     autokodeCheckClick();
     // However it was made (a dialog may just have closed), the new document is the one the
@@ -529,6 +538,8 @@ void Tmainform::dokumentLukker(Twinform *win)
     // Without the focus the closing page leaves the choice of the next active document to
     // the window history, not to whichever editor comes next in the focus chain.
     win->Edit->clearFocus();
+    if (win->gendanVagt)
+        win->gendanVagt->dokumentLukket();
     lukKontrol(win->docNo);
     autokodeCheck->setChecked(false);
     autokodeCheckClick();

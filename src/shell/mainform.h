@@ -33,6 +33,10 @@ class Tnewform;
 class Topenform;
 class Ttypeform;
 class Twinform;
+namespace gendan {
+class TGendanLager;
+struct GendanPost;
+}
 
 class Tmainform : public QMainWindow, public TDokumentVaert {
     Q_OBJECT
@@ -63,6 +67,15 @@ public:
     void lukAlleDokumenter();
     // Steps a closing document window runs once it is sure to close.
     void dokumentLukker(Twinform *win);
+
+    // --- Recovery of unsaved work (kept under Gendan/ while a document is modified)
+    gendan::TGendanLager *gendanLager() const { return m_gendan; }
+    // At start-up: offers the texts an earlier run left behind.
+    void tilbydGendannelse();
+    // Opens a left-behind text as a modified document with its own name and encoding.
+    Twinform *gendanDokument(const gendan::GendanPost &post);
+    // The text a window being made shows instead of its file's (while restoring).
+    const QString *gendannetTekst() const { return m_gendannetTekst; }
 
     // --- Tabs
     void InsertTab(const QString &capNavn);
@@ -288,4 +301,7 @@ private:
     Tkontrolform *m_kontrolform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
     bool m_linjenumre = true;
+    gendan::TGendanLager *m_gendan = nullptr;
+    const QString *m_gendannetTekst = nullptr;
+    void startGendanVagt(Twinform *w);
 };

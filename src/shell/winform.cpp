@@ -172,6 +172,10 @@ void Twinform::InfoCap()
 
 void Twinform::indlaesFil()
 {
+    if (const QString *gendannet = m_main->gendannetTekst()) {
+        Edit->setText(*gendannet);   // a restored text: the file on disk is left as it is
+        return;
+    }
     if (Filnavn.isEmpty() || !QFileInfo(Filnavn).isFile())
         return;
     QString text;

@@ -14,6 +14,9 @@ class QToolBar;
 class QToolButton;
 class QWidget;
 class Tmainform;
+namespace gendan {
+class TGendanVagt;
+}
 
 class Twinform : public QMdiSubWindow {
     Q_OBJECT
@@ -76,6 +79,7 @@ public:
     QToolButton *defaultStrukButton = nullptr;
     QWidget *strukturpanel = nullptr;
     QPlainTextEdit *uploadInfo = nullptr;
+    gendan::TGendanVagt *gendanVagt = nullptr;   // keeps the recovery copy while modified
 
 protected:
     void closeEvent(QCloseEvent *event) override;

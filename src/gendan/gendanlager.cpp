@@ -1,0 +1,156 @@
+#include "gendan/gendanlager.h"
+
+#include "core/textfile.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace gendan {
+
+namespace {
+const QString kLaas = QStringLiteral("laas");
+const QString kEndelse = QStringLiteral(".tvg");
+
+std::unique_ptr<QLockFile> tagLaas(const QString &mappe)
+{
+    auto laas = std::make_unique<QLockFile>(mappe + kLaas);
+    // Only a dead owner frees a folder; age alone never does.
+    laas->setStaleLockTime(0);
+    if (!laas->tryLock(0))
+        return nullptr;
+    return laas;
+}
+} // namespace
+
+bool lavPrivatMappe(const QString &sti)
+{
+    if (!QDir().mkpath(sti))
+        return false;
+    return QFile::setPermissions(sti, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TGendanLager::TGendanLager(const QString &programdir, QObject *parent)
+    : QObject(parent), m_rod(QDir(programdir).filePath(QStringLiteral("Gendan")) + u'/')
+{
+    m_arbejder.setMaxThreadCount(1);   // one at a time, in the order asked
+    const QString navn = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
+    m_mappe = m_rod + navn + u'/';
+    if (!lavPrivatMappe(m_rod) || !lavPrivatMappe(m_mappe))
+        return;
+    m_laas = tagLaas(m_mappe);
+}
+
+TGendanLager::~TGendanLager()
+{
+    m_arbejder.waitForDone();
+}
+
+QString TGendanLager::filFor(int id) const
+{
+    return m_mappe + QString::number(id) + kEndelse;
+}
+
+void TGendanLager::skriv(int id, GendanPost post)
+{
+    if (!aktiv())
+        return;
+    m_arbejder.start([this, sti = filFor(id), post = std::move(post)] {
+        const core::ReadResult r = core::writeFileAtomic(sti, lavGendanFil(post));
+        if (!r.ok)
+            emit skrivFejl(QStringLiteral("Gendannelseskopien af %1 kunne ikke gemmes: %2")
+                               .arg(visningsnavn(post), r.error));
+    });
+}
+
+void TGendanLager::fjern(int id)
+{
+    if (!aktiv())
+        return;
+    m_arbejder.start([sti = filFor(id)] { QFile::remove(sti); });
+}
+
+void TGendanLager::vent()
+{
+    m_arbejder.waitForDone();
+}
+
+void TGendanLager::ryd()
+{
+    vent();
+    if (!aktiv())
+        return;
+    QDir mappe(m_mappe);
+    for (const QString &f : mappe.entryList({u'*' + kEndelse}, QDir::Files))
+        mappe.remove(f);
+    m_laas.reset();   // removes the lock file
+    QDir().rmdir(m_mappe);
+}
+
+TGendanLager::Fund TGendanLager::efterladte()
+{
+    Fund fund;
+    const QDir rod(m_rod);
+    for (const QString &navn : rod.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString mappe = m_rod + navn + u'/';
+        if (mappe == m_mappe)
+            continue;
+        if (std::any_of(m_fremmede.begin(), m_fremmede.end(), [&](const auto &f) { return f.first == mappe; }))
+            continue;
+        auto laas = tagLaas(mappe);
+        if (!laas)
+            continue;   // its program still runs
+        const QDir d(mappe);
+        for (const QFileInfo &fil : d.entryInfoList({u'*' + kEndelse}, QDir::Files)) {
+            QFile f(fil.filePath());
+            QString fejl;
+            std::optional<GendanPost> post;
+            if (!f.open(QIODevice::ReadOnly))
+                fejl = f.errorString();
+            else
+                post = laesGendanFil(f.readAll(), &fejl);
+            f.close();
+            if (!post) {
+                QFile::rename(fil.filePath(), fil.filePath() + QStringLiteral(".beskadiget"));
+                fund.beskadigede << fil.filePath() + QStringLiteral(": ") + fejl;
+                continue;
+            }
+            post->sti = fil.filePath();
+            fund.poster << *post;
+        }
+        m_fremmede.emplace_back(mappe, std::move(laas));
+    }
+    std::sort(fund.poster.begin(), fund.poster.end(),
+              [](const GendanPost &a, const GendanPost &b) { return a.tid < b.tid; });
+    return fund;
+}
+
+void TGendanLager::slet(const GendanPost &post)
+{
+    // Only files in a folder this program holds.
+    const QString mappe = QFileInfo(post.sti).absolutePath() + u'/';
+    if (std::none_of(m_fremmede.begin(), m_fremmede.end(), [&](const auto &f) { return f.first == mappe; }))
+        return;
+    // In turn with the writes: a restored text's new copy is on disk before the old one goes.
+    m_arbejder.start([sti = post.sti] { QFile::remove(sti); });
+}
+
+void TGendanLager::frigiv()
+{
+    vent();
+    for (auto &[mappe, laas] : m_fremmede) {
+        laas.reset();
+        // Removed only when nothing is left in it (a damaged file stays for the user to see).
+        QDir().rmdir(mappe);
+    }
+    m_fremmede.clear();
+}
+
+} // namespace gendan
