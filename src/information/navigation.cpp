@@ -75,3 +75,55 @@ QString rensBesked(int slettet)
 }
 
 } // namespace information
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace information {
+
+namespace {
+// The file infomappe + rel when it stays inside the folder; empty otherwise.
+QString indeni(const QString &infomappe, const QString &rel)
+{
+    if (rel.isEmpty() || infomappe.isEmpty() || rel.contains(QChar(u'\0')) || QDir::isAbsolutePath(rel))
+        return {};
+    const QString mappe = QDir::cleanPath(infomappe) + u'/';
+    const QString fil = QDir::cleanPath(mappe + rel);
+    return fil.startsWith(mappe) ? fil : QString();
+}
+}
+
+QUrl adresseFor(const QString &infomappe, const QString &tekst)
+{
+    const QString t = tekst.trimmed();
+    for (const QString &navn : {t, t + QStringLiteral(".html")}) {
+        const QString fil = indeni(infomappe, navn);
+        if (!fil.isEmpty() && QFileInfo(fil).isFile())
+            return QUrl::fromLocalFile(fil);
+    }
+    return QUrl::fromEncoded("https://duckduckgo.com/?q=" + QUrl::toPercentEncoding(t), QUrl::StrictMode);
+}
+
+QString lokationsnavn(const QString &infomappe, const QUrl &url)
+{
+    if (!url.isLocalFile() || infomappe.isEmpty())
+        return {};
+    const QString fil = QDir::cleanPath(url.toLocalFile());
+    const QString mappe = QDir::cleanPath(infomappe) + u'/';
+    if (!fil.startsWith(mappe) || !QFileInfo(fil).isFile())
+        return {};
+    return fil.mid(mappe.size());
+}
+
+QStringList strukturNavne(const QString &strukturdir)
+{
+    QStringList ud;
+    const QFileInfoList l = QDir(strukturdir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot,
+                                                           QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &fi : l)
+        if (!fi.fileName().contains(u'.'))
+            ud << fi.fileName();
+    return ud;
+}
+
+} // namespace information

@@ -35,3 +35,21 @@ public:
 QString rensBesked(int slettet);
 
 } // namespace information
+
+#include <QUrl>
+
+namespace information {
+
+// Where the address field leads: Infomappe + text when that file exists, else the page
+// Infomappe + text + ".html", else a web search for the text (query parameter q). A text
+// leading out of the page folder is never taken as a local page.
+QUrl adresseFor(const QString &infomappe, const QString &tekst);
+
+// The name of a shown page within the page folder (its location name), or empty when the
+// page is not a file inside that folder.
+QString lokationsnavn(const QString &infomappe, const QUrl &url);
+
+// The information structures: every entry of the folder whose name has no extension, by name.
+QStringList strukturNavne(const QString &strukturdir);
+
+} // namespace information

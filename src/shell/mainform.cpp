@@ -91,6 +91,7 @@ void Tmainform::FormCreate()
     betweendir = programdir + QStringLiteral("Dir/Betweentags/");
     valuedir = programdir + QStringLiteral("Dir/Values/");
     klichedir = programdir + QStringLiteral("Klicheer/");
+    strukturdir = programdir + QStringLiteral("Struktur/");
 
     setMinimumSize(kMinWidth, kMinHeight);
     mdi = new QMdiArea;   // the actions connect to it
@@ -376,6 +377,7 @@ void Tmainform::closeEvent(QCloseEvent *event)
     }
     if (m_kontrolform)
         m_kontrolform->gemPosition();
+    lukInfoVinduer();
     gemMainOpt();
     event->accept();
 }
@@ -712,11 +714,6 @@ void Tmainform::opdaterActions()
     const Twinform *w = aktivWin();
     FileSave->setEnabled(w && w->isModified());
     opdaterKodeActions();
-}
-
-void Tmainform::HelpInfo(const QString &structure, const QString &title)
-{
-    visInfo(QStringLiteral("Information: ") + structure + QStringLiteral(" / ") + title);
 }
 
 TEditor *Tmainform::fokusEdit() const

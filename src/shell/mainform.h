@@ -27,8 +27,10 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class TEditor;
+class Tinfoform;
 class Tinfotag;
 class Tkontrolform;
+class Tstrukturform;
 class Tnewform;
 class Topenform;
 class Ttypeform;
@@ -103,8 +105,21 @@ public:
     // Enables the commands by the open documents and the active one's state.
     void opdaterActions();
 
-    // Opens an entry of an information structure (for now: named in the status bar).
+    // --- Information (mainform_info.cpp)
+    // Opens an entry of an information structure in the browser.
     void HelpInfo(const QString &structure, const QString &title) override;
+    Tinfoform *infoform();             // made on first use
+    Tstrukturform *strukturform();     // made on first use
+    bool harInfoform() const { return m_infoform != nullptr; }
+    void AinformationExecute();
+    void AcssInformationExecute();
+    void AjsInformationExecute();
+    void AvbsInformationExecute();
+    // The browser's "Alle strukturer" menu from the folder of structures.
+    void createStrukturPU();
+    void aabnFil(const QString &path, const QString &ext) override;
+    void lukFil(const QString &path) override;
+    int visuelStil() const override;
 
     // --- What the subsystems may ask of the main window
     QWidget *vaertsvindue() override { return this; }
@@ -172,6 +187,8 @@ public:
     bool LukProgram = true;
     QString newDocFilename;
     QString infoS;   // pending word of the HTML information command
+    QString infoCSS; // pending word of the CSS information command
+    QString strukturdir;   // the information structures, with "/"
     QString Koden = QStringLiteral("a");   // the current tag of the code panels
     QString Attributten;                   // the current attribute of the value list
     Tinfotag *taginf = nullptr;
@@ -217,6 +234,8 @@ public:
     QAction *WindowMinimizeAll = nullptr, *WindowArrange = nullptr;
     QAction *FileClose = nullptr, *ALukAlleDoc = nullptr;
     QAction *Aprograminfo = nullptr, *AversionsInfo = nullptr;
+    QAction *Ainformation = nullptr, *AcssInformation = nullptr, *AjsInformation = nullptr, *AvbsInformation = nullptr;
+    QAction *mStrukturKon = nullptr, *mFindIInformation = nullptr;
     QAction *Ago = nullptr, *Aslutkode = nullptr, *Akontrol = nullptr;
     QAction *AfindHtml = nullptr, *AfindCss = nullptr;
     QAction *mFiltyper = nullptr, *aGemFunk = nullptr;
@@ -252,6 +271,9 @@ private:
     void FormCreate();
     void FormShow();
     void lavActions();
+    void lavInfoActions();
+    void lavInfoMenuer(QMenu *soeg, QMenu *struktur, QMenu *info, QMenu *infoSub, QMenu *komp);
+    void lukInfoVinduer();
     void lavMenuer();
     void lavToolbar();
     void lavArbejdsflade();
@@ -286,6 +308,8 @@ private:
     Topenform *m_openform = nullptr;
     Tnewform *m_newform = nullptr;
     Tkontrolform *m_kontrolform = nullptr;
+    Tinfoform *m_infoform = nullptr;
+    Tstrukturform *m_strukturform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
     bool m_linjenumre = true;
 };
