@@ -8,6 +8,7 @@
 #include "information/findinfoform.h"
 #include "information/informationform.h"
 #include "information/navigation.h"
+#include "information/strukturform.h"
 #include "shell/visualstyles.h"
 #include "shell/winform.h"
 
@@ -19,6 +20,15 @@ Tinfoform *Tmainform::infoform()
     if (!m_infoform)
         m_infoform = new Tinfoform(this, strukturdir, optdir, this);
     return m_infoform;
+}
+
+Tstrukturform *Tmainform::strukturform()
+{
+    if (!m_strukturform) {
+        m_strukturform = new Tstrukturform(this, programdir, optdir, this);
+        connect(m_strukturform, &Tstrukturform::strukturlisteAendret, this, qOverload<>(&Tmainform::createStrukturPU));
+    }
+    return m_strukturform;
 }
 
 void Tmainform::HelpInfo(const QString &structure, const QString &title)
@@ -54,6 +64,8 @@ void Tmainform::lukInfoVinduer()
 {
     if (m_infoform && m_infoform->isVisible())
         m_infoform->close();
+    if (m_strukturform && m_strukturform->isVisible())
+        m_strukturform->close();
     if (auto *f = findChild<Tfindinfoform *>(); f && f->isVisible())
         f->close();
 }
@@ -154,6 +166,11 @@ void Tmainform::lavInfoActions()
     connect(AvbsInformation, &QAction::triggered, this, &Tmainform::AvbsInformationExecute);
     addActions({Ainformation, AcssInformation, AjsInformation, AvbsInformation});
     mStrukturKon = lavAction("mStrukturKon", QStringLiteral("Strukturkonstruktøren..."), QString());
+    connect(mStrukturKon, &QAction::triggered, this, [this] {
+        strukturform()->show();
+        strukturform()->raise();
+        strukturform()->activateWindow();
+    });
     mFindIInformation = lavAction("mFindIInformation", QStringLiteral("Find i information..."), QStringLiteral("Søg i informationsfiler"));
     connect(mFindIInformation, &QAction::triggered, this, [this] {
         Tfindinfoform *f = infoform()->findinfoform();
