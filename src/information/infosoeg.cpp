@@ -32,27 +32,32 @@ public:
         m_needle = tekst.toLatin1().toLower();
         m_matcher.setPattern(m_needle);
     }
-    // False only when the file certainly lacks the text (capitals ignored); with heleOrd
-    // also when no occurrence stands as a whole word.
-    bool kanHolde(const QByteArray &bytes, bool heleOrd) const
+    enum Svar { Nej, Maaske, Ja };
+    // Nej when the file certainly lacks the text (capitals ignored; with heleOrd as a whole
+    // word), Ja when it certainly holds it, Maaske when only the decoded text can tell.
+    Svar holder(const QByteArray &bytes, bool heleOrd) const
     {
         if (!m_ascii)
-            return true;
+            return Maaske;
         QByteArray lav = bytes;
         char *p = lav.data();
         for (qsizetype i = 0, n = lav.size(); i < n; ++i)
             if (p[i] >= 'A' && p[i] <= 'Z')
                 p[i] = char(p[i] | 0x20);
         const qsizetype len = m_needle.size();
+        Svar svar = Nej;
         for (qsizetype at = m_matcher.indexIn(lav); at >= 0; at = m_matcher.indexIn(lav, at + 1)) {
             if (!heleOrd)
-                return true;
-            const bool foer = at > 0 && ordByte(uchar(p[at - 1]));
-            const bool efter = at + len < lav.size() && ordByte(uchar(p[at + len]));
-            if (!foer && !efter)
-                return true;
+                return Ja;
+            const uchar foer = at > 0 ? uchar(p[at - 1]) : 0;
+            const uchar efter = at + len < lav.size() ? uchar(p[at + len]) : 0;
+            if (ordByte(foer) || ordByte(efter))
+                continue;
+            if (foer < 0x80 && efter < 0x80)
+                return Ja;   // plain ASCII around it: a whole word in any encoding
+            svar = Maaske;
         }
-        return false;
+        return svar;
     }
 
 private:
@@ -130,10 +135,9 @@ QStringList soegSider(const QString &mappe, const QString &tekst)
     const QString dir = QDir(mappe).absolutePath() + u'/';
     for (const QString &navn : filerI(mappe, {})) {
         const QByteArray bytes = laesBytes(dir + navn);
-        if (!filter.kanHolde(bytes, true))
-            continue;
-        const QString kilde = core::decodeText(bytes);
-        if (findForekomst(kilde, tekst, 0, true, false) >= 0)
+        const ByteFilter::Svar svar = filter.holder(bytes, true);
+        if (svar == ByteFilter::Ja
+            || (svar == ByteFilter::Maaske && findForekomst(core::decodeText(bytes), tekst, 0, true, false) >= 0))
             ud << QFileInfo(navn).completeBaseName();
     }
     return ud;
@@ -171,7 +175,7 @@ QList<Fund> soegMappe(const QString &mappe, const QString &tekst, bool heleOrd, 
     const QString dir = QDir(mappe).absolutePath() + u'/';
     for (const QString &navn : filerI(mappe, {QStringLiteral("*.html")})) {
         const QByteArray bytes = laesBytes(dir + navn);
-        if (!filter.kanHolde(bytes, heleOrd))
+        if (filter.holder(bytes, heleOrd) == ByteFilter::Nej)
             continue;
         const QString kilde = core::decodeText(bytes);
         ud += soegSide(QFileInfo(navn).completeBaseName(), kilde, tekst, heleOrd, storSmaa);
