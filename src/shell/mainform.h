@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QKeyEvent;
@@ -108,6 +110,8 @@ public:
     // --- Information (mainform_info.cpp)
     // Opens an entry of an information structure in the browser.
     void HelpInfo(const QString &structure, const QString &title) override;
+    // Tests take the requests instead of opening the browser; an empty function restores it.
+    void setHelpInfoHandler(std::function<void(const QString &, const QString &)> handler) { m_helpInfoHandler = std::move(handler); }
     Tinfoform *infoform();             // made on first use
     Tstrukturform *strukturform();     // made on first use
     bool harInfoform() const { return m_infoform != nullptr; }
@@ -309,6 +313,7 @@ private:
     Tnewform *m_newform = nullptr;
     Tkontrolform *m_kontrolform = nullptr;
     Tinfoform *m_infoform = nullptr;
+    std::function<void(const QString &, const QString &)> m_helpInfoHandler;
     Tstrukturform *m_strukturform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
     bool m_linjenumre = true;

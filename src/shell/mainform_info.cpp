@@ -33,7 +33,10 @@ Tstrukturform *Tmainform::strukturform()
 
 void Tmainform::HelpInfo(const QString &structure, const QString &title)
 {
-    infoform()->HelpInfo(structure, title);
+    if (m_helpInfoHandler)
+        m_helpInfoHandler(structure, title);
+    else
+        infoform()->HelpInfo(structure, title);
     infoS.clear();
     infoCSS.clear();
 }
