@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libqscintilla2-qt6-dev qt6-image-formats-plugins qt6-l10n-tools libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-webengine-dev libqscintilla2-qt6-dev qt6-image-formats-plugins qt6-l10n-tools libgl-dev
   breeze-icon-theme qt6-translations-l10n
   xvfb xauth
   libbenchmark-dev

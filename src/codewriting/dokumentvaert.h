@@ -33,4 +33,10 @@ public:
     virtual void dokumentKommando(QAction *action) = 0;
     // The list of every CSS property with its group.
     virtual QString cssEgenskabsliste() const = 0;
+    // Opens a file as a document of type ext, as every file the program opens.
+    virtual void aabnFil(const QString &path, const QString &ext) { (void)path; (void)ext; }
+    // Closes the document window showing the file (asking about unsaved changes as usual).
+    virtual void lukFil(const QString &path) { (void)path; }
+    // The position of the chosen visual style among those offered (0: the first).
+    virtual int visuelStil() const { return 0; }
 };

@@ -94,6 +94,7 @@ void Tmainform::FormCreate()
     betweendir = programdir + QStringLiteral("Dir/Betweentags/");
     valuedir = programdir + QStringLiteral("Dir/Values/");
     klichedir = programdir + QStringLiteral("Klicheer/");
+    strukturdir = programdir + QStringLiteral("Struktur/");
     m_gendan = new gendan::TGendanLager(programdir, this);
     connect(m_gendan, &gendan::TGendanLager::skrivFejl, this, &Tmainform::visInfo);
 
@@ -382,6 +383,7 @@ void Tmainform::closeEvent(QCloseEvent *event)
     }
     if (m_kontrolform)
         m_kontrolform->gemPosition();
+    lukInfoVinduer();
     gemMainOpt();
     if (m_gendan)
         m_gendan->ryd();   // a normal exit leaves no recovery files
@@ -723,11 +725,6 @@ void Tmainform::opdaterActions()
     const Twinform *w = aktivWin();
     FileSave->setEnabled(w && w->isModified());
     opdaterKodeActions();
-}
-
-void Tmainform::HelpInfo(const QString &structure, const QString &title)
-{
-    visInfo(QStringLiteral("Information: ") + structure + QStringLiteral(" / ") + title);
 }
 
 TEditor *Tmainform::fokusEdit() const

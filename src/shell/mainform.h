@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QKeyEvent;
@@ -27,8 +29,10 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class TEditor;
+class Tinfoform;
 class Tinfotag;
 class Tkontrolform;
+class Tstrukturform;
 class Tnewform;
 class Topenform;
 class Ttypeform;
@@ -116,8 +120,23 @@ public:
     // Enables the commands by the open documents and the active one's state.
     void opdaterActions();
 
-    // Opens an entry of an information structure (for now: named in the status bar).
+    // --- Information (mainform_info.cpp)
+    // Opens an entry of an information structure in the browser.
     void HelpInfo(const QString &structure, const QString &title) override;
+    // Tests take the requests instead of opening the browser; an empty function restores it.
+    void setHelpInfoHandler(std::function<void(const QString &, const QString &)> handler) { m_helpInfoHandler = std::move(handler); }
+    Tinfoform *infoform();             // made on first use
+    Tstrukturform *strukturform();     // made on first use
+    bool harInfoform() const { return m_infoform != nullptr; }
+    void AinformationExecute();
+    void AcssInformationExecute();
+    void AjsInformationExecute();
+    void AvbsInformationExecute();
+    // The browser's "Alle strukturer" menu from the folder of structures.
+    void createStrukturPU();
+    void aabnFil(const QString &path, const QString &ext) override;
+    void lukFil(const QString &path) override;
+    int visuelStil() const override;
 
     // --- What the subsystems may ask of the main window
     QWidget *vaertsvindue() override { return this; }
@@ -185,6 +204,8 @@ public:
     bool LukProgram = true;
     QString newDocFilename;
     QString infoS;   // pending word of the HTML information command
+    QString infoCSS; // pending word of the CSS information command
+    QString strukturdir;   // the information structures, with "/"
     QString Koden = QStringLiteral("a");   // the current tag of the code panels
     QString Attributten;                   // the current attribute of the value list
     Tinfotag *taginf = nullptr;
@@ -230,6 +251,8 @@ public:
     QAction *WindowMinimizeAll = nullptr, *WindowArrange = nullptr;
     QAction *FileClose = nullptr, *ALukAlleDoc = nullptr;
     QAction *Aprograminfo = nullptr, *AversionsInfo = nullptr;
+    QAction *Ainformation = nullptr, *AcssInformation = nullptr, *AjsInformation = nullptr, *AvbsInformation = nullptr;
+    QAction *mStrukturKon = nullptr, *mFindIInformation = nullptr;
     QAction *Ago = nullptr, *Aslutkode = nullptr, *Akontrol = nullptr;
     QAction *AfindHtml = nullptr, *AfindCss = nullptr;
     QAction *mFiltyper = nullptr, *aGemFunk = nullptr;
@@ -265,6 +288,9 @@ private:
     void FormCreate();
     void FormShow();
     void lavActions();
+    void lavInfoActions();
+    void lavInfoMenuer(QMenu *soeg, QMenu *struktur, QMenu *info, QMenu *infoSub, QMenu *komp);
+    void lukInfoVinduer();
     void lavMenuer();
     void lavToolbar();
     void lavArbejdsflade();
@@ -299,6 +325,9 @@ private:
     Topenform *m_openform = nullptr;
     Tnewform *m_newform = nullptr;
     Tkontrolform *m_kontrolform = nullptr;
+    Tinfoform *m_infoform = nullptr;
+    std::function<void(const QString &, const QString &)> m_helpInfoHandler;
+    Tstrukturform *m_strukturform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
     bool m_linjenumre = true;
     gendan::TGendanLager *m_gendan = nullptr;

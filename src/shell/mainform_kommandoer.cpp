@@ -148,7 +148,6 @@ void Tmainform::lavActions()
     // Information
     Aprograminfo = lavAction("Aprograminfo", QStringLiteral("Program information..."), QStringLiteral("Program information: F1"),
                              QKeySequence(QStringLiteral("F1")), "help-contents");
-    Aprograminfo->setEnabled(false);
     AversionsInfo = lavAction("AversionsInfo", QStringLiteral("Versions information..."), QStringLiteral("Versions information"), {}, "help-about");
     connect(AversionsInfo, &QAction::triggered, this, &Tmainform::visVersionsInfo);
 
@@ -194,6 +193,8 @@ void Tmainform::lavActions()
         connect(*action, &QAction::triggered, this, [this, a] { hurtigAttribut(a); });
     }
     addActions({Ago, Aslutkode, Akontrol, AfindHtml, AfindCss, AclassAttribut, AidAttribut, AstyleAttribut, AonclickEvent});
+
+    lavInfoActions();
 
     m_documentActions = {FileSave, FileSaveAs, EditUndo, EditCut, EditCopy, EditPaste, pasteFromInfo, EditSelectAll,
                          EditDelete, WindowCascade, WindowTileHorizontal, WindowTileVertical,
@@ -255,7 +256,6 @@ void Tmainform::lavMenuer()
     disabledItem(soeg, QStringLiteral("Find i dokument..."), "mFindIDokument", QKeySequence(QStringLiteral("Ctrl+F")));
     disabledItem(soeg, QStringLiteral("Erstat i dokument..."), "mErstatIDokument");
     disabledItem(soeg, QStringLiteral("Find i dokumenter..."), "mFindIDokumenter", QKeySequence(QStringLiteral("F10")));
-    disabledItem(soeg, QStringLiteral("Find i information..."), "mFindIInformation");
 
     QMenu *vis = bar->addMenu(QStringLiteral("&Vis"));
     vis->setObjectName(QStringLiteral("mVis"));
@@ -280,26 +280,15 @@ void Tmainform::lavMenuer()
 
     QMenu *struktur = bar->addMenu(QStringLiteral("S&truktur"));
     struktur->setObjectName(QStringLiteral("mStruktur"));
-    disabledItem(struktur, QStringLiteral("Strukturkonstruktøren..."), "mStrukturkonstruktoer");
 
     QMenu *info = bar->addMenu(QStringLiteral("&Information"));
     info->setObjectName(QStringLiteral("mInformation"));
     info->addAction(Aprograminfo);
     QMenu *infoSub = info->addMenu(QStringLiteral("Information"));
     infoSub->setObjectName(QStringLiteral("mInformationSub"));
-    disabledItem(infoSub, QStringLiteral("Genvejstaster..."), "mGenvejstaster");
-    disabledItem(infoSub, QStringLiteral("Hovedmenuen..."), "mHovedmenuen");
-    disabledItem(infoSub, QStringLiteral("Kodeskrivning..."), "mKodeskrivning");
-    disabledItem(info, QStringLiteral("HTML information..."), "mHtmlInfo", QKeySequence(QStringLiteral("Ctrl+I")));
-    disabledItem(info, QStringLiteral("CSS information..."), "mCssInfo", QKeySequence(QStringLiteral("Ctrl+Alt+I")));
-    disabledItem(info, QStringLiteral("JavaScript information..."), "mJsInfo", QKeySequence(QStringLiteral("Ctrl+J")));
-    disabledItem(info, QStringLiteral("Eksempler..."), "mEksempler");
-    QMenu *komp = info->addMenu(QStringLiteral("Komponenter"));
+    QMenu *komp = new QMenu(QStringLiteral("Komponenter"), info);
     komp->setObjectName(QStringLiteral("mKomponenter"));
-    disabledItem(komp, QStringLiteral("Dato og klokken..."), "mDatoKlokken");
-    disabledItem(komp, QStringLiteral("Knapper..."), "mKnapper");
-    disabledItem(komp, QStringLiteral("Menulinjer..."), "mMenulinjer");
-    disabledItem(komp, QStringLiteral("Menuspalter..."), "mMenuspalter");
+    lavInfoMenuer(soeg, struktur, info, infoSub, komp);
     info->addSeparator();
     info->addAction(AversionsInfo);
 }

@@ -32,6 +32,10 @@ private slots:
         folder->writeFile("Dir/alleCssProp.txt",
                           "Border-Color\r\nBackground and Border\r\nfloat\r\nNo Such Group\r\nanimation\r\nAnimation\r\n");
         m = std::make_unique<Tmainform>();
+        // The requests to the browser are read from the status bar.
+        m->setHelpInfoHandler([this](const QString &s, const QString &t) {
+            m->visInfo(QStringLiteral("Information: ") + s + QStringLiteral(" / ") + t);
+        });
         m->show();
         QCoreApplication::processEvents();
         boxes.clear();

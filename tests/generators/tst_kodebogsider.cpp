@@ -25,6 +25,10 @@ private slots:
         platform::setInfoBoxHandler([this](const QString &t) { boxes << t; });
         folder = std::make_unique<TestProgramFolder>();
         m = std::make_unique<Tmainform>();
+        // The requests to the browser are read from the status bar.
+        m->setHelpInfoHandler([this](const QString &s, const QString &t) {
+            m->visInfo(QStringLiteral("Information: ") + s + QStringLiteral(" / ") + t);
+        });
         m->show();
         QCoreApplication::processEvents();
         boxes.clear();   // the missing data files of the empty program folder

@@ -1,0 +1,46 @@
+#include "information/webrude.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QStringList>
+
+namespace information {
+
+namespace {
+LavWebRudeFunktion s_lav = nullptr;
+}
+
+TWebRude *lavWebRude(QWidget *parent, QString *fejl)
+{
+    if (!s_lav) {
+        const QString app = QCoreApplication::applicationDirPath();
+        const QStringList mapper = {app, app + QStringLiteral("/../lib/tavlevirke"),
+                                    QStringLiteral(TAVLEVIRKE_WEB_INSTALL_DIR), QStringLiteral(TAVLEVIRKE_WEB_BUILD_DIR)};
+        QString grund;
+        for (const QString &m : mapper) {
+            QLibrary lib(m + QStringLiteral("/tavlevirke_web"));
+            if (!lib.load()) {
+                if (grund.isEmpty() || lib.errorString().contains(QLatin1String("tavlevirke_web")) == false)
+                    grund = lib.errorString();
+                continue;
+            }
+            s_lav = reinterpret_cast<LavWebRudeFunktion>(lib.resolve(LavWebRudeNavn));
+            if (s_lav)
+                break;
+            grund = lib.errorString();
+        }
+        if (!s_lav) {
+            if (fejl)
+                *fejl = QStringLiteral("Browseren kunne ikke startes.\r(%1)").arg(grund);
+            return nullptr;
+        }
+    }
+    return s_lav(parent);
+}
+
+bool webMotorIndlaest()
+{
+    return s_lav != nullptr;
+}
+
+} // namespace information
