@@ -7,6 +7,7 @@ import path from 'node:path';
 
 import { skrivStruktur } from './side.mjs';
 import { skrivHtml } from './html.mjs';
+import { skrivCss } from './css.mjs';
 
 export const BIBLIOTEK_MAPPER = ['Struktur', 'Script'];
 
@@ -37,5 +38,6 @@ export function skrivBibliotek(base) {
     };
     const antal = {};
     antal.Information = skrivHtml(ctx);
+    antal.CSS = skrivCss(ctx);
     return antal;
 }
