@@ -5,7 +5,8 @@
 import fs from 'node:fs';
 import path from 'node:path';
 
-import { skrivStruktur } from './side.mjs';
+import { skrivObjektStruktur, skrivStruktur } from './side.mjs';
+import { skrivJavaScript } from './js.mjs';
 import { skrivHtml } from './html.mjs';
 import { skrivCss } from './css.mjs';
 
@@ -35,9 +36,15 @@ export function skrivBibliotek(base) {
             return t;
         },
         skrivStruktur: (navn, rod, sider) => skrivStruktur(ctx, navn, rod, sider),
+        skrivObjektStruktur: (navn, rod) => skrivObjektStruktur(ctx, navn, rod),
     };
     const antal = {};
     antal.Information = skrivHtml(ctx);
     antal.CSS = skrivCss(ctx);
+    const js = skrivJavaScript(ctx);
+    antal.JavaScript = js.antal;
+    const script = { ...js.scriptAntal };
+    base.writeLines('Script/_strukturliste.txt', Object.keys(script));
+    antal.Script = Object.entries(script).map(([k, v]) => `${k} ${v}`).join(', ');
     return antal;
 }

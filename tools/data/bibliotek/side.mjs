@@ -6,7 +6,9 @@
 // text reader (which takes files without a mark as Windows-1252) and the search window read
 // the Danish letters right; the structure and data files stay in Windows-1252.
 
-export const esc = (s) => String(s).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+// Text content only: quotes stay as they are, so the search window, which decodes no other
+// entity than &lt; and &gt;, shows code as it is written.
+export const esc = (s) => String(s).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
 
 // A page's base name: letters, digits, "-", "_" and "." only, so it is a safe file name and
 // needs no escaping in an address.
@@ -87,8 +89,8 @@ export function skrivStruktur(ctx, navn, rod, sider) {
 // Every address in a page's markup must be one of the structure's own pages or resources:
 // the pages are read offline, in a browser pane that must not reach the network.
 function tjekLinks(ctx, navn, fil, linjer, filer) {
-    const tekst = linjer.join('\n');
-    for (const m of tekst.matchAll(/\s(href|src|action|data|poster)="([^"]*)"/g)) {
+    const tags = linjer.join('\n').match(/<[a-zA-Z][^>]*>/g) || [];
+    for (const m of tags.join(' ').matchAll(/\s(href|src|action|data|poster|srcset)="([^"]*)"/g)) {
         const adr = m[2];
         if (adr.startsWith('#') || adr === '') continue;
         if (adr.startsWith('Design%20og%20funktioner/')) continue;
@@ -97,4 +99,26 @@ function tjekLinks(ctx, navn, fil, linjer, filer) {
             ctx.fail(`${navn}/${fil}: address "${adr}" is no page of the structure`);
         }
     }
+}
+
+// Data file names that differ from N + "Data.txt": the program looks for these spellings.
+const DATAFIL = { NamedNodeMap: 'NamedNodeMApData.txt' };
+
+// Writes one object structure of Script/: N + "Struktur.txt" with the titles and the data
+// file with one line per entry: icon digit, definition, then "|" and the syntax or example
+// lines. Returns the number of entries.
+export function skrivObjektStruktur(ctx, navn, rod) {
+    const titler = [], data = [];
+    const gaa = (n, dybde) => {
+        if (!n.titel || /[\t\r\n]/.test(n.titel) || n.titel.trim() !== n.titel) ctx.fail(`Script/${navn}: unusable title "${n.titel}"`);
+        if (!/^[0-9][^|]/.test(n.data)) ctx.fail(`Script/${navn}: entry "${n.titel}" has no icon and definition`);
+        if (n.data.split('|').length > 4) ctx.fail(`Script/${navn}: entry "${n.titel}" has more than four fields`);
+        titler.push('\t'.repeat(dybde) + n.titel);
+        data.push(n.data);
+        n.born.forEach((b) => gaa(b, dybde + 1));
+    };
+    gaa(rod, 0);
+    ctx.writeLines(`Script/${navn}Struktur.txt`, titler);
+    ctx.writeLinesCp1252(`Script/${DATAFIL[navn] || navn + 'Data.txt'}`, data);
+    return titler.length;
 }
