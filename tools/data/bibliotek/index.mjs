@@ -7,6 +7,7 @@ import path from 'node:path';
 
 import { skrivObjektStruktur, skrivStruktur } from './side.mjs';
 import { skrivJavaScript } from './js.mjs';
+import { skrivVbs } from './vbs.mjs';
 import { skrivHtml } from './html.mjs';
 import { skrivCss } from './css.mjs';
 
@@ -43,7 +44,9 @@ export function skrivBibliotek(base) {
     antal.CSS = skrivCss(ctx);
     const js = skrivJavaScript(ctx);
     antal.JavaScript = js.antal;
-    const script = { ...js.scriptAntal };
+    const vbs = skrivVbs(ctx);
+    antal.VBS = vbs.antal;
+    const script = { ...vbs.scriptAntal, ...js.scriptAntal };
     base.writeLines('Script/_strukturliste.txt', Object.keys(script));
     antal.Script = Object.entries(script).map(([k, v]) => `${k} ${v}`).join(', ');
     return antal;
