@@ -8,6 +8,7 @@ import path from 'node:path';
 import { skrivObjektStruktur, skrivStruktur } from './side.mjs';
 import { skrivJavaScript } from './js.mjs';
 import { skrivVbs } from './vbs.mjs';
+import { skrivProgram } from './program.mjs';
 import { skrivHtml } from './html.mjs';
 import { skrivCss } from './css.mjs';
 
@@ -42,6 +43,9 @@ export function skrivBibliotek(base) {
     const antal = {};
     antal.Information = skrivHtml(ctx);
     antal.CSS = skrivCss(ctx);
+    const prog = skrivProgram(ctx);
+    antal.Programmet = prog.antal;
+    antal.Eksempler = prog.eAntal;
     const js = skrivJavaScript(ctx);
     antal.JavaScript = js.antal;
     const vbs = skrivVbs(ctx);

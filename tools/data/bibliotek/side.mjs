@@ -24,7 +24,7 @@ const RESSOURCER = 'Design%20og%20funktioner/';
 
 // A whole page. krop is a list of lines (HTML), written one element per line so the search
 // window, which shows the line a word stands in, gives readable results.
-export function side(titel, krop) {
+export function side(titel, krop, hoved = []) {
     return [
         '<!DOCTYPE html>',
         '<html lang="da">',
@@ -33,6 +33,7 @@ export function side(titel, krop) {
         `<title>${esc(titel)}</title>`,
         `<link rel="stylesheet" href="${RESSOURCER}design.css">`,
         `<script src="${RESSOURCER}funktioner.js"></script>`,
+        ...hoved,
         '</head>',
         '<body>',
         '<div class="spalteUb1">',
