@@ -28,6 +28,12 @@ if [ "$listed" != "$present" ]; then
 fi
 [ "$fail" = 0 ] || exit 1
 
+# The library: every title the code asks for exists, every entry has its page in its folder.
+if command -v node >/dev/null 2>&1 && ! node "$here/bibliotek/tjek.mjs" "$repo"; then
+    echo "check.sh: the reference library lacks titles or pages the program needs" >&2
+    exit 1
+fi
+
 if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
     echo "check.sh: checksums match; node/npm missing, regeneration skipped"
     exit 0
