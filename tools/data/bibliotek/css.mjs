@@ -53,7 +53,11 @@ export function skrivCss(ctx) {
             const m = new RegExp(`^(.*)-${tok}(-.*)?$`).exec(p);
             if (m) {
                 const grund = m[1] + (m[2] || '');
-                if (tekster.has(grund)) return `${tekster.get(grund)[0]} ${tillaeg}`;
+                // The first sentence of the whole property, without what it says about all sides.
+                if (tekster.has(grund)) {
+                    const foerste = foersteSaetning(tekster.get(grund)[0]).replace(/,? (på|om) alle fire sider/, '');
+                    return `${foerste} ${tillaeg}`;
+                }
             }
         }
         return null;
