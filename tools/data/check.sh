@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks that the committed data tree (data/Dir, data/CSS, data/Klicheer, data/HTML) is what
+# Checks that the committed data tree (data/Dir, data/CSS, data/Klicheer, data/HTML, and the
+# reference library in data/Struktur and data/Script) is what
 # tools/data/generate.mjs makes from the pinned packages and the tables in kilder/.
 #
 #  1. Always, without network: every source and output file matches checksums.sha256 (written
@@ -20,12 +21,18 @@ if ! sha256sum --check --quiet --strict tools/data/checksums.sha256; then
     fail=1
 fi
 listed=$(grep -c '  data/' tools/data/checksums.sha256)
-present=$(find data/Dir data/CSS data/Klicheer data/HTML -type f | wc -l)
+present=$(find data/Dir data/CSS data/Klicheer data/HTML data/Struktur data/Script -type f 2>/dev/null | wc -l)
 if [ "$listed" != "$present" ]; then
     echo "check.sh: data/ holds $present generated files, the checksums list $listed" >&2
     fail=1
 fi
 [ "$fail" = 0 ] || exit 1
+
+# The library: every title the code asks for exists, every entry has its page in its folder.
+if command -v node >/dev/null 2>&1 && ! node "$here/bibliotek/tjek.mjs" "$repo"; then
+    echo "check.sh: the reference library lacks titles or pages the program needs" >&2
+    exit 1
+fi
 
 if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
     echo "check.sh: checksums match; node/npm missing, regeneration skipped"
@@ -46,7 +53,7 @@ if ! node "$here/generate.mjs" "$tmp" >/dev/null; then
     exit 1
 fi
 status=0
-for d in Dir CSS Klicheer HTML; do
+for d in Dir CSS Klicheer HTML Struktur Script; do
     diff -r "data/$d" "$tmp/$d" >/dev/null || { echo "check.sh: data/$d differs from a fresh generation:" >&2; diff -rq "data/$d" "$tmp/$d" | head -20 >&2; status=1; }
 done
 [ "$status" = 0 ] && echo "check.sh: data/ matches a fresh generation"

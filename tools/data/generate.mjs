@@ -20,6 +20,8 @@ import { ariaAttributes } from 'aria-attributes';
 import { characterEntities } from 'character-entities';
 import { unicodeName } from 'unicode-name';
 
+import { BIBLIOTEK_MAPPER, skrivBibliotek } from './bibliotek/index.mjs';
+
 const require = createRequire(import.meta.url);
 const here = path.dirname(fileURLToPath(import.meta.url));
 const src = (...p) => path.join(here, 'kilder', ...p);
@@ -79,6 +81,22 @@ function writeLines(rel, lines) {
     let bytes = encodeCp1252(text);
     if (!bytes) bytes = Buffer.concat([Buffer.from([0xEF, 0xBB, 0xBF]), Buffer.from(text, 'utf8')]);
     writeBytes(rel, bytes);
+}
+
+// Files the program reads in its 8-bit code page only (data files of structures): a
+// character outside Windows-1252 is an error, not a reason to switch encoding.
+function writeLinesCp1252(rel, lines) {
+    const text = lines.map((l) => l + '\r\n').join('');
+    const bytes = encodeCp1252(text);
+    if (!bytes) fail(`${rel} holds a character outside Windows-1252`);
+    if (lines.some((l) => /[\r\n]/.test(l))) fail(`line break inside a line of ${rel}`);
+    writeBytes(rel, bytes);
+}
+
+// UTF-8 with a byte-order mark and CR LF: the reference pages.
+function writeUtf8(rel, lines) {
+    const text = lines.map((l) => l + '\r\n').join('');
+    writeBytes(rel, Buffer.concat([Buffer.from([0xEF, 0xBB, 0xBF]), Buffer.from(text, 'utf8')]));
 }
 
 function writeBytes(rel, bytes) {
@@ -602,7 +620,8 @@ function staticFiles() {
 
 // ---------------------------------------------------------------------------------------
 
-for (const owned of ['Dir', 'CSS', 'Klicheer', 'HTML']) {
+const OWNED = ['Dir', 'CSS', 'Klicheer', 'HTML', ...BIBLIOTEK_MAPPER];
+for (const owned of OWNED) {
     fs.rmSync(path.join(outRoot, owned), { recursive: true, force: true });
 }
 htmlLists();
@@ -612,6 +631,10 @@ betweenLists();
 cssLists();
 characterLists();
 staticFiles();
+const library = skrivBibliotek({
+    here, outRoot, fail, sorted, cmp, readSource, readSections, writeLines, writeLinesCp1252, writeUtf8,
+    mdnProperties, mdnSyntaxes, mdnAtRules, require,
+});
 
 // When writing the committed tree, record the checksums of every input and output, so
 // check.sh can tell without npm whether data/ still is what these sources give.
@@ -620,14 +643,16 @@ if (outRoot === defaultOut) {
     const repo = path.resolve(here, '..', '..');
     const files = [];
     const walk = (dir) => {
+        if (!fs.existsSync(dir)) return;
         for (const e of fs.readdirSync(dir, { withFileTypes: true })) {
             const full = path.join(dir, e.name);
             if (e.isDirectory()) walk(full);
             else files.push(full);
         }
     };
-    for (const owned of ['Dir', 'CSS', 'Klicheer', 'HTML']) walk(path.join(outRoot, owned));
+    for (const owned of OWNED) walk(path.join(outRoot, owned));
     walk(path.join(here, 'kilder'));
+    walk(path.join(here, 'bibliotek'));
     files.push(path.join(here, 'generate.mjs'), path.join(here, 'package.json'), path.join(here, 'package-lock.json'));
     const rel = files.map((f) => path.relative(repo, f).split(path.sep).join('/'))
         .sort((a, b) => Buffer.compare(Buffer.from(a), Buffer.from(b)));
@@ -635,3 +660,4 @@ if (outRoot === defaultOut) {
     fs.writeFileSync(path.join(here, 'checksums.sha256'), sums.join(''));
 }
 console.log(`generate: ${written.size} files written to ${outRoot}`);
+console.log(`generate: library pages ${Object.entries(library).map(([k, v]) => `${k} ${v}`).join(', ')}`);
