@@ -33,4 +33,6 @@ public:
     virtual void dokumentKommando(QAction *action) = 0;
     // The list of every CSS property with its group.
     virtual QString cssEgenskabsliste() const = 0;
+    // A yes/no question in the program's question window above owner's window; true for "Ja".
+    virtual bool spoergJa(const QString &question, QWidget *owner) = 0;
 };

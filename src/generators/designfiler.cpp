@@ -187,8 +187,6 @@ void laesBoks(DesignLaeser &r, BoksValg &v)
     r.flag(14, v.styleKode);
 }
 
-QString bit(bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); }
-
 QStringList start(int top, int left) { return {QString::number(top), QString::number(left)}; }
 
 // Reads with defaults under it: a line that cannot be read leaves the default, never the
@@ -206,6 +204,8 @@ template <class Valg, class F> QString laes(const QString &path, int linier, Val
 }
 
 } // namespace
+
+QString bit(bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); }
 
 QStringList designLinier(const SpalteCssValg &v, int top, int left)
 {

@@ -54,6 +54,9 @@ private:
     bool m_findes = false;
 };
 
+// "1" or "0".
+QString bit(bool b);
+
 // The layouts. `laes*` fill the record from the file and return the reader's message.
 QStringList designLinier(const SpalteCssValg &v, int top, int left);
 QString laesDesign(const QString &path, SpalteCssValg &v, Placering &p);
