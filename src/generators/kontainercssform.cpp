@@ -53,9 +53,10 @@ TudskrivKontainerCSSform::TudskrivKontainerCSSform(TDokumentVaert *m, QAction *A
     auto *tekst = new QGroupBox(QStringLiteral("Tekst tilpasning"));
     auto *xl = new QVBoxLayout(tekst);
     auto *alignRaekke = feltRaekke(QStringLiteral("Horisontalt"), alignBox, QString(), infTextAlign);
-    alignRaekke->layout()->addWidget(setTextAlign);
+    // The "<" buttons go before the row's closing stretch.
+    static_cast<QHBoxLayout *>(alignRaekke->layout())->insertWidget(alignRaekke->layout()->count() - 1, setTextAlign);
     auto *justifyRaekke = feltRaekke(QStringLiteral("Metode"), justifyBox, QString(), infTextJustify);
-    justifyRaekke->layout()->addWidget(setTextJustify);
+    static_cast<QHBoxLayout *>(justifyRaekke->layout())->insertWidget(justifyRaekke->layout()->count() - 1, setTextJustify);
     xl->addWidget(alignRaekke);
     xl->addWidget(justifyRaekke);
 

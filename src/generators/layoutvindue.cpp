@@ -29,10 +29,9 @@ TLayoutVindue::TLayoutVindue(TDokumentVaert *mainform, const char *name, const Q
 
 void TLayoutVindue::start()
 {
-    if (QFileInfo(optFilnavn).isFile()) {
-        hentOpt(optFilnavn);
+    // Without a file, or one whose place cannot be read, the window starts in the middle.
+    if (QFileInfo(optFilnavn).isFile() && hentOpt(optFilnavn))
         return;
-    }
     adjustSize();
     if (QScreen *s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
@@ -51,7 +50,7 @@ bool TLayoutVindue::gemOpt(const QString &fil)
     return false;
 }
 
-void TLayoutVindue::hentOpt(const QString &fil)
+bool TLayoutVindue::hentOpt(const QString &fil)
 {
     Placering p;
     const QString besked = laesOpt(fil, p);
@@ -59,6 +58,7 @@ void TLayoutVindue::hentOpt(const QString &fil)
         move(p.left, p.top);
     if (!besked.isEmpty())
         platform::infoBox(beskedEjer(), besked);
+    return p.har;
 }
 
 QWidget *TLayoutVindue::beskedEjer()

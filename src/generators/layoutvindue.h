@@ -17,8 +17,8 @@ public:
     // Writes the option layout to a file (the window's own, or a design); shows why not.
     bool gemOpt(const QString &fil);
     // Sets every field from the file as if typed and moves the window to its stored place;
-    // says once what could not be read.
-    void hentOpt(const QString &fil);
+    // says once what could not be read. False when the place could not be read.
+    bool hentOpt(const QString &fil);
 
 protected:
     TLayoutVindue(TDokumentVaert *m, const char *name, const QString &caption, const QString &optfil);
