@@ -39,4 +39,6 @@ public:
     virtual void lukFil(const QString &path) { (void)path; }
     // The position of the chosen visual style among those offered (0: the first).
     virtual int visuelStil() const { return 0; }
+    // A yes/no question in the program's question window above owner's window; true for "Ja".
+    virtual bool spoergJa(const QString &question, QWidget *owner) = 0;
 };

@@ -23,32 +23,6 @@ using namespace generators;
 
 namespace {
 
-QCheckBox *check(const char *name, const QString &caption, bool checked, const QString &hint = {})
-{
-    auto *c = navngiv(new QCheckBox(caption), name);
-    c->setChecked(checked);
-    c->setToolTip(hint);
-    return c;
-}
-
-// "Antal [field] unit" on one row.
-QWidget *antalRaekke(const QString &before, QWidget *field, const QString &after, QWidget *extra = nullptr)
-{
-    auto *w = new QWidget;
-    auto *l = new QHBoxLayout(w);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->setSpacing(3);
-    if (!before.isEmpty())
-        l->addWidget(new QLabel(before));
-    l->addWidget(field);
-    if (extra)
-        l->addWidget(extra);
-    if (!after.isEmpty())
-        l->addWidget(new QLabel(after));
-    l->addStretch(1);
-    return w;
-}
-
 // A column of at most four rows.
 QVBoxLayout *kolonne(QHBoxLayout *page, QWidget *frame = nullptr)
 {
@@ -71,24 +45,6 @@ QHBoxLayout *sideLayout(QWidget *page)
     l->setContentsMargins(2, 0, 2, 0);
     l->setSpacing(2);
     return l;
-}
-
-QGroupBox *radioGruppe(const char *name, const QString &title, const QStringList &items, int columns,
-                       QButtonGroup *&group)
-{
-    auto *box = navngiv(new QGroupBox(title), name);
-    auto *grid = new QGridLayout(box);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setVerticalSpacing(0);
-    group = new QButtonGroup(box);
-    const int perColumn = int((items.size() + columns - 1) / columns);
-    for (int i = 0; i < items.size(); ++i) {
-        auto *r = new QRadioButton(items[i]);
-        group->addButton(r, i);
-        grid->addWidget(r, i % perColumn, i / perColumn);
-    }
-    group->button(0)->setChecked(true);
-    return box;
 }
 
 } // namespace
@@ -141,31 +97,31 @@ void TGeneratorSider::lavSkema()
     tableClearCaptionKnap = nulKnap("tableClearCaptionKnap", QStringLiteral("Fjern caption så den ikke medtages"));
     connect(tableClearCaptionKnap, &QToolButton::clicked, tableCaptionEdit, &QLineEdit::clear);
     tableKolonneEdit = talFelt("tableKolonneEdit");
-    linieCheck = check("linieCheck", QStringLiteral("Udskriv som tr-linier"), true,
+    linieCheck = afkrydsning("linieCheck", QStringLiteral("Udskriv som tr-linier"), true,
                        QStringLiteral("Eksempel: <tr><td></td><td></td></tr>"));
-    table->addWidget(antalRaekke(QStringLiteral("caption"), tableCaptionEdit, QString(), tableClearCaptionKnap));
-    table->addWidget(antalRaekke(QStringLiteral("Antal"), tableKolonneEdit, QStringLiteral("kolonner")));
+    table->addWidget(feltRaekke(QStringLiteral("caption"), tableCaptionEdit, QString(), tableClearCaptionKnap));
+    table->addWidget(feltRaekke(QStringLiteral("Antal"), tableKolonneEdit, QStringLiteral("kolonner")));
     table->addWidget(linieCheck);
     table->addWidget(actionKnap("tableUdskrivKnap", AudskrivTabel));
 
     QVBoxLayout *plain = kolonne(page);
-    tableStrukturCheck = check("tableStrukturCheck", QStringLiteral("Uden strukturelle elementer"), true);
+    tableStrukturCheck = afkrydsning("tableStrukturCheck", QStringLiteral("Uden strukturelle elementer"), true);
     tableRowEdit = talFelt("tableRowEdit");
-    tablethCheck = check("tablethCheck", QStringLiteral("Medtag en th-række"), false);
+    tablethCheck = afkrydsning("tablethCheck", QStringLiteral("Medtag en th-række"), false);
     plain->addWidget(tableStrukturCheck);
-    plain->addWidget(antalRaekke(QStringLiteral("Antal"), tableRowEdit, QStringLiteral("rækker")));
+    plain->addWidget(feltRaekke(QStringLiteral("Antal"), tableRowEdit, QStringLiteral("rækker")));
     plain->addWidget(tablethCheck);
     plain->addStretch(1);
 
     QVBoxLayout *structured = kolonne(page);
-    strukturCheck = check("strukturCheck", QStringLiteral("Med strukturelle elementer"), false);
+    strukturCheck = afkrydsning("strukturCheck", QStringLiteral("Med strukturelle elementer"), false);
     tableHeadRowEdit = talFelt("tableHeadRowEdit");
     tableBodyRowEdit = talFelt("tableBodyRowEdit");
     tableFootRowEdit = talFelt("tableFootRowEdit");
     structured->addWidget(strukturCheck);
-    structured->addWidget(antalRaekke(QStringLiteral("thead"), tableHeadRowEdit, QStringLiteral("rækker")));
-    structured->addWidget(antalRaekke(QStringLiteral("tbody"), tableBodyRowEdit, QStringLiteral("rækker")));
-    structured->addWidget(antalRaekke(QStringLiteral("tfoot"), tableFootRowEdit, QStringLiteral("rækker")));
+    structured->addWidget(feltRaekke(QStringLiteral("thead"), tableHeadRowEdit, QStringLiteral("rækker")));
+    structured->addWidget(feltRaekke(QStringLiteral("tbody"), tableBodyRowEdit, QStringLiteral("rækker")));
+    structured->addWidget(feltRaekke(QStringLiteral("tfoot"), tableFootRowEdit, QStringLiteral("rækker")));
     // The two boxes are always opposite: they choose the table mode.
     connect(strukturCheck, &QCheckBox::clicked, this, [this] { tableStrukturCheck->setChecked(!strukturCheck->isChecked()); });
     connect(tableStrukturCheck, &QCheckBox::clicked, this,
@@ -176,15 +132,15 @@ void TGeneratorSider::lavSkema()
     QVBoxLayout *colgroup = kolonne(page);
     tableColEdit = talFelt("tableColEdit");
     tableColEdit->setToolTip(QStringLiteral("Antal col i colgroup"));
-    tableSpanCheck = check("tableSpanCheck", QStringLiteral("Medtag attribut span"), false);
-    tableStyleCheck = check("tableStyleCheck", QStringLiteral("Medtag attribut style"), false);
-    colgroup->addWidget(antalRaekke(QStringLiteral("Antal"), tableColEdit, QStringLiteral("col")));
+    tableSpanCheck = afkrydsning("tableSpanCheck", QStringLiteral("Medtag attribut span"), false);
+    tableStyleCheck = afkrydsning("tableStyleCheck", QStringLiteral("Medtag attribut style"), false);
+    colgroup->addWidget(feltRaekke(QStringLiteral("Antal"), tableColEdit, QStringLiteral("col")));
     colgroup->addWidget(tableSpanCheck);
     colgroup->addWidget(tableStyleCheck);
     colgroup->addWidget(actionKnap("Button3", AudskrivColgroup));
 
     QVBoxLayout *css = kolonne(page);
-    tableStyleKodeCheck = check("tableStyleKodeCheck", QStringLiteral("Medtag style-kode"), false);
+    tableStyleKodeCheck = afkrydsning("tableStyleKodeCheck", QStringLiteral("Medtag style-kode"), false);
     css->addWidget(tableStyleKodeCheck);
     css->addWidget(actionKnap("tableUdskrivCSS", AudskrivTabelCSS));
     css->addStretch(1);
@@ -218,9 +174,9 @@ void TGeneratorSider::lavLister()
     filtrerTal(listeAntalEdit);
     listeAntalClearKnap = nulKnap("listeAntalClearKnap", QStringLiteral("Sæt antal til nul"));
     connect(listeAntalClearKnap, &QToolButton::clicked, this, [this] { listeAntalEdit->setText(QStringLiteral("0")); });
-    listeStyleSelCheck = check("listeStyleSelCheck", QStringLiteral("Kun valgte liste-kode"), false);
-    listeStyleKodeCheck = check("listeStyleKodeCheck", QStringLiteral("Medtag style-kode"), false);
-    liste->addWidget(antalRaekke(QStringLiteral("Antal"), listeAntalEdit, QStringLiteral("punkter"), listeAntalClearKnap));
+    listeStyleSelCheck = afkrydsning("listeStyleSelCheck", QStringLiteral("Kun valgte liste-kode"), false);
+    listeStyleKodeCheck = afkrydsning("listeStyleKodeCheck", QStringLiteral("Medtag style-kode"), false);
+    liste->addWidget(feltRaekke(QStringLiteral("Antal"), listeAntalEdit, QStringLiteral("punkter"), listeAntalClearKnap));
     liste->addWidget(actionKnap("listeUdskrivKnap", AudskrivListe));
     liste->addWidget(listeStyleSelCheck);
     liste->addWidget(listeStyleKodeCheck);
@@ -232,7 +188,7 @@ void TGeneratorSider::lavLister()
     connect(listeOptgroupClearKnap, &QToolButton::clicked, this,
             [this] { listeOptgroupEdit->setText(QStringLiteral("0")); });
     opt->addWidget(new QLabel(QStringLiteral("Valgliste: optgroup")));
-    opt->addWidget(antalRaekke(QStringLiteral("Antal"), listeOptgroupEdit, QStringLiteral("punkter"), listeOptgroupClearKnap));
+    opt->addWidget(feltRaekke(QStringLiteral("Antal"), listeOptgroupEdit, QStringLiteral("punkter"), listeOptgroupClearKnap));
     opt->addWidget(actionKnap("listeOptUdskrivKnap", AudskrivOptgroup));
     opt->addWidget(actionKnap("Button1", AudskrivListeCSS));
     page->addStretch(1);
@@ -260,9 +216,9 @@ void TGeneratorSider::lavLinks()
     connect(linkTyper, &QButtonGroup::idClicked, this, &TGeneratorSider::linkGroupClick);
 
     QVBoxLayout *medtag = kolonne(page);
-    linkTargetCheck = check("linkTargetCheck", QStringLiteral("target"), false,
+    linkTargetCheck = afkrydsning("linkTargetCheck", QStringLiteral("target"), false,
                             QStringLiteral("Angiver hvor linket skal åbnes"));
-    linkNavCheck = check("linkNavCheck", QStringLiteral("nav"), false, QStringLiteral("Kontainer for links"));
+    linkNavCheck = afkrydsning("linkNavCheck", QStringLiteral("nav"), false, QStringLiteral("Kontainer for links"));
     medtag->addWidget(new QLabel(QStringLiteral("Medtag attribut")));
     medtag->addWidget(linkTargetCheck);
     medtag->addWidget(new QLabel(QStringLiteral("Medtag html-kode")));
@@ -273,9 +229,9 @@ void TGeneratorSider::lavLinks()
     filtrerTal(linksAntalEdit);
     linkAntalClearKnap = nulKnap("linkAntalClearKnap", QStringLiteral("Sæt antal til 1"));
     connect(linkAntalClearKnap, &QToolButton::clicked, this, [this] { linksAntalEdit->setText(QStringLiteral("1")); });
-    linkMedtagCSScheck = check("linkMedtagCSScheck", QStringLiteral("Medtag style-kode"), false);
+    linkMedtagCSScheck = afkrydsning("linkMedtagCSScheck", QStringLiteral("Medtag style-kode"), false);
     antal->addWidget(new QLabel(QStringLiteral("Antal a-koder")));
-    antal->addWidget(antalRaekke(QString(), linksAntalEdit, QString(), linkAntalClearKnap));
+    antal->addWidget(feltRaekke(QString(), linksAntalEdit, QString(), linkAntalClearKnap));
     antal->addWidget(actionKnap("linkUdskrivKnap", AudskrivLinks));
     antal->addStretch(1);
 

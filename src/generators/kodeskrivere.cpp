@@ -9,9 +9,6 @@ namespace generators {
 
 namespace {
 
-const QString kForMange = QStringLiteral("Der kan højst skrives %1 elementer ad gangen.\rSkriv et mindre antal.")
-                              .arg(kMaksElementer);
-
 // A count that must be above zero: empty and "0" give `mangler`.
 QString kraevetAntal(const QString &text, const QString &mangler, int &value)
 {
@@ -74,6 +71,11 @@ QStringList medStyle(QStringList rules, bool styleKode)
 
 } // namespace
 
+QString forMangeTekst()
+{
+    return QStringLiteral("Der kan højst skrives %1 elementer ad gangen.\rSkriv et mindre antal.").arg(kMaksElementer);
+}
+
 void begyndPaaTomLinie(Tinfotag &taginf)
 {
     TEditor *edit = taginf.Editor();
@@ -103,7 +105,7 @@ QString skrivTabel(Tinfotag &taginf, const Tabelvalg &valg)
     }
     const qint64 rows = qint64(r) + (valg.udenStruktur && valg.medTh ? 1 : 0) + h + b + f;
     if (rows * qMax(kolonner, 1) > kMaksElementer)
-        return kForMange;
+        return forMangeTekst();
 
     QStringList lines{QStringLiteral("<table>")};
     if (!valg.caption.isEmpty())
@@ -135,7 +137,7 @@ QString skrivColgroup(Tinfotag &taginf, const QString &antal, bool span, bool st
     if (QString fejl = kraevetAntal(antal, QStringLiteral("Der mangler antal col-elementer!"), n); !fejl.isEmpty())
         return fejl;
     if (n > kMaksElementer)
-        return kForMange;
+        return forMangeTekst();
     QString col = QStringLiteral("<col");
     if (span)
         col += QStringLiteral(" span=\"\"");
@@ -169,7 +171,7 @@ QString skrivListe(Tinfotag &taginf, int type, const QString &antal)
     if (QString fejl = valgfritAntal(antal, k); !fejl.isEmpty())
         return fejl;
     if (k > kMaksElementer)
-        return kForMange;
+        return forMangeTekst();
     const QString tag = listeTag(type);
     const QString start = type == Datalist ? QStringLiteral("<datalist id=\"\">") : u'<' + tag + u'>';
     const QString end = QStringLiteral("</") + tag + u'>';
@@ -204,7 +206,7 @@ QString skrivOptgroup(Tinfotag &taginf, const QString &antal)
     if (QString fejl = valgfritAntal(antal, k); !fejl.isEmpty())
         return fejl;
     if (k > kMaksElementer)
-        return kForMange;
+        return forMangeTekst();
     QStringList lines{QStringLiteral("<optgroup label=\"\">")};
     for (int i = 0; i < k; ++i)
         lines << QStringLiteral("<option value=\"\"></option>");
@@ -248,7 +250,7 @@ QString skrivLinks(Tinfotag &taginf, const Linkvalg &valg)
     if (QString fejl = valgfritAntal(valg.antal, n); !fejl.isEmpty())
         return fejl;
     if (n > kMaksElementer)
-        return kForMange;
+        return forMangeTekst();
     QString tail = valg.target ? QStringLiteral("\" target=\"\"></a>") : QStringLiteral("\"></a>");
     if (valg.type == AhrefBr)
         tail += QStringLiteral("<br>");

@@ -13,6 +13,8 @@ namespace generators {
 
 // More cells, rows or items than this in one go would freeze the editor for minutes.
 inline constexpr int kMaksElementer = 100000;
+// The message for a count above it.
+QString forMangeTekst();
 
 struct Tabelvalg {
     QString caption;

@@ -4,6 +4,14 @@
 #include "core/inputfilters.h"
 
 #include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
@@ -81,6 +89,59 @@ void filtrerTal(QLineEdit *edit)
             edit->setText(filtered);
         edit->setCursorPosition(int(edit->text().size()));
     });
+}
+
+
+QComboBox *liste(const char *name, const QStringList &items, int index)
+{
+    auto *c = navngiv(new QComboBox, name);
+    c->addItems(items);
+    c->setCurrentIndex(index);
+    return c;
+}
+
+QCheckBox *afkrydsning(const char *name, const QString &caption, bool checked, const QString &hint)
+{
+    auto *c = navngiv(new QCheckBox(caption), name);
+    c->setChecked(checked);
+    c->setToolTip(hint);
+    return c;
+}
+
+QWidget *feltRaekke(const QString &before, QWidget *field, const QString &after, QWidget *extra)
+{
+    auto *w = new QWidget;
+    auto *l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(3);
+    if (!before.isEmpty())
+        l->addWidget(new QLabel(before));
+    l->addWidget(field);
+    if (extra)
+        l->addWidget(extra);
+    if (!after.isEmpty())
+        l->addWidget(new QLabel(after));
+    l->addStretch(1);
+    return w;
+}
+
+QGroupBox *radioGruppe(const char *name, const QString &title, const QStringList &items, int columns,
+                       QButtonGroup *&group)
+{
+    auto *box = navngiv(new QGroupBox(title), name);
+    auto *grid = new QGridLayout(box);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setVerticalSpacing(0);
+    group = new QButtonGroup(box);
+    group->setObjectName(QString::fromLatin1(name) + QStringLiteral("Knapper"));
+    const int perColumn = int((items.size() + columns - 1) / columns);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *r = new QRadioButton(items[i]);
+        group->addButton(r, i);
+        grid->addWidget(r, i % perColumn, i / perColumn);
+    }
+    group->button(0)->setChecked(true);
+    return box;
 }
 
 } // namespace generators

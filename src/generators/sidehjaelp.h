@@ -3,8 +3,13 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <QStringList>
 
 class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QToolButton;
 class QWidget;
@@ -28,6 +33,14 @@ QAction *dokumentAction(TDokumentVaert *m, const char *name, const QString &capt
 void lukMedEscape(QWidget *vindue);
 // Keeps a field filtered by GetPosTal while it is typed in, caret at the end.
 void filtrerTal(QLineEdit *edit);
+// A drop-down list with the item at index chosen.
+QComboBox *liste(const char *name, const QStringList &items, int index);
+QCheckBox *afkrydsning(const char *name, const QString &caption, bool checked, const QString &hint = {});
+// A row: label, field, unit and an optional button.
+QWidget *feltRaekke(const QString &before, QWidget *field, const QString &after = {}, QWidget *extra = nullptr);
+// A titled group of radio buttons in columns, the first chosen; group gets their ids from 0.
+QGroupBox *radioGruppe(const char *name, const QString &title, const QStringList &items, int columns,
+                       QButtonGroup *&group);
 // Sets the name used by tests and style sheets.
 template <class W> W *navngiv(W *w, const char *name)
 {

@@ -145,6 +145,7 @@ public:
     TEditor *nytDokument(const QString &ext, const QString &text) override;
     void dokumentKommando(QAction *action) override;
     QString cssEgenskabsliste() const override { return findCssFilename; }
+    bool spoergJa(const QString &question, QWidget *owner) override;
 
     // --- Line numbers in every document (Vis menu), kept in Egenskaber/linjenumre.txt
     bool linjenumre() const { return m_linjenumre; }

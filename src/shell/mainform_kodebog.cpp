@@ -2,10 +2,12 @@
 
 #include "shell/mainform.h"
 
+#include "generators/designside.h"
 #include "generators/generatorvinduer.h"
 #include "generators/kodebogsider.h"
 #include "generators/musikside.h"
 #include "generators/specialtegnside.h"
+#include "shell/spmform.h"
 
 #include <QTabWidget>
 #include <QToolButton>
@@ -21,11 +23,6 @@ void Tmainform::lavKodebog()
     bog->setObjectName(QStringLiteral("bog"));
     bog->setDocumentMode(true);
     bog->addTab(lavForside(), QStringLiteral("Koder"));
-    auto placeholder = [](const char *side) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("bogside_") + QString::fromUtf8(side));
-        return page;
-    };
     auto *vinduer = new TGeneratorVinduer(this);
     AcssBoks->setEnabled(true);
     AcssBoks->setToolTip(QStringLiteral("Vis CSS egenskaber og værdier"));
@@ -46,12 +43,17 @@ void Tmainform::lavKodebog()
     ToolButton52->setMenu(specialtegn->PUspecialtegn);
     connect(ToolButton52, &QToolButton::clicked, specialtegn,
             [specialtegn] { specialtegn->skrivEntitet(QStringLiteral("&nbsp;")); });
-    bog->addTab(placeholder("Design"), QStringLiteral("Design"));
+    bog->addTab((new TDesignSide(this))->side6, QStringLiteral("Design"));
     bog->setFixedHeight(kBogLille);
     // The first page is a single row of buttons; the others need room for their fields.
     connect(bog, &QTabWidget::currentChanged, this, [this](int index) {
         bog->setFixedHeight(index == 0 ? kBogLille : kBogStor);
     });
+}
+
+bool Tmainform::spoergJa(const QString &question, QWidget *owner)
+{
+    return Tspmform::ask(question, owner) == Tspmform::Ja;
 }
 
 void Tmainform::kodebogLille()

@@ -4,6 +4,8 @@
 
 #include "codewriting/taginfo.h"
 #include "core/textfile.h"
+#include "generators/designside.h"
+#include "generators/layoutkode.h"
 #include "platform/infobox.h"
 #include "shell/dokumentnavne.h"
 #include "shell/filvalg.h"
@@ -51,18 +53,30 @@ void Tmainform::AnewDokumentExecute()
     Tnewform *f = newform();
     if (f->exec() != QDialog::Accepted)
         return;
+    // The chosen layouts' CSS as their windows on the code book's design page hold it.
+    auto designCss = [this, f] {
+        return findChild<TDesignSide *>()->nyDesignCss(f->designCss(1), f->designCss(2), f->designCss(3), f->designCss(4));
+    };
     switch (f->type()) {
-    case Tnewform::Stylesheet:
-        // The layout generators' CSS joins here once they exist; until then the sheet is empty.
+    case Tnewform::Stylesheet: {
         openwin(QString(), QStringLiteral(".css"));
+        const QStringList css = designCss();
+        if (!css.isEmpty()) {
+            generators::Layoutkode kode;
+            kode.linier = css;
+            generators::skrivLayout(*taginf, kode);
+            winInfo();
+        }
         break;
+    }
     case Tnewform::JavaScript:
         openwin(QString(), QStringLiteral(".js"));
         break;
     default: {
         const bool asp = f->type() == Tnewform::Asp;
+        const QStringList css = f->css() == 1 ? designCss() : QStringList();
         skrivSkelet(this, asp ? QStringLiteral(".asp") : QStringLiteral(".html"),
-                    shell::nytDokumentSkelet(asp, f->script(), f->css()));
+                    shell::nytDokumentSkelet(asp, f->script(), f->css(), css));
         break;
     }
     }

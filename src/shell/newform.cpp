@@ -69,8 +69,6 @@ Tnewform::Tnewform(QWidget *parent)
     int n = 1;
     for (QCheckBox *c : {css1, css2, css3, css4}) {
         c->setObjectName(QStringLiteral("css%1").arg(n++));
-        // The layout generators that write this CSS are not part of the program yet.
-        c->setEnabled(false);
         designLayout->addWidget(c);
     }
 
@@ -117,7 +115,7 @@ int Tnewform::script() const { return scriptRadio->checkedId(); }
 bool Tnewform::designCss(int i) const
 {
     const QCheckBox *boxes[] = {css1, css2, css3, css4};
-    return i >= 1 && i <= 4 && boxes[i - 1]->isEnabled() && boxes[i - 1]->isChecked();
+    return i >= 1 && i <= 4 && boxes[i - 1]->isChecked();
 }
 
 void Tnewform::typeValgt()

@@ -5,6 +5,7 @@
 #include "editor/editor.h"
 #include "generators/afspilningsliste.h"
 #include "generators/kodeskrivere.h"
+#include "generators/layoutkode.h"
 #include "testsupport/testenv.h"
 
 #include <QDir>
@@ -137,6 +138,40 @@ QString skriverside()
     return side(QStringLiteral("Kodeskrivere"), head, body);
 }
 
+// What a layout writer leaves in an empty editor.
+QString layout(const Layoutkode &kode)
+{
+    return skrevet([&](Tinfotag &t, TEditor &) {
+        QVERIFY(kode.fejl.isEmpty());
+        skrivLayout(t, kode);
+    });
+}
+
+// The four layouts' CSS as "Nyt dokument" writes it (no style elements of their own).
+QString layoutCss()
+{
+    SpalteCssValg spalte;
+    spalte.styleKode = false;
+    KolonneCssValg kolonne;
+    kolonne.styleKode = false;
+    return layout(spalteCss(spalte)) + layout(kolonneCss(kolonne)) + layout(flexCss(FlexValg()))
+        + layout(kontainerCss(KontainerValg()));
+}
+
+// Each layout with its window's defaults: the CSS as written with or without its style
+// element, and the HTML in the body.
+QString layoutside()
+{
+    const QStringList head{layout(spalteCss(SpalteCssValg())), layout(kolonneCss(KolonneCssValg())),
+                           "<style>\n" + layout(flexCss(FlexValg())) + "</style>",
+                           "<style>\n" + layout(kontainerCss(KontainerValg())) + "</style>"};
+    KolonneValg medOverskrift;
+    medOverskrift.overskrift = true;
+    const QStringList body{layout(spalter(SpalteValg())), layout(kolonner(KolonneValg())), layout(kolonner(medOverskrift)),
+                           layout(kontainer("kontainer")), layout(flex("flexbox", "4")), layout(flex("flexbox", "0"))};
+    return side(QStringLiteral("Layout"), head, body);
+}
+
 // Names with markup characters, as escaped by the page writer.
 QString afspilning(Medietype type)
 {
@@ -162,8 +197,10 @@ private slots:
         QVERIFY(dir.isValid());
         const QList<std::pair<QString, QString>> sider{{"skrivere.html", skriverside()},
                                                        {"lyd.html", afspilning(Medietype::Audio)},
-                                                       {"film.html", afspilning(Medietype::Video)}};
-        QStringList args{"-jar", vnuJar(), "--format", "json", "--stdout"};
+                                                       {"film.html", afspilning(Medietype::Video)},
+                                                       {"layout.html", layoutside()},
+                                                       {"layout.css", layoutCss()}};
+        QStringList args{"-jar", vnuJar(), "--also-check-css", "--format", "json", "--stdout"};
         for (const auto &[navn, tekst] : sider) {
             QFile f(dir.filePath(navn));
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -196,6 +233,8 @@ private slots:
         QTest::newRow("every writer") << "skrivere.html";
         QTest::newRow("audio playlist") << "lyd.html";
         QTest::newRow("video playlist") << "film.html";
+        QTest::newRow("layouts") << "layout.html";
+        QTest::newRow("layout style sheet") << "layout.css";
     }
     void valid()
     {
