@@ -4,6 +4,7 @@
 // never see the main window's own class.
 
 #include <QString>
+#include <QtGlobal>
 
 class QAction;
 class QWidget;
@@ -33,4 +34,17 @@ public:
     virtual void dokumentKommando(QAction *action) = 0;
     // The list of every CSS property with its group.
     virtual QString cssEgenskabsliste() const = 0;
+
+    // --- Files (the file browser and the file panel)
+    // A yes/no question through the program's question window; true only for "Ja".
+    virtual bool spoergJa(const QString &question) { Q_UNUSED(question); return false; }
+    // Opens a file as the main window opens every file (editor, desktop or ignored).
+    virtual void aabnFil(const QString &path) { Q_UNUSED(path); }
+    // Saves the active document under path (asking before it overwrites); true when written.
+    virtual bool gemAktivSom(const QString &path) { Q_UNUSED(path); return false; }
+    // Whether the user's file type list calls ext (with its point) a text type.
+    virtual bool erTekstType(const QString &ext) const { Q_UNUSED(ext); return false; }
+    // The main window's file panel: its folder, and its selected file (empty when none).
+    virtual QString filPanelMappe() const { return {}; }
+    virtual QString filPanelFil() const { return {}; }
 };
