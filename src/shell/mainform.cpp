@@ -12,6 +12,7 @@
 #include "shell/filvalg.h"
 #include "shell/visualstyles.h"
 #include "analysis/kontrolform.h"
+#include "filemanager/filpanel.h"
 #include "codewriting/kodeliste.h"
 #include "codewriting/taginfo.h"
 #include "editor/editor.h"
@@ -134,6 +135,7 @@ void Tmainform::FormCreate()
         core::readLines(typelisteNavn, filliste);
     byggFilter(false);
 
+    startFilhaandtering();
     setAcceptDrops(true);
     opdaterActions();
 }
@@ -166,8 +168,7 @@ void Tmainform::lavArbejdsflade()
     mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(mdi, &QMdiArea::subWindowActivated, this, &Tmainform::onSubWindowActivated);
 
-    filPanel = new QWidget;
-    filPanel->setObjectName(QStringLiteral("filPanel"));
+    filPanel = lavFilPanel();
     filPanel->setMinimumWidth(150);
 
     arbejdsflade->addWidget(KodePanel);
@@ -206,8 +207,10 @@ void Tmainform::anvendMainOpt(const shell::MainOpt &o)
     designName = o.designName;
     shell::applyVisualStyle(designName);
     PanelPlacering = o.PanelPlacering;
-    if (QFileInfo(o.dirBoksFolder).isDir())
+    if (QFileInfo(o.dirBoksFolder).isDir()) {
         QDir::setCurrent(o.dirBoksFolder);
+        m_filPanel->setMappe(o.dirBoksFolder);
+    }
     filPanel->setVisible(o.filPanelVisible);
     bog->setVisible(o.bogVisible);
     visFtpFunktioner = o.visFtpFunktioner;
@@ -241,6 +244,8 @@ void Tmainform::anvendPanelPlacering()
 void Tmainform::gemMainOpt()
 {
     shell::MainOpt o = m_opt;
+    if (!m_filPanel->mappe().isEmpty())
+        o.dirBoksFolder = m_filPanel->mappe();
     o.designName = designName;
     const QRect g = normalGeometry();
     o.top = g.top();
@@ -332,6 +337,7 @@ void Tmainform::FormShow()
         const QString last = QFileInfo(m_params.last()).absolutePath();
         m_opt.dirBoksFolder = last;
         QDir::setCurrent(last);
+        m_filPanel->setMappe(last);
     }
     // The file panel always starts with its first filter.
     m_opt.filterIndex = 0;
@@ -376,6 +382,7 @@ void Tmainform::closeEvent(QCloseEvent *event)
     }
     if (m_kontrolform)
         m_kontrolform->gemPosition();
+    gemFilhaandtering();
     gemMainOpt();
     event->accept();
 }
@@ -530,6 +537,7 @@ void Tmainform::dokumentLukker(Twinform *win)
     // the window history, not to whichever editor comes next in the focus chain.
     win->Edit->clearFocus();
     lukKontrol(win->docNo);
+    senesteVedLuk(win);
     autokodeCheck->setChecked(false);
     autokodeCheckClick();
     if (taginf->Editor() == win->Edit)
@@ -711,6 +719,7 @@ void Tmainform::opdaterActions()
     ALukAlleDoc->setEnabled(n > 1);
     const Twinform *w = aktivWin();
     FileSave->setEnabled(w && w->isModified());
+    opdaterFilActions();
     opdaterKodeActions();
 }
 
