@@ -4,6 +4,7 @@
 // never see the main window's own class.
 
 #include <QString>
+#include <QtGlobal>
 
 class QAction;
 class QWidget;
@@ -33,12 +34,24 @@ public:
     virtual void dokumentKommando(QAction *action) = 0;
     // The list of every CSS property with its group.
     virtual QString cssEgenskabsliste() const = 0;
-    // Opens a file as a document of type ext, as every file the program opens.
-    virtual void aabnFil(const QString &path, const QString &ext) { (void)path; (void)ext; }
+    // A yes/no question in the program's question window above owner's window (the main
+    // window when none); true only for "Ja".
+    virtual bool spoergJa(const QString &question, QWidget *owner = nullptr) = 0;
+
+    // --- Files (the file browser, the file panel, the information browser's edit mode)
+    // Opens a file as the main window opens every file; as a document of type ext when one
+    // is given (".html"), else by its own extension.
+    virtual void aabnFil(const QString &path, const QString &ext = {}) { Q_UNUSED(path); Q_UNUSED(ext); }
     // Closes the document window showing the file (asking about unsaved changes as usual).
-    virtual void lukFil(const QString &path) { (void)path; }
+    virtual void lukFil(const QString &path) { Q_UNUSED(path); }
+    // Saves the active document under path (asking before it overwrites); true when written.
+    virtual bool gemAktivSom(const QString &path) { Q_UNUSED(path); return false; }
+    // Whether the user's file type list calls ext (with its point) a text type.
+    virtual bool erTekstType(const QString &ext) const { Q_UNUSED(ext); return false; }
+    // The main window's file panel: its folder, and its selected file (empty when none).
+    virtual QString filPanelMappe() const { return {}; }
+    virtual QString filPanelFil() const { return {}; }
+
     // The position of the chosen visual style among those offered (0: the first).
     virtual int visuelStil() const { return 0; }
-    // A yes/no question in the program's question window above owner's window; true for "Ja".
-    virtual bool spoergJa(const QString &question, QWidget *owner) = 0;
 };

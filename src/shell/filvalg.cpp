@@ -22,6 +22,11 @@ void setFilvalgHandler(std::function<QString(FilvalgMode, const QString &)> h)
     handler() = std::move(h);
 }
 
+bool harFilvalgHandler()
+{
+    return bool(handler());
+}
+
 QString vaelgFil(QWidget *parent, FilvalgMode mode, const QString &proposed)
 {
     if (handler())

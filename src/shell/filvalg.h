@@ -1,8 +1,9 @@
 #pragma once
 // Choosing a file name to open or save under.
 //
-// For now Qt's standard file dialogs do the choosing; the program's own file browser takes
-// over here later without the callers changing. Tests answer through setFilvalgHandler.
+// A modal chooser built on Qt's file dialog. Opening and saving documents go through the
+// program's own file browser; while a test has set a handler (setFilvalgHandler), they ask
+// here instead and get their answer at once.
 
 #include <QString>
 #include <functional>
@@ -18,5 +19,6 @@ enum class FilvalgMode { Aaben, Gem };
 QString vaelgFil(QWidget *parent, FilvalgMode mode, const QString &proposed);
 
 void setFilvalgHandler(std::function<QString(FilvalgMode, const QString &)> handler);
+bool harFilvalgHandler();
 
 } // namespace shell

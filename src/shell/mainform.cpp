@@ -13,6 +13,7 @@
 #include "shell/filvalg.h"
 #include "shell/visualstyles.h"
 #include "analysis/kontrolform.h"
+#include "filemanager/filpanel.h"
 #include "codewriting/kodeliste.h"
 #include "codewriting/taginfo.h"
 #include "editor/editor.h"
@@ -140,6 +141,7 @@ void Tmainform::FormCreate()
         core::readLines(typelisteNavn, filliste);
     byggFilter(false);
 
+    startFilhaandtering();
     setAcceptDrops(true);
     opdaterActions();
 }
@@ -172,8 +174,7 @@ void Tmainform::lavArbejdsflade()
     mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(mdi, &QMdiArea::subWindowActivated, this, &Tmainform::onSubWindowActivated);
 
-    filPanel = new QWidget;
-    filPanel->setObjectName(QStringLiteral("filPanel"));
+    filPanel = lavFilPanel();
     filPanel->setMinimumWidth(150);
 
     arbejdsflade->addWidget(KodePanel);
@@ -212,8 +213,10 @@ void Tmainform::anvendMainOpt(const shell::MainOpt &o)
     designName = o.designName;
     shell::applyVisualStyle(designName);
     PanelPlacering = o.PanelPlacering;
-    if (QFileInfo(o.dirBoksFolder).isDir())
+    if (QFileInfo(o.dirBoksFolder).isDir()) {
         QDir::setCurrent(o.dirBoksFolder);
+        m_filPanel->setMappe(o.dirBoksFolder);
+    }
     filPanel->setVisible(o.filPanelVisible);
     bog->setVisible(o.bogVisible);
     visFtpFunktioner = o.visFtpFunktioner;
@@ -247,6 +250,8 @@ void Tmainform::anvendPanelPlacering()
 void Tmainform::gemMainOpt()
 {
     shell::MainOpt o = m_opt;
+    if (!m_filPanel->mappe().isEmpty())
+        o.dirBoksFolder = m_filPanel->mappe();
     o.designName = designName;
     const QRect g = normalGeometry();
     o.top = g.top();
@@ -339,6 +344,7 @@ void Tmainform::FormShow()
         const QString last = QFileInfo(m_params.last()).absolutePath();
         m_opt.dirBoksFolder = last;
         QDir::setCurrent(last);
+        m_filPanel->setMappe(last);
     }
     // The file panel always starts with its first filter.
     m_opt.filterIndex = 0;
@@ -384,6 +390,7 @@ void Tmainform::closeEvent(QCloseEvent *event)
     if (m_kontrolform)
         m_kontrolform->gemPosition();
     lukInfoVinduer();
+    gemFilhaandtering();
     gemMainOpt();
     if (m_gendan)
         m_gendan->ryd();   // a normal exit leaves no recovery files
@@ -543,6 +550,7 @@ void Tmainform::dokumentLukker(Twinform *win)
     if (win->gendanVagt)
         win->gendanVagt->dokumentLukket();
     lukKontrol(win->docNo);
+    senesteVedLuk(win);
     autokodeCheck->setChecked(false);
     autokodeCheckClick();
     if (taginf->Editor() == win->Edit)
@@ -724,6 +732,7 @@ void Tmainform::opdaterActions()
     ALukAlleDoc->setEnabled(n > 1);
     const Twinform *w = aktivWin();
     FileSave->setEnabled(w && w->isModified());
+    opdaterFilActions();
     opdaterKodeActions();
 }
 

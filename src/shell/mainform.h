@@ -37,6 +37,9 @@ class Tnewform;
 class Topenform;
 class Ttypeform;
 class Twinform;
+class TFilPanel;
+class Topenfilform;
+class TReopenFiler;
 namespace gendan {
 class TGendanLager;
 struct GendanPost;
@@ -134,7 +137,7 @@ public:
     void AvbsInformationExecute();
     // The browser's "Alle strukturer" menu from the folder of structures.
     void createStrukturPU();
-    void aabnFil(const QString &path, const QString &ext) override;
+    void aabnFil(const QString &path, const QString &ext = {}) override;
     void lukFil(const QString &path) override;
     int visuelStil() const override;
 
@@ -145,7 +148,24 @@ public:
     TEditor *nytDokument(const QString &ext, const QString &text) override;
     void dokumentKommando(QAction *action) override;
     QString cssEgenskabsliste() const override { return findCssFilename; }
-    bool spoergJa(const QString &question, QWidget *owner) override;
+    bool spoergJa(const QString &question, QWidget *owner = nullptr) override;
+    bool gemAktivSom(const QString &path) override;
+    bool erTekstType(const QString &ext) const override;
+    // The file panel's folder, and the file selected in it (empty when none).
+    QString filPanelMappe() const override;
+    QString filPanelFil() const override;
+
+    // --- Files: the file browser, the file panel and the recent lists
+    Topenfilform *openfilform();      // made on first use
+    TFilPanel *filpanel() const { return m_filPanel; }
+    TReopenFiler *ReopenFiler = nullptr;
+    TReopenFiler *ReopenDir = nullptr;
+    QMenu *MReopen = nullptr;
+    QMenu *MReopenDir = nullptr;
+    QAction *AInsertInSenesteFiler = nullptr, *AInsertInSenesteMapper = nullptr;
+    void ReopenFilerKlik(const QString &Filnavn);
+    void ReopenDirKlik(const QString &Filnavn);
+    void aGemFunkExecute();
 
     // --- Line numbers in every document (Vis menu), kept in Egenskaber/linjenumre.txt
     bool linjenumre() const { return m_linjenumre; }
@@ -284,6 +304,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The file handling's parts of creating, closing and the menus (mainform_filpanel.cpp).
+    QWidget *lavFilPanel();
+    void lavSenesteMenuer(QMenu *fil);
+    void startFilhaandtering();
+    void gemFilhaandtering();
+    void senesteVedLuk(Twinform *win);
+    void opdaterFilActions();
+    void visSenesteMapper(QMenu *menu);
+    TFilPanel *m_filPanel = nullptr;
+    Topenfilform *m_openfilform = nullptr;
     // Writes the text in its encoding (asking before changing it); false when nothing was written.
     bool skrivDokument(Twinform *win, const QString &path);
     void FormCreate();

@@ -7,10 +7,12 @@
 #include "platform/saerfil.h"
 #include "shell/dokumentnavne.h"
 #include "shell/filvalg.h"
+#include "filemanager/openfilform.h"
 #include "shell/winform.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace {
 // A device, FIFO or kernel file is never written as a document: writing could block for good
@@ -65,11 +67,23 @@ bool Tmainform::GemSomDokument(Twinform *win)
         return false;
     const QString Filnavnet = win->Filnavn.isEmpty() ? QStringLiteral("IkkeNavngivet")
                                                      : QFileInfo(win->Filnavn).fileName();
-    const QString folder = win->Filnavn.isEmpty() ? QDir::currentPath() : QFileInfo(win->Filnavn).absolutePath();
-    const QString valgt = shell::vaelgFil(this, shell::FilvalgMode::Gem, QDir(folder).filePath(Filnavnet));
-    if (valgt.isEmpty())
-        return false;
-    return GemSom(win, valgt);
+    if (shell::harFilvalgHandler()) {
+        const QString folder = win->Filnavn.isEmpty() ? QDir::currentPath() : QFileInfo(win->Filnavn).absolutePath();
+        const QString valgt = shell::vaelgFil(this, shell::FilvalgMode::Gem, QDir(folder).filePath(Filnavnet));
+        if (valgt.isEmpty())
+            return false;
+        return GemSom(win, valgt);
+    }
+    // The browser shows in save mode beside the documents; its "Gem" calls GemSom. Nothing
+    // is written yet.
+    Topenfilform *f = openfilform();
+    f->makeDrevTekstMenu();
+    f->gemMode(Filnavnet);
+    f->show();
+    f->raise();
+    f->activateWindow();
+    f->EditFilnavn->setFocus();
+    return false;
 }
 
 bool Tmainform::GemSom(Twinform *win, const QString &Filnavnet)

@@ -9,6 +9,7 @@
 #include "information/informationform.h"
 #include "information/navigation.h"
 #include "information/strukturform.h"
+#include "shell/dokumentnavne.h"
 #include "shell/visualstyles.h"
 #include "shell/winform.h"
 
@@ -49,7 +50,7 @@ void Tmainform::createStrukturPU()
 
 void Tmainform::aabnFil(const QString &path, const QString &ext)
 {
-    openwin(path, ext);
+    openwin(path, ext.isEmpty() ? shell::extensionOf(path) : ext);
 }
 
 void Tmainform::lukFil(const QString &path)

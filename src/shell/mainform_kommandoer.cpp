@@ -54,9 +54,10 @@ void Tmainform::lavActions()
     connect(FileOpen, &QAction::triggered, this, &Tmainform::FileOpenExecute);
     mFiltyper = lavAction("mFiltyper", QStringLiteral("Bestem filtyper..."), QStringLiteral("Bestem filtyper til filtypebokse"));
     connect(mFiltyper, &QAction::triggered, this, &Tmainform::visFiltyper);
-    // Switches the program's file browser to saving; it arrives with that browser.
+    // Switches the visible file browser to saving.
     aGemFunk = lavAction("aGemFunk", QStringLiteral("Gem funktion"), QStringLiteral("Aktiver gemfunktion"), {}, "document-save");
     aGemFunk->setEnabled(false);
+    connect(aGemFunk, &QAction::triggered, this, &Tmainform::aGemFunkExecute);
     FileSave = lavAction("FileSave", QStringLiteral("Gem"), QStringLiteral("Gem aktuelle dokument: Ctrl+S"),
                          QKeySequence(QStringLiteral("Ctrl+S")), "document-save");
     connect(FileSave, &QAction::triggered, this, [this] { if (auto *w = aktivWin()) Gem(w); });
@@ -235,8 +236,7 @@ void Tmainform::lavMenuer()
     fil->addAction(AnewDokument);
     fil->addAction(FileOpen);
     fil->addSeparator();
-    disabledItem(fil, QStringLiteral("Seneste filer"), "MReopen");
-    disabledItem(fil, QStringLiteral("Seneste mapper"), "MReopenDir");
+    lavSenesteMenuer(fil);
     fil->addSeparator();
     fil->addAction(FileSave);
     fil->addAction(FileSaveAs);

@@ -9,6 +9,7 @@
 #include "platform/infobox.h"
 #include "shell/dokumentnavne.h"
 #include "shell/filvalg.h"
+#include "filemanager/openfilform.h"
 #include "shell/newform.h"
 #include "shell/openform.h"
 #include "shell/skeletter.h"
@@ -130,9 +131,19 @@ void Tmainform::mKlicheDokumentClick()
 
 void Tmainform::FileOpenExecute()
 {
-    const QString navn = shell::vaelgFil(this, shell::FilvalgMode::Aaben, QDir::currentPath());
-    if (!navn.isEmpty())
-        openwin(navn, shell::extensionOf(navn));
+    if (shell::harFilvalgHandler()) {
+        const QString navn = shell::vaelgFil(this, shell::FilvalgMode::Aaben, QDir::currentPath());
+        if (!navn.isEmpty())
+            openwin(navn, shell::extensionOf(navn));
+        return;
+    }
+    // The program's own browser, modeless beside the documents.
+    Topenfilform *f = openfilform();
+    f->makeDrevTekstMenu();
+    f->aabenMode();
+    f->show();
+    f->raise();
+    f->activateWindow();
 }
 
 // ---------------------------------------------------------------- file types
