@@ -3,6 +3,7 @@
 // of the window that hosts the documents. The main window implements it; the subsystems
 // never see the main window's own class.
 
+#include <QList>
 #include <QString>
 
 class QAction;
@@ -33,4 +34,26 @@ public:
     virtual void dokumentKommando(QAction *action) = 0;
     // The list of every CSS property with its group.
     virtual QString cssEgenskabsliste() const = 0;
+
+    // --- Searching the documents and the file panel's folder
+    struct Dokument {
+        TEditor *edit = nullptr;
+        QString filnavn;   // empty for an unnamed document
+        QString capNavn;
+    };
+    // The open documents in window order, the active one first.
+    virtual QList<Dokument> aabneDokumenter() const = 0;
+    // Opens a file in a document window (or brings the window that shows it forward) and
+    // makes it active; its edit control, or nullptr.
+    virtual TEditor *aabnFil(const QString &filnavn) = 0;
+    // Brings the open document with this caption forward; its edit control, or nullptr.
+    virtual TEditor *visDokument(const QString &capNavn) = 0;
+    // The file panel's folder (ending in "/"), empty when it has none.
+    virtual QString filPanelMappe() const = 0;
+    // The file panel's file-type filter: its entries as (text, mask) and the chosen one.
+    struct Filter {
+        QList<QPair<QString, QString>> punkter;
+        int valgt = -1;
+    };
+    virtual Filter filPanelFilter() const = 0;
 };

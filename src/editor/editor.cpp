@@ -378,9 +378,13 @@ void TEditor::setModified(bool modified)
         emit modificationChanged(isModified());
 }
 
-qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, bool wholeWord) const
+qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, bool wholeWord, qsizetype to) const
 {
     if (what.isEmpty())
+        return -1;
+    const qsizetype end = to < 0 ? length() : std::min(to, length());
+    from = std::clamp<qsizetype>(from, 0, length());
+    if (from >= end)
         return -1;
     const QString needle = kontrolTekst(what);
     if (!matchCase && !wholeWord) {
@@ -388,11 +392,13 @@ qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, boo
         bool ascii = true;
         for (const QChar c : needle)
             ascii = ascii && c.unicode() < 0x80;
-        if (!ascii)
-            return text().indexOf(needle, std::clamp<qsizetype>(from, 0, length()), Qt::CaseInsensitive);
+        if (!ascii) {
+            const qsizetype hit = textRange(0, end).indexOf(needle, from, Qt::CaseInsensitive);
+            return hit;
+        }
     }
     const QByteArray utf8 = needle.toUtf8();
-    send(QsciScintillaBase::SCI_SETTARGETRANGE, bytePos(from), byteLength());
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, bytePos(from), end == length() ? byteLength() : bytePos(end));
     send(QsciScintillaBase::SCI_SETSEARCHFLAGS, (matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0)
                                                     | (wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0));
     const long found = m_sci->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, uintptr_t(utf8.size()),

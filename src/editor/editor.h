@@ -72,8 +72,10 @@ public:
     bool isModified() const;
     void setModified(bool modified);
 
-    // First position at or after `from` where `what` starts; -1 when there is none.
-    qsizetype find(const QString &what, qsizetype from, bool matchCase = false, bool wholeWord = false) const;
+    // First position at or after `from` where `what` starts and ends at or before `to` (the
+    // end of the text when negative); -1 when there is none.
+    qsizetype find(const QString &what, qsizetype from, bool matchCase = false, bool wholeWord = false,
+                   qsizetype to = -1) const;
 
     // --- look
     void setEditorFont(const QFont &font);

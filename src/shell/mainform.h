@@ -33,6 +33,13 @@ class Tnewform;
 class Topenform;
 class Ttypeform;
 class Twinform;
+class Tfindform;
+class TfindDialog;
+class Tprintform;
+class TftpForm;
+class TftpUpload;
+class Tegenskabsform;
+class Teditfontform;
 
 class Tmainform : public QMainWindow, public TDokumentVaert {
     Q_OBJECT
@@ -113,6 +120,40 @@ public:
     TEditor *nytDokument(const QString &ext, const QString &text) override;
     void dokumentKommando(QAction *action) override;
     QString cssEgenskabsliste() const override { return findCssFilename; }
+    QList<Dokument> aabneDokumenter() const override;
+    TEditor *aabnFil(const QString &filnavn) override;
+    TEditor *visDokument(const QString &capNavn) override;
+    QString filPanelMappe() const override;
+    Filter filPanelFilter() const override;
+    // The file chosen in the file panel's file list, empty when none is.
+    QString filPanelFil() const;
+
+    // --- Search, printing, FTP and the settings dialog (each made on first use)
+    Tfindform *findform();
+    TfindDialog *findDialog(bool erstat);
+    Tprintform *printform();
+    TftpForm *ftpForm();
+    TftpUpload *ftpUpload();
+    Tegenskabsform *egenskabsform();
+    Teditfontform *editfontform();
+    void lavSoegMenu(QMenu *soeg);
+    void AprintDokumentExecute();
+    void AuploadExecute();
+    void AuploadFileExecute();
+    // Uploads one file with the settings in force; asks for missing settings first.
+    void uploadFile(const QString &filnavn);
+    // A status text of the FTP client: into the active document's upload log when it shows.
+    void ftpUploadStatus(const QString &text);
+    // Sets a document window's FTP tool bar up.
+    void fyldFtpBar(Twinform *win);
+    // Shows the FTP settings window; writes its settings when closed with "Anvend".
+    bool visFtpEgenskaber();
+    void mEgenskaberClick();
+    // Every open document takes the editor font.
+    void skiftEditorFont();
+    // The FTP buttons of the file panel and the document windows follow visFtpFunktioner.
+    void visFtpKnapper();
+    QAction *AprintDokument = nullptr, *Aupload = nullptr, *AuploadFile = nullptr, *mEgenskaber = nullptr;
 
     // --- Line numbers in every document (Vis menu), kept in Egenskaber/linjenumre.txt
     bool linjenumre() const { return m_linjenumre; }
@@ -286,6 +327,14 @@ private:
     Topenform *m_openform = nullptr;
     Tnewform *m_newform = nullptr;
     Tkontrolform *m_kontrolform = nullptr;
+    Tfindform *m_findform = nullptr;
+    TfindDialog *m_findDialog = nullptr;
+    TfindDialog *m_erstatDialog = nullptr;
+    Tprintform *m_printform = nullptr;
+    TftpForm *m_ftpForm = nullptr;
+    TftpUpload *m_ftpUpload = nullptr;
+    Tegenskabsform *m_egenskabsform = nullptr;
+    Teditfontform *m_editfontform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
     bool m_linjenumre = true;
 };

@@ -252,9 +252,7 @@ void Tmainform::lavMenuer()
 
     QMenu *soeg = bar->addMenu(QStringLiteral("&Søg"));
     soeg->setObjectName(QStringLiteral("mSoeg"));
-    disabledItem(soeg, QStringLiteral("Find i dokument..."), "mFindIDokument", QKeySequence(QStringLiteral("Ctrl+F")));
-    disabledItem(soeg, QStringLiteral("Erstat i dokument..."), "mErstatIDokument");
-    disabledItem(soeg, QStringLiteral("Find i dokumenter..."), "mFindIDokumenter", QKeySequence(QStringLiteral("F10")));
+    lavSoegMenu(soeg);
     disabledItem(soeg, QStringLiteral("Find i information..."), "mFindIInformation");
 
     QMenu *vis = bar->addMenu(QStringLiteral("&Vis"));
