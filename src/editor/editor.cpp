@@ -3,11 +3,13 @@
 #include "editor/lexere.h"
 
 #include <Qsci/qscilexer.h>
+#include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -538,4 +540,36 @@ bool TEditor::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QFrame::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- printing
+
+namespace {
+
+// Prints into the page rectangle the caller worked out rather than the whole printable area.
+class TPrinter : public QsciPrinter {
+public:
+    QRect omraade;
+    void formatPage(QPainter &, bool, QRect &area, int) override
+    {
+        if (omraade.isValid())
+            area = omraade;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QPrinter> TEditor::lavPrinter()
+{
+    return std::make_unique<TPrinter>();
+}
+
+bool TEditor::print(QPrinter *printer, QPainter &painter, const QRect &area) const
+{
+    auto *p = dynamic_cast<TPrinter *>(printer);
+    if (!p || !painter.isActive() || !area.isValid())
+        return false;
+    p->omraade = area;
+    p->setWrapMode(QsciScintilla::WrapWord);
+    return p->printRange(m_sci, painter) != 0;
 }

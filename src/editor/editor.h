@@ -17,9 +17,12 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QKeyEvent;
+class QPainter;
+class QPrinter;
 class QsciLexer;
 class QsciScintilla;
 
@@ -91,6 +94,15 @@ public:
     // The name of the colour class at pos ("Tag", "Keyword" …), after colouring the text
     // up to there; empty for plain text.
     QString stilVed(qsizetype pos) const;
+
+    // --- printing
+    // A printer the control prints on: the control's own printer class, which keeps the
+    // colouring. It prints on the system's default printer unless told otherwise.
+    static std::unique_ptr<QPrinter> lavPrinter();
+    // Prints the whole text as the control shows it (font, colours; long lines wrapped) into
+    // area, given in printer pixels from the printable area's corner, page after page, with
+    // painter already active on printer (one made by lavPrinter). Returns false when it could not.
+    bool print(QPrinter *printer, QPainter &painter, const QRect &area) const;
 
     // --- the buffer, for readers of the whole document and of the caret's neighbourhood
     qsizetype byteLength() const;

@@ -9,6 +9,7 @@
 #include "platform/shellopen.h"
 #include "platform/username.h"
 #include "shell/dokumentnavne.h"
+#include "shell/editfontform.h"
 #include "shell/filvalg.h"
 #include "shell/visualstyles.h"
 #include "analysis/kontrolform.h"
@@ -272,9 +273,8 @@ void Tmainform::gemMainOpt()
 
 QFont Tmainform::editorFont() const
 {
-    QFont f(QStringLiteral("Courier New"), 10);
-    f.setStyleHint(QFont::Monospace);
-    return f;
+    // The font dialog keeps the editor font; it reads its file when first asked.
+    return const_cast<Tmainform *>(this)->editfontform()->font();
 }
 
 // ---------------------------------------------------------------- panels

@@ -137,6 +137,8 @@ public:
     Tegenskabsform *egenskabsform();
     Teditfontform *editfontform();
     void lavSoegMenu(QMenu *soeg);
+    // Printing, the settings dialog and the upload commands in the "Fil" menu.
+    void lavFilMenuEkstra(QMenu *fil);
     void AprintDokumentExecute();
     void AuploadExecute();
     void AuploadFileExecute();

@@ -240,8 +240,7 @@ void Tmainform::lavMenuer()
     fil->addAction(FileSave);
     fil->addAction(FileSaveAs);
     fil->addSeparator();
-    disabledItem(fil, QStringLiteral("Udskriv dokument..."), "mUdskriv");
-    disabledItem(fil, QStringLiteral("Egenskaber..."), "mEgenskaber");
+    lavFilMenuEkstra(fil);
     fil->addAction(mFiltyper);
     fil->addSeparator();
     fil->addAction(FileExit);
