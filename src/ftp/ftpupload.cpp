@@ -96,7 +96,9 @@ Resultat upload(const Opgave &opgave, const std::function<void(const QString &)>
     curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl, CURLOPT_READDATA, in);
     curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
-    curl_easy_setopt(curl, CURLOPT_FTPPORT, "-");            // active data connections
+    // Active data connections, as the settings ask; FTPS goes passive, since this libcurl
+    // would send an active connection's data unencrypted after asking for protection.
+    curl_easy_setopt(curl, CURLOPT_FTPPORT, f.sikker ? nullptr : "-");
     curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, opgave.tekst ? 1L : 0L);
     curl_easy_setopt(curl, CURLOPT_IPRESOLVE, CURL_IPRESOLVE_V4);
     curl_easy_setopt(curl, CURLOPT_PROXY, "");
