@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace search {
 
@@ -181,7 +182,11 @@ QList<Traef> soegIMappe(const QString &folder, const QString &mask, const QStrin
             continue;
         const QByteArray bytes = file.readAll();
         file.close();
-        if (filter.brugbar() && !erUtf16(bytes) && !filter.kanIndeholde(bytes))
+        const bool utf16 = erUtf16(bytes);
+        // A file a document window would refuse as binary has no lines to show.
+        if (!utf16 && memchr(bytes.constData(), 0, size_t(std::min<qsizetype>(bytes.size(), 8192))))
+            continue;
+        if (filter.brugbar() && !utf16 && !filter.kanIndeholde(bytes))
             continue;
         const QString text = dokumentTekst(core::decodeText(bytes));
         for (qsizetype from = 0;;) {

@@ -46,7 +46,8 @@ QString dokumentTekst(QString text);
 
 // Every hit in every file of folder matching mask ("*.html"; "*.*" is every file), this
 // folder only, in name order; document names are folder + file name. Files that cannot be
-// read are passed over. fortsaet, when given, is asked between files; false ends the search
+// read, and binary files (a NUL in the first 8 KB, as a document window refuses them), are
+// passed over. fortsaet, when given, is asked between files; false ends the search
 // with the hits so far.
 QList<Traef> soegIMappe(const QString &folder, const QString &mask, const QString &what, SoegeValg valg,
                         const std::function<bool()> &fortsaet = {});

@@ -4,9 +4,20 @@
 #include "core/textfile.h"
 #include "editor/editor.h"
 #include "search/dokumentsoegning.h"
+#include "search/findform.h"
 #include "search/soegning.h"
+#include "shell/mainform.h"
+#include "shell/winform.h"
+#include "platform/infobox.h"
+#include "testsupport/testenv.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,6 +38,8 @@ private slots:
     void folderSearchReadsEveryEncoding();
     void folderSearchMaskAndNoSubfolders();
     void folderSearchPassesOverUnreadableFiles();
+    void windowReplacesInOpenDocumentsAndShowsHits();
+    void windowSearchesAFolderAndOpensTheHit();
 };
 
 void TestSoegning::options_data()
@@ -224,6 +237,7 @@ void TestSoegning::folderSearchMaskAndNoSubfolders()
     skriv(d + "SIDE2.HTML", "find mig");
     skriv(d + "style.css", "find mig");
     skriv(d + "README", "find mig");
+    skriv(d + "data.bin", QByteArray("find mig\0\x01", 10));
     skriv(d + "under.html/inde.html", "find mig");
     auto navne = [&](const QString &mask) {
         QStringList n;
@@ -249,6 +263,106 @@ void TestSoegning::folderSearchPassesOverUnreadableFiles()
     skriv(d + "c.txt", "ord");
     QFile::setPermissions(d + "b.txt", QFileDevice::Permissions());
     QCOMPARE(search::soegIMappe(d, "*.txt", QStringLiteral("ord"), {}).size(), 2);
+}
+
+namespace {
+// Takes the information boxes instead of showing them.
+struct Bokse {
+    QStringList tekster;
+    Bokse() { platform::setInfoBoxHandler([this](const QString &t) { tekster << t; }); }
+    ~Bokse() { platform::setInfoBoxHandler({}); }
+};
+
+QStringList raekke(const Tfindform *f, int i)
+{
+    const QTreeWidgetItem *it = f->findis->topLevelItem(i);
+    return {it->text(0), it->text(1), it->text(2)};
+}
+}
+
+void TestSoegning::windowReplacesInOpenDocumentsAndShowsHits()
+{
+    TestProgramFolder folder(true);
+    Bokse bokse;
+    Tmainform m;
+    m.show();
+    Twinform *a = m.openwin({}, QStringLiteral(".html"));
+    a->Edit->setText(QStringLiteral("<p>tag</p>\n<p>tag tags</p>"));
+    Twinform *b = m.openwin({}, QStringLiteral(".txt"));
+    b->Edit->setText(QStringLiteral("Tag"));
+    b->Edit->setCaretPos(2);
+    Tfindform *f = m.findform();
+    f->vis();
+    QVERIFY(!f->Afind->isEnabled());
+    f->EditFind->setEditText(QStringLiteral("tag"));
+    f->EditErstat->setEditText(QStringLiteral("<b>tag</b>"));
+    f->Check1->setChecked(true);
+    QVERIFY(f->Aerstat->isEnabled());
+    f->Aerstat->trigger();
+
+    // The active document first; each old occurrence replaced once; the caret kept.
+    QCOMPARE(b->Edit->text(), QStringLiteral("<b>tag</b>"));
+    QCOMPARE(b->Edit->caretPos(), 2);
+    QCOMPARE(a->Edit->text(), QStringLiteral("<p><b>tag</b></p>\n<p><b>tag</b> tags</p>"));
+    QCOMPARE(f->countdis->text(), QStringLiteral("3"));
+    QCOMPARE(raekke(f, 0), QStringList({b->capNavn, "0", "<b>tag</b>"}));
+    QCOMPARE(raekke(f, 2), QStringList({a->capNavn, "21", "<p><b>tag</b> tags</p>"}));
+    QCOMPARE(f->EditFind->itemText(0), QStringLiteral("tag"));
+
+    // Showing a hit selects the replacement in its document.
+    f->findis->setCurrentItem(f->findis->topLevelItem(2));
+    f->AvisValgte->trigger();
+    QCOMPARE(m.aktivWin(), a);
+    QCOMPARE(a->Edit->SelText(), QStringLiteral("<b>tag</b>"));
+    QCOMPARE(a->Edit->SelStart(), 21);
+
+    // A hit whose unnamed document has closed goes from the list when shown.
+    f->findis->setCurrentItem(f->findis->topLevelItem(0));
+    b->Edit->setModified(false);
+    QVERIFY(m.lukDokument(b));
+    f->AvisValgte->trigger();
+    QCOMPARE(f->findis->topLevelItemCount(), 2);
+    QCOMPARE(f->countdis->text(), QStringLiteral("2"));
+
+    f->AsletAlt->trigger();
+    QCOMPARE(f->findis->topLevelItemCount(), 0);
+    QVERIFY(f->EditFind->currentText().isEmpty());
+    QVERIFY(!f->AvisValgte->isEnabled());
+}
+
+void TestSoegning::windowSearchesAFolderAndOpensTheHit()
+{
+    TestProgramFolder folder(true);
+    folder.writeFile("sider/a.html", "<p>intet</p>\r\n");
+    folder.writeFile("sider/b.html", core::encodeText(QStringLiteral("linje et\r\n<h1>Æblet</h1>\r\n"), core::Encoding::Ansi));
+    folder.writeFile("sider/c.css", "Æblet {}\r\n");
+    Bokse bokse;
+    Tmainform m;
+    m.show();
+    Tfindform *f = m.findform();
+    f->vis();
+    f->setMappe(folder.path("sider"));
+    QCOMPARE(f->dirEdit->text(), folder.path("sider/"));
+    f->fBox->clear();
+    f->fBox->addItem(QStringLiteral("Hjemmeside (*.html)"), QStringLiteral("*.html"));
+    f->EditFind->setEditText(QStringLiteral("æblet"));
+    QVERIFY(f->AfindBib->isEnabled());
+    QVERIFY(!f->Afind->isEnabled());   // no open document
+    f->AfindBib->trigger();
+    QCOMPARE(f->findis->topLevelItemCount(), 1);
+    QCOMPARE(raekke(f, 0), QStringList({folder.path("sider/b.html"), "13", "<h1>Æblet</h1>"}));
+
+    f->findis->setCurrentItem(f->findis->topLevelItem(0));
+    f->AvisValgte->trigger();
+    Twinform *w = m.aktivWin();
+    QVERIFY(w);
+    QCOMPARE(w->Filnavn, folder.path("sider/b.html"));
+    QCOMPARE(w->Edit->SelText(), QStringLiteral("Æblet"));
+
+    // A missing folder searches nothing.
+    f->setMappe(folder.path("findes-ikke"));
+    f->AfindBib->trigger();
+    QCOMPARE(f->findis->topLevelItemCount(), 1);
 }
 
 QTEST_MAIN(TestSoegning)
