@@ -116,7 +116,7 @@ QString desktopEntry(const QString &program, const QString &kommentar, const QSt
     QStringList lines = {
         QStringLiteral("[Desktop Entry]"),
         QStringLiteral("Type=Application"),
-        QStringLiteral("Version=1.5"),
+        QStringLiteral("Version=1.4"),
         QStringLiteral("Name=Tavlevirke"),
         QStringLiteral("GenericName=Kodeeditor"),
         QStringLiteral("Comment=") + kommentar,

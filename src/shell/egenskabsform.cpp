@@ -107,7 +107,8 @@ Tegenskabsform::Tegenskabsform(Tmainform *main, Teditfontform *fontform)
     typeBox->setHeaderLabels({QStringLiteral("Type"), QStringLiteral("Reg")});
     typeBox->setRootIsDecorated(false);
     typeBox->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    connect(typeBox, &QTreeWidget::itemSelectionChanged, this, &Tegenskabsform::typeBoxClick);
+    connect(typeBox, &QTreeWidget::itemClicked, this, &Tegenskabsform::typeBoxClick);
+    connect(typeBox, &QTreeWidget::currentItemChanged, this, &Tegenskabsform::typeBoxClick);
     insertEdit = linje("insertEdit", false);
     registerEdit = linje("registerEdit", true);
     fjernEdit = linje("fjernEdit", true);
