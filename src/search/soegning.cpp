@@ -8,7 +8,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace search {
 
@@ -112,7 +119,7 @@ public:
     // Whether the folded needle occurs in bytes.
     bool kanIndeholde(QByteArrayView bytes) const
     {
-        if (m_foldTilAscii && (bytes.contains(QByteArrayView("\xC5\xBF")) || bytes.contains(QByteArrayView("\xE2\x84\xAA"))))
+        if (m_foldTilAscii && (harSekvens(bytes, "\xC5\xBF") || harSekvens(bytes, "\xE2\x84\xAA")))
             return true;
         const qsizetype n = m_needle.size();
         const char first = m_needle[0];
@@ -138,11 +145,59 @@ public:
     }
 
 private:
+    // Whether bytes hold seq (its first byte rare in text): memchr runs far faster than memmem.
+    static bool harSekvens(QByteArrayView bytes, QByteArrayView seq)
+    {
+        const char *p = bytes.data();
+        const char *end = p + bytes.size();
+        while (p < end) {
+            p = static_cast<const char *>(memchr(p, seq[0], size_t(end - p)));
+            if (!p)
+                return false;
+            if (end - p >= seq.size() && memcmp(p, seq.data(), size_t(seq.size())) == 0)
+                return true;
+            ++p;
+        }
+        return false;
+    }
+
     QByteArray m_needle;
     std::array<char, 256> m_fold{};
     bool m_brugbar = false;
     bool m_foldTilAscii = false;
 };
+
+// Reads a whole file into buf (kept between files so its memory is reused).
+bool laesFil(const QByteArray &path, QByteArray &buf)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    buf.resize(qsizetype(st.st_size));
+    qsizetype done = 0;
+    for (;;) {
+        if (done == buf.size())
+            buf.resize(buf.size() + 65536);   // the file grew while being read
+        const ssize_t n = ::read(fd, buf.data() + done, size_t(buf.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    ::close(fd);
+    buf.truncate(done);
+    return true;
+}
 
 bool erUtf16(QByteArrayView bytes)
 {
@@ -163,25 +218,36 @@ QList<Traef> soegIMappe(const QString &folder, const QString &mask, const QStrin
     if (!base.endsWith(u'/'))
         base += u'/';
 
-    QDir dir(base);
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
-    dir.setSorting(QDir::Name);
-    // "*.*" stands for every file, with or without an extension.
+    // The folder's files straight from the system: a file object and a file information
+    // record per file would cost more than reading the pages.
     const QString pattern = mask.isEmpty() || mask == QStringLiteral("*.*") ? QStringLiteral("*") : mask;
-    dir.setNameFilters({pattern});
-    const QStringList names = dir.entryList();
+    const QByteArray patternBytes = QFile::encodeName(pattern);
+    const QByteArray baseBytes = QFile::encodeName(base);
+    QList<QByteArray> names;
+    if (DIR *d = opendir(baseBytes.constData())) {
+        while (const dirent *e = readdir(d)) {
+            if (e->d_type == DT_DIR || strcmp(e->d_name, ".") == 0 || strcmp(e->d_name, "..") == 0)
+                continue;
+            if (fnmatch(patternBytes.constData(), e->d_name, FNM_CASEFOLD) != 0)
+                continue;
+            if (e->d_type != DT_REG) {   // a link or a file system that does not say
+                struct stat st {};
+                if (stat((baseBytes + e->d_name).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+                    continue;
+            }
+            names.append(QByteArray(e->d_name));
+        }
+        closedir(d);
+    }
+    std::sort(names.begin(), names.end());
 
     const AsciiFilter filter(needle, valg.forskel);
-    QFile file;
-    for (const QString &name : names) {
+    QByteArray bytes;
+    for (const QByteArray &name : std::as_const(names)) {
         if (fortsaet && !fortsaet())
             break;
-        const QString path = base + name;
-        file.setFileName(path);
-        if (!file.open(QIODevice::ReadOnly))
+        if (!laesFil(baseBytes + name, bytes))
             continue;
-        const QByteArray bytes = file.readAll();
-        file.close();
         const bool utf16 = erUtf16(bytes);
         // A file a document window would refuse as binary has no lines to show.
         if (!utf16 && memchr(bytes.constData(), 0, size_t(std::min<qsizetype>(bytes.size(), 8192))))
@@ -189,6 +255,7 @@ QList<Traef> soegIMappe(const QString &folder, const QString &mask, const QStrin
         if (filter.brugbar() && !utf16 && !filter.kanIndeholde(bytes))
             continue;
         const QString text = dokumentTekst(core::decodeText(bytes));
+        const QString path = base + QFile::decodeName(name);
         for (qsizetype from = 0;;) {
             const qsizetype hit = findITekst(text, needle, from, valg);
             if (hit < 0)
