@@ -4,7 +4,10 @@
 #include "ftp/ftpform.h"
 #include "ftp/ftpindstillinger.h"
 #include "ftp/ftpupload.h"
+#include "editor/editor.h"
 #include "platform/infobox.h"
+#include "shell/mainform.h"
+#include "shell/winform.h"
 #include "testsupport/testenv.h"
 
 #include <QCheckBox>
@@ -13,7 +16,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolBar>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -132,6 +137,7 @@ private slots:
     void secretStoreKeepsPasswordOutOfFiles();
     void olderSettingsFileIsPlainFtp();
     void formRefusesBadInput();
+    void documentUploadLogsIntoItsWindow();
 
 private:
     QTemporaryDir m_lokal;
@@ -432,6 +438,47 @@ void TestFtp::formRefusesBadInput()
     QCOMPARE(boxes.last(), QStringLiteral("Filen blev ikke fundet."));
     form.anvendKnap->click();
     QVERIFY(!form.isVisible());
+    platform::setInfoBoxHandler({});
+}
+
+void TestFtp::documentUploadLogsIntoItsWindow()
+{
+    TestProgramFolder folder(true);
+    QStringList boxes;
+    platform::setInfoBoxHandler([&](const QString &t) { boxes << t; });
+    FtpServer server;
+    QVERIFY(server.port() > 0);
+    folder.writeFile("Dokumenter/side.html", "<p>hej</p>\r\n");
+    Tmainform m;
+    m.show();
+    Twinform *w = m.openwin(folder.path("Dokumenter/side.html"), {});
+    QVERIFY(w);
+    m.ftpForm()->setForbindelse({QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword,
+                                 QStringLiteral("/"), false, false});
+    // With every setting filled the upload starts at once, without the settings window.
+    w->uploadInfo->show();
+    w->uploadInfo->setPlainText(QStringLiteral("gammel linje"));
+    QSignalSpy faerdig(m.ftpUpload(), &TftpUpload::faerdig);
+    QVERIFY(m.Aupload->isEnabled());
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 1, 30000);
+    QVERIFY2(faerdig[0][1].toBool(), qPrintable(faerdig[0][2].toString()));
+    QCOMPARE(laes(server.root() + "side.html").replace("\r\n", "\n"), QByteArray("<p>hej</p>\n"));
+    const QString log = w->uploadInfo->toPlainText();
+    QVERIFY(!log.contains(QStringLiteral("gammel linje")));
+    QVERIFY(log.contains(QStringLiteral("226")));
+    QVERIFY(!log.contains(kPassword));
+
+    // A failed upload says why in a box, and the next one goes through.
+    m.ftpForm()->passwordEdit->setText(QStringLiteral("forkert"));
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 2, 30000);
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(boxes[0].contains(QStringLiteral("530")));
+    m.ftpForm()->passwordEdit->setText(kPassword);
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 3, 30000);
+    QVERIFY(faerdig[2][1].toBool());
     platform::setInfoBoxHandler({});
 }
 
