@@ -240,6 +240,9 @@ void Tfindform::vis()
         fBox->addItem(tekst, maske);
     if (f.valgt >= 0 && f.valgt < fBox->count())
         fBox->setCurrentIndex(f.valgt);
+    // Without a filter of the file panel every file of the folder is searched.
+    if (fBox->count() == 0)
+        fBox->addItem(QStringLiteral("Alle filer (*.*)"), QStringLiteral("*.*"));
     show();
     raise();
     activateWindow();
