@@ -225,6 +225,13 @@ void Tfindform::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+bool Tfindform::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        opdaterActions();
+    return QDialog::event(event);
+}
+
 void Tfindform::gemOpt() const
 {
     if (opstart)

@@ -67,6 +67,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Documents may have opened or closed while the window was in the background.
+    bool event(QEvent *event) override;
 
 private:
     void soegIAabne(bool erstat);
