@@ -10,6 +10,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+// The icon lives in the library's resources, which a static library must register itself.
+static void registrerIkon()
+{
+    Q_INIT_RESOURCE(platform);
+}
+
 namespace platform {
 
 namespace {
@@ -26,13 +32,6 @@ QString configHome()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/';
 }
 
-// A quill on a page: the program's own icon.
-const char kIkon[] = R"(<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" viewBox="0 0 64 64">
-<rect x="10" y="6" width="40" height="52" rx="3" fill="#ffffff" stroke="#2a5d8f" stroke-width="3"/>
-<path d="M18 20h20M18 28h24M18 36h16M18 44h20" stroke="#7aa6d1" stroke-width="3" stroke-linecap="round"/>
-<path d="M56 8 36 40l-4 8 7-5L58 11z" fill="#d98c1f" stroke="#7a4a08" stroke-width="2" stroke-linejoin="round"/>
-</svg>
-)";
 
 // An Exec value: the program quoted as the desktop entry specification asks.
 QString execArg(const QString &program)
@@ -87,9 +86,16 @@ void opdaterCaches()
 QString skrivEntry(const QString &program, const QStringList &typer)
 {
     const QString ikon = dataHome() + QStringLiteral("icons/hicolor/scalable/apps/tavlevirke.svg");
-    if (!QFileInfo::exists(ikon))
-        if (QString e = skriv(ikon, QString::fromUtf8(kIkon)); !e.isEmpty())
-            return e;
+    if (!QFileInfo::exists(ikon)) {
+        registrerIkon();
+        QFile f(QStringLiteral(":/platform/tavlevirke.svg"));
+        if (!f.open(QIODevice::ReadOnly))
+            return QStringLiteral("Programmets ikon mangler.");
+        QDir().mkpath(QFileInfo(ikon).path());
+        const core::ReadResult r = core::writeFileAtomic(ikon, f.readAll());
+        if (!r.ok)
+            return QStringLiteral("%1 kunne ikke skrives.\r%2").arg(ikon, r.error);
+    }
     return skriv(desktopFil(), desktopEntry(program, QStringLiteral("Åbnes med Tavlevirke"), typer));
 }
 
@@ -123,7 +129,7 @@ QString desktopEntry(const QString &program, const QString &kommentar, const QSt
         QStringLiteral("Exec=") + execArg(program) + QStringLiteral(" %F"),
         QStringLiteral("Icon=tavlevirke"),
         QStringLiteral("Terminal=false"),
-        QStringLiteral("Categories=Development;TextEditor;"),
+        QStringLiteral("Categories=Development;TextEditor;Utility;"),
         QStringLiteral("StartupNotify=true"),
     };
     if (!mimeTypes.isEmpty())

@@ -90,6 +90,11 @@ void TestEgenskaber::desktopEntryValidates()
     QVERIFY(v.waitForFinished());
     const QString out = QString::fromUtf8(v.readAllStandardOutput() + v.readAllStandardError());
     QVERIFY2(v.exitCode() == 0 && !out.contains(QStringLiteral("error")), qPrintable(out));
+    // The entry installed with the program validates too.
+    v.start(QStringLiteral("desktop-file-validate"), {QStringLiteral(TAVLEVIRKE_FIXTURES "/../../dist/tavlevirke.desktop")});
+    QVERIFY(v.waitForFinished());
+    QCOMPARE(v.exitCode(), 0);
+    QVERIFY(laes(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/icons/hicolor/scalable/apps/tavlevirke.svg")).startsWith(QStringLiteral("<svg")));
     // The Exec line keeps the blank and the quote of the program path.
     QVERIFY2(entry.contains(QStringLiteral("Exec=\"/opt/tavle virke/bin/tavle\\\\\"virke\" %F")), qPrintable(entry));
 }
