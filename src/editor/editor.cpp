@@ -395,8 +395,9 @@ qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, boo
         for (const QChar c : needle)
             ascii = ascii && c.unicode() < 0x80;
         if (!ascii) {
-            const qsizetype hit = textRange(0, end).indexOf(needle, from, Qt::CaseInsensitive);
-            return hit;
+            // Only the rest of the range: a search through a long page stays linear.
+            const qsizetype hit = textRange(from, end).indexOf(needle, 0, Qt::CaseInsensitive);
+            return hit < 0 ? -1 : from + hit;
         }
     }
     const QByteArray utf8 = needle.toUtf8();
