@@ -9,6 +9,8 @@ PACKAGES=(
   breeze-icon-theme qt6-translations-l10n
   xvfb xauth
   libbenchmark-dev
+  libcurl4-openssl-dev qtkeychain-qt6-dev
+  python3-pyftpdlib python3-openssl openssl poppler-utils desktop-file-utils ripgrep
 )
 # The HTML validator in the tests runs on Java; any runtime already installed will do.
 if ! command -v java >/dev/null 2>&1; then

@@ -3,6 +3,7 @@
 // of the window that hosts the documents. The main window implements it; the subsystems
 // never see the main window's own class.
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -38,19 +39,38 @@ public:
     // window when none); true only for "Ja".
     virtual bool spoergJa(const QString &question, QWidget *owner = nullptr) = 0;
 
-    // --- Files (the file browser, the file panel, the information browser's edit mode)
-    // Opens a file as the main window opens every file; as a document of type ext when one
-    // is given (".html"), else by its own extension.
-    virtual void aabnFil(const QString &path, const QString &ext = {}) { Q_UNUSED(path); Q_UNUSED(ext); }
+    // --- The open documents
+    struct Dokument {
+        TEditor *edit = nullptr;
+        QString filnavn;   // empty for an unnamed document
+        QString capNavn;
+    };
+    // The open documents in window order, the active one first.
+    virtual QList<Dokument> aabneDokumenter() const = 0;
+    // Opens a file as the main window opens every file (or brings the window that shows it
+    // forward) and makes it active: as a document of type ext when one is given (".html"),
+    // else by its own extension. Its edit control, or nullptr.
+    virtual TEditor *aabnFil(const QString &path, const QString &ext = {}) = 0;
+    // Brings the open document with this caption forward; its edit control, or nullptr.
+    virtual TEditor *visDokument(const QString &capNavn) = 0;
     // Closes the document window showing the file (asking about unsaved changes as usual).
     virtual void lukFil(const QString &path) { Q_UNUSED(path); }
     // Saves the active document under path (asking before it overwrites); true when written.
     virtual bool gemAktivSom(const QString &path) { Q_UNUSED(path); return false; }
     // Whether the user's file type list calls ext (with its point) a text type.
     virtual bool erTekstType(const QString &ext) const { Q_UNUSED(ext); return false; }
-    // The main window's file panel: its folder, and its selected file (empty when none).
+
+    // --- The main window's file panel
+    // Its folder (ending in "/"), empty when it has none.
     virtual QString filPanelMappe() const { return {}; }
+    // The file selected in its list, empty when none is.
     virtual QString filPanelFil() const { return {}; }
+    // Its file-type filter: the entries as (text, mask) and the chosen one.
+    struct Filter {
+        QList<QPair<QString, QString>> punkter;
+        int valgt = -1;
+    };
+    virtual Filter filPanelFilter() const { return {}; }
 
     // The position of the chosen visual style among those offered (0: the first).
     virtual int visuelStil() const { return 0; }

@@ -59,13 +59,13 @@ QString OptionReader::text(int line)
     return m_lines[line];
 }
 
-bool OptionWriter::write(const QString &path, QString *error) const
+bool OptionWriter::write(const QString &path, QString *error, bool ownerOnly) const
 {
     // A value Windows-1252 cannot hold (a folder name in Greek, say) must not turn into "?":
     // such a file is written as UTF-8 with a mark, which reading recognises.
     const QString all = m_lines.join(QChar(u'\n'));
     const Encoding enc = canEncode(all, Encoding::Ansi) ? Encoding::Ansi : Encoding::Utf8Bom;
-    const ReadResult r = writeLines(path, m_lines, enc);
+    const ReadResult r = writeLines(path, m_lines, enc, ownerOnly);
     if (!r.ok && error) *error = r.error;
     return r.ok;
 }

@@ -49,7 +49,8 @@ public:
     OptionWriter &add(const char *value) { m_lines << QString::fromUtf8(value); return *this; }
     const QStringList &lines() const { return m_lines; }
     // Writes atomically (Windows-1252, or UTF-8 with a mark when needed; CR LF); returns the system's text on failure.
-    bool write(const QString &path, QString *error = nullptr) const;
+    // ownerOnly: for a file holding a password, readable by its owner alone.
+    bool write(const QString &path, QString *error = nullptr, bool ownerOnly = false) const;
 
 private:
     QStringList m_lines;

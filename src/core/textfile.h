@@ -51,11 +51,14 @@ ReadResult readTextFile(const QString &path, QString &text, Encoding *found = nu
 ReadResult readLines(const QString &path, QStringList &lines, Encoding *found = nullptr);
 
 // Writes bytes atomically: either the new contents are in place or the old file is whole.
-ReadResult writeFileAtomic(const QString &path, const QByteArray &bytes);
+// ownerOnly: the file (one that holds a password) is readable by its owner alone (0600),
+// from its first byte on.
+ReadResult writeFileAtomic(const QString &path, const QByteArray &bytes, bool ownerOnly = false);
 
 // Writes lines with CR LF and a final line break. Characters the encoding cannot hold are
 // replaced by the encoder; callers that must not lose text check canEncode first.
-ReadResult writeLines(const QString &path, const QStringList &lines, Encoding enc = Encoding::Ansi);
+ReadResult writeLines(const QString &path, const QStringList &lines, Encoding enc = Encoding::Ansi,
+                      bool ownerOnly = false);
 
 // Writes a text whose line breaks may be LF, CR or CR LF, normalised to CR LF; a final line
 // break is added when the text does not end with one (as writing its lines would).

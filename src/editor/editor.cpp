@@ -3,11 +3,13 @@
 #include "editor/lexere.h"
 
 #include <Qsci/qscilexer.h>
+#include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -405,9 +407,13 @@ void TEditor::setModified(bool modified)
         emit modificationChanged(isModified());
 }
 
-qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, bool wholeWord) const
+qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, bool wholeWord, qsizetype to) const
 {
     if (what.isEmpty())
+        return -1;
+    const qsizetype end = to < 0 ? length() : std::min(to, length());
+    from = std::clamp<qsizetype>(from, 0, length());
+    if (from >= end)
         return -1;
     const QString needle = kontrolTekst(what);
     if (!matchCase && !wholeWord) {
@@ -415,11 +421,14 @@ qsizetype TEditor::find(const QString &what, qsizetype from, bool matchCase, boo
         bool ascii = true;
         for (const QChar c : needle)
             ascii = ascii && c.unicode() < 0x80;
-        if (!ascii)
-            return text().indexOf(needle, std::clamp<qsizetype>(from, 0, length()), Qt::CaseInsensitive);
+        if (!ascii) {
+            // Only the rest of the range: a search through a long page stays linear.
+            const qsizetype hit = textRange(from, end).indexOf(needle, 0, Qt::CaseInsensitive);
+            return hit < 0 ? -1 : from + hit;
+        }
     }
     const QByteArray utf8 = needle.toUtf8();
-    send(QsciScintillaBase::SCI_SETTARGETRANGE, bytePos(from), byteLength());
+    send(QsciScintillaBase::SCI_SETTARGETRANGE, bytePos(from), end == length() ? byteLength() : bytePos(end));
     send(QsciScintillaBase::SCI_SETSEARCHFLAGS, (matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0)
                                                     | (wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0));
     const long found = m_sci->SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, uintptr_t(utf8.size()),
@@ -559,4 +568,36 @@ bool TEditor::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QFrame::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- printing
+
+namespace {
+
+// Prints into the page rectangle the caller worked out rather than the whole printable area.
+class TPrinter : public QsciPrinter {
+public:
+    QRect omraade;
+    void formatPage(QPainter &, bool, QRect &area, int) override
+    {
+        if (omraade.isValid())
+            area = omraade;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QPrinter> TEditor::lavPrinter()
+{
+    return std::make_unique<TPrinter>();
+}
+
+bool TEditor::print(QPrinter *printer, QPainter &painter, const QRect &area) const
+{
+    auto *p = dynamic_cast<TPrinter *>(printer);
+    if (!p || !painter.isActive() || !area.isValid())
+        return false;
+    p->omraade = area;
+    p->setWrapMode(QsciScintilla::WrapWord);
+    return p->printRange(m_sci, painter) != 0;
 }

@@ -17,9 +17,12 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QKeyEvent;
+class QPainter;
+class QPrinter;
 class QsciLexer;
 class QsciScintilla;
 
@@ -72,8 +75,10 @@ public:
     bool isModified() const;
     void setModified(bool modified);
 
-    // First position at or after `from` where `what` starts; -1 when there is none.
-    qsizetype find(const QString &what, qsizetype from, bool matchCase = false, bool wholeWord = false) const;
+    // First position at or after `from` where `what` starts and ends at or before `to` (the
+    // end of the text when negative); -1 when there is none.
+    qsizetype find(const QString &what, qsizetype from, bool matchCase = false, bool wholeWord = false,
+                   qsizetype to = -1) const;
 
     // --- look
     void setEditorFont(const QFont &font);
@@ -89,6 +94,15 @@ public:
     // The name of the colour class at pos ("Tag", "Keyword" …), after colouring the text
     // up to there; empty for plain text.
     QString stilVed(qsizetype pos) const;
+
+    // --- printing
+    // A printer the control prints on: the control's own printer class, which keeps the
+    // colouring. It prints on the system's default printer unless told otherwise.
+    static std::unique_ptr<QPrinter> lavPrinter();
+    // Prints the whole text as the control shows it (font, colours; long lines wrapped) into
+    // area, given in printer pixels from the printable area's corner, page after page, with
+    // painter already active on printer (one made by lavPrinter). Returns false when it could not.
+    bool print(QPrinter *printer, QPainter &painter, const QRect &area) const;
 
     // --- the buffer, for readers of the whole document and of the caret's neighbourhood
     qsizetype byteLength() const;

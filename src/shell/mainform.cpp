@@ -10,6 +10,7 @@
 #include "platform/shellopen.h"
 #include "platform/username.h"
 #include "shell/dokumentnavne.h"
+#include "shell/editfontform.h"
 #include "shell/filvalg.h"
 #include "shell/visualstyles.h"
 #include "analysis/kontrolform.h"
@@ -220,6 +221,7 @@ void Tmainform::anvendMainOpt(const shell::MainOpt &o)
     filPanel->setVisible(o.filPanelVisible);
     bog->setVisible(o.bogVisible);
     visFtpFunktioner = o.visFtpFunktioner;
+    visFtpKnapper();
     autoSenesteFM = o.autoSenesteFM;
     jsObjektName = o.jsObjektName;
     knapboks1 = o.knapboks[0];
@@ -283,9 +285,8 @@ void Tmainform::gemMainOpt()
 
 QFont Tmainform::editorFont() const
 {
-    QFont f(QStringLiteral("Courier New"), 10);
-    f.setStyleHint(QFont::Monospace);
-    return f;
+    // The font dialog keeps the editor font; it reads its file when first asked.
+    return const_cast<Tmainform *>(this)->editfontform()->font();
 }
 
 // ---------------------------------------------------------------- panels

@@ -40,6 +40,13 @@ class Twinform;
 class TFilPanel;
 class Topenfilform;
 class TReopenFiler;
+class Tfindform;
+class TfindDialog;
+class Tprintform;
+class TftpForm;
+class TftpUpload;
+class Tegenskabsform;
+class Teditfontform;
 namespace gendan {
 class TGendanLager;
 struct GendanPost;
@@ -137,7 +144,7 @@ public:
     void AvbsInformationExecute();
     // The browser's "Alle strukturer" menu from the folder of structures.
     void createStrukturPU();
-    void aabnFil(const QString &path, const QString &ext = {}) override;
+    TEditor *aabnFil(const QString &path, const QString &ext = {}) override;
     void lukFil(const QString &path) override;
     int visuelStil() const override;
 
@@ -151,9 +158,11 @@ public:
     bool spoergJa(const QString &question, QWidget *owner = nullptr) override;
     bool gemAktivSom(const QString &path) override;
     bool erTekstType(const QString &ext) const override;
-    // The file panel's folder, and the file selected in it (empty when none).
+    QList<Dokument> aabneDokumenter() const override;
+    TEditor *visDokument(const QString &capNavn) override;
     QString filPanelMappe() const override;
     QString filPanelFil() const override;
+    Filter filPanelFilter() const override;
 
     // --- Files: the file browser, the file panel and the recent lists
     Topenfilform *openfilform();      // made on first use
@@ -166,6 +175,35 @@ public:
     void ReopenFilerKlik(const QString &Filnavn);
     void ReopenDirKlik(const QString &Filnavn);
     void aGemFunkExecute();
+
+    // --- Search, printing, FTP and the settings dialog (each made on first use)
+    Tfindform *findform();
+    TfindDialog *findDialog(bool erstat);
+    Tprintform *printform();
+    TftpForm *ftpForm();
+    TftpUpload *ftpUpload();
+    Tegenskabsform *egenskabsform();
+    Teditfontform *editfontform();
+    void lavSoegMenu(QMenu *soeg);
+    // Printing, the settings dialog and the upload commands in the "Fil" menu.
+    void lavFilMenuEkstra(QMenu *fil);
+    void AprintDokumentExecute();
+    void AuploadExecute();
+    void AuploadFileExecute();
+    // Uploads one file with the settings in force; asks for missing settings first.
+    void uploadFile(const QString &filnavn);
+    // A status text of the FTP client: into the active document's upload log when it shows.
+    void ftpUploadStatus(const QString &text);
+    // Sets a document window's FTP tool bar up.
+    void fyldFtpBar(Twinform *win);
+    // Shows the FTP settings window; writes its settings when closed with "Anvend".
+    bool visFtpEgenskaber();
+    void mEgenskaberClick();
+    // Every open document takes the editor font.
+    void skiftEditorFont();
+    // The FTP buttons of the file panel and the document windows follow visFtpFunktioner.
+    void visFtpKnapper();
+    QAction *AprintDokument = nullptr, *Aupload = nullptr, *AuploadFile = nullptr, *mEgenskaber = nullptr;
 
     // --- Line numbers in every document (Vis menu), kept in Egenskaber/linjenumre.txt
     bool linjenumre() const { return m_linjenumre; }
@@ -359,6 +397,14 @@ private:
     Tinfoform *m_infoform = nullptr;
     std::function<void(const QString &, const QString &)> m_helpInfoHandler;
     Tstrukturform *m_strukturform = nullptr;
+    Tfindform *m_findform = nullptr;
+    TfindDialog *m_findDialog = nullptr;
+    TfindDialog *m_erstatDialog = nullptr;
+    Tprintform *m_printform = nullptr;
+    TftpForm *m_ftpForm = nullptr;
+    TftpUpload *m_ftpUpload = nullptr;
+    Tegenskabsform *m_egenskabsform = nullptr;
+    Teditfontform *m_editfontform = nullptr;
     QList<QAction *> m_documentActions; // enabled only while a document is open
     bool m_linjenumre = true;
     gendan::TGendanLager *m_gendan = nullptr;

@@ -12,10 +12,13 @@
 #include "shell/winform.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
 
 QWidget *Tmainform::lavFilPanel()
 {
@@ -34,6 +37,20 @@ QWidget *Tmainform::lavFilPanel()
         m_filPanel->setFiltre(f);
     });
     connect(this, &Tmainform::dokumentGemt, m_filPanel, &TFilPanel::opdater);
+
+    // Its two FTP buttons: the settings, and the chosen file sent to the server.
+    auto *ftpProp = new QToolButton;
+    ftpProp->setObjectName(QStringLiteral("ftpPropKnap"));
+    ftpProp->setIcon(QIcon::fromTheme(QStringLiteral("network-server")));
+    ftpProp->setToolTip(QStringLiteral("Sæt ftp egenskaber"));
+    ftpProp->setAutoRaise(true);
+    connect(ftpProp, &QToolButton::clicked, this, [this] { visFtpEgenskaber(); });
+    m_filPanel->filBar->addWidget(ftpProp);
+    m_filPanel->filBar->addAction(AuploadFile);
+    m_filPanel->filBar->widgetForAction(AuploadFile)->setObjectName(QStringLiteral("ftpKnap"));
+    connect(m_filPanel, &TFilPanel::filValgt, this, [this] { AuploadFile->setEnabled(!filPanelFil().isEmpty()); });
+    connect(m_filPanel, &TFilPanel::mappeSkiftet, this, [this] { AuploadFile->setEnabled(!filPanelFil().isEmpty()); });
+
     if (m_filPanel->mappe().isEmpty())
         m_filPanel->setMappe(QDir::currentPath());
     return m_filPanel;
@@ -208,7 +225,22 @@ bool Tmainform::erTekstType(const QString &ext) const
 
 QString Tmainform::filPanelMappe() const
 {
-    return m_filPanel ? m_filPanel->mappe() : QString();
+    QString d = m_filPanel ? m_filPanel->mappe() : QString();
+    if (!d.isEmpty() && !d.endsWith(u'/'))
+        d += u'/';
+    return d;
+}
+
+TDokumentVaert::Filter Tmainform::filPanelFilter() const
+{
+    Filter f;
+    if (!m_filPanel)
+        return f;
+    const QComboBox *boks = m_filPanel->filterBoks;
+    for (int i = 0; i < boks->count(); ++i)
+        f.punkter.append({boks->itemText(i), boks->itemData(i).toString()});
+    f.valgt = f.punkter.isEmpty() ? -1 : qBound(0, boks->currentIndex(), int(f.punkter.size()) - 1);
+    return f;
 }
 
 QString Tmainform::filPanelFil() const

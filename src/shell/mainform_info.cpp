@@ -48,9 +48,10 @@ void Tmainform::createStrukturPU()
         m_infoform->createStrukturPU(information::strukturNavne(strukturdir));
 }
 
-void Tmainform::aabnFil(const QString &path, const QString &ext)
+TEditor *Tmainform::aabnFil(const QString &path, const QString &ext)
 {
-    openwin(path, ext.isEmpty() ? shell::extensionOf(path) : ext);
+    Twinform *w = openwin(path, ext.isEmpty() ? shell::extensionOf(path) : ext);
+    return w ? w->Edit : nullptr;
 }
 
 void Tmainform::lukFil(const QString &path)

@@ -241,8 +241,7 @@ void Tmainform::lavMenuer()
     fil->addAction(FileSave);
     fil->addAction(FileSaveAs);
     fil->addSeparator();
-    disabledItem(fil, QStringLiteral("Udskriv dokument..."), "mUdskriv");
-    disabledItem(fil, QStringLiteral("Egenskaber..."), "mEgenskaber");
+    lavFilMenuEkstra(fil);
     fil->addAction(mFiltyper);
     fil->addSeparator();
     fil->addAction(FileExit);
@@ -253,9 +252,7 @@ void Tmainform::lavMenuer()
 
     QMenu *soeg = bar->addMenu(QStringLiteral("&Søg"));
     soeg->setObjectName(QStringLiteral("mSoeg"));
-    disabledItem(soeg, QStringLiteral("Find i dokument..."), "mFindIDokument", QKeySequence(QStringLiteral("Ctrl+F")));
-    disabledItem(soeg, QStringLiteral("Erstat i dokument..."), "mErstatIDokument");
-    disabledItem(soeg, QStringLiteral("Find i dokumenter..."), "mFindIDokumenter", QKeySequence(QStringLiteral("F10")));
+    lavSoegMenu(soeg);
 
     QMenu *vis = bar->addMenu(QStringLiteral("&Vis"));
     vis->setObjectName(QStringLiteral("mVis"));

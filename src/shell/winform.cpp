@@ -132,7 +132,7 @@ Twinform::Twinform(Tmainform *main)
     if (QMenu *menu = systemMenu())
         for (QAction *a : menu->actions())
             a->setShortcuts({});
-    toolbarFtp->setVisible(main->visFtpFunktioner);
+    main->fyldFtpBar(this);
     resize(640, 440);
 }
 

@@ -247,7 +247,7 @@ void TestFiler::filePanelCopyKeepsExistingFiles()
     p->setMappe(d.path());
     p->filBoks->setCurrentRow(0);
     QCOMPARE(m.filPanelFil(), d.filePath(QStringLiteral("a.html")));
-    QCOMPARE(m.filPanelMappe(), d.path());
+    QCOMPARE(m.filPanelMappe(), d.path() + u'/');
     QVERIFY(filemanager::filFakta(d.filePath(QStringLiteral("a.jpeg"))).contains(QStringLiteral("Dokumenttype: Ikke registreret")));
     QCOMPARE(filemanager::dokumentType(QStringLiteral(".gif")), QStringLiteral("Billedfil"));
     for (int i = 1; i <= 2; ++i) {

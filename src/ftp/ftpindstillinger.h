@@ -1,0 +1,71 @@
+#pragma once
+// FTP connection settings: the settings file "ftpegenskaber.txt", the saved connections in
+// "ftpmappe/", the checks a connection must pass, and where the password is kept.
+//
+// A password to be kept goes into the desktop's secret store when one runs; the file then
+// holds an empty password line. Without a store it stays in the file, which is then
+// readable by its owner alone. Every FTP file is written owner-only.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace ftp {
+
+struct Forbindelse {
+    QString host;
+    QString port = QStringLiteral("21");
+    QString bruger;
+    QString password;
+    QString mappe = QStringLiteral("/");
+    bool gemPassword = false;   // "Gem også password"
+    bool sikker = false;        // "Sikker forbindelse (FTPS)"
+    bool operator==(const Forbindelse &) const = default;
+};
+
+// The settings file: 8 lines (top, left, host, port, user, password, folder, "1"/"0"), and
+// a ninth, "1" for FTPS; a file without it is plain FTP.
+struct Egenskaber {
+    bool harPosition = false;
+    int top = 0, left = 0;
+    Forbindelse f;
+};
+
+// The secret store: tests and desktops without one get the file instead.
+class PasswordLager {
+public:
+    virtual ~PasswordLager() = default;
+    // False when no store could take it.
+    virtual bool gem(const QString &noegle, const QString &password) = 0;
+    virtual std::optional<QString> hent(const QString &noegle) = 0;
+    virtual void slet(const QString &noegle) = 0;
+};
+// The desktop's store through QtKeychain; "none" without a session bus.
+PasswordLager *systemLager();
+// Replaces the store (nullptr: files only); returns the one before.
+PasswordLager *setLager(PasswordLager *lager);
+
+// Missing file: nothing. A damaged file (too few lines): nothing as well.
+std::optional<Egenskaber> hentEgenskaber(const QString &path);
+bool gemEgenskaber(const QString &path, const Egenskaber &e, QString *error = nullptr);
+
+std::optional<Forbindelse> hentForbindelse(const QString &path);
+bool gemForbindelse(const QString &path, const Forbindelse &f, QString *error = nullptr);
+
+// Forgets the password the secret store keeps for the file at path.
+void sletPassword(const QString &path);
+
+// The names of the saved connections: every "*.txt" in folder, without ".txt".
+QStringList forbindelser(const QString &folder);
+
+// Why a connection cannot be used as it stands (a port outside 1 to 65535, a host with
+// blanks), in Danish; empty when it can. Empty fields are not checked here.
+QString kontrolFejl(const Forbindelse &f);
+// Whether any of host, port, user, password and folder is empty.
+bool mangler(const Forbindelse &f);
+
+// Whether a connection name can become a file name inside the connections folder.
+bool erGyldigtNavn(const QString &name);
+
+} // namespace ftp

@@ -1,0 +1,462 @@
+#include "search/findform.h"
+
+#include "codewriting/dokumentvaert.h"
+#include "core/optionfile.h"
+#include "core/programfolder.h"
+#include "editor/editor.h"
+#include "search/dokumentsoegning.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QAction *lavAction(QObject *parent, const char *name, const QString &caption)
+{
+    auto *a = new QAction(caption, parent);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+QPushButton *knap(QAction *a, const QString &caption = {})
+{
+    auto *b = new QPushButton(caption.isEmpty() ? a->text() : caption);
+    b->setObjectName(a->objectName() + QStringLiteral("Knap"));
+    b->setAutoDefault(false);
+    QObject::connect(b, &QPushButton::clicked, a, &QAction::trigger);
+    QObject::connect(a, &QAction::enabledChanged, b, &QPushButton::setEnabled);
+    b->setEnabled(a->isEnabled());
+    return b;
+}
+
+// Empties the list and draws it before a long search starts.
+void tegnNu()
+{
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+class Timeglas {
+public:
+    Timeglas() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Timeglas() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+Tfindform::Tfindform(TDokumentVaert *vaert, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_vaert(vaert)
+{
+    setObjectName(QStringLiteral("Tfindform"));
+    setWindowTitle(QStringLiteral("Søg i dokumenter"));
+    setModal(false);
+    optfil = core::ProgramFolder::optDir() + QStringLiteral("findoptions.txt");
+
+    auto historik = [](const char *name) {
+        auto *c = new QComboBox;
+        c->setObjectName(QString::fromLatin1(name));
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setMinimumWidth(260);
+        return c;
+    };
+    EditFind = historik("EditFind");
+    EditErstat = historik("EditErstat");
+    rydFindKnap = new QToolButton;
+    rydFindKnap->setObjectName(QStringLiteral("rydFindKnap"));
+    rydFindKnap->setText(QStringLiteral("#"));
+    rydFindKnap->setToolTip(QStringLiteral("Ryd find- listen"));
+    rydErstatKnap = new QToolButton;
+    rydErstatKnap->setObjectName(QStringLiteral("rydErstatKnap"));
+    rydErstatKnap->setText(QStringLiteral("#"));
+    rydErstatKnap->setToolTip(QStringLiteral("Ryd erstat-listen"));
+    // Clearing a history keeps the text being typed.
+    connect(rydFindKnap, &QToolButton::clicked, this, [this] {
+        const QString t = EditFind->currentText();
+        EditFind->clear();
+        EditFind->setEditText(t);
+    });
+    connect(rydErstatKnap, &QToolButton::clicked, this, [this] {
+        const QString t = EditErstat->currentText();
+        EditErstat->clear();
+        EditErstat->setEditText(t);
+    });
+    connect(EditFind, &QComboBox::editTextChanged, this, &Tfindform::opdaterActions);
+
+    Check1 = new QCheckBox(QStringLiteral("Kun hele ord"));
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check2 = new QCheckBox(QStringLiteral("Forskel på store og små bogstaver"));
+    Check2->setObjectName(QStringLiteral("Check2"));
+    fBox = new QComboBox;
+    fBox->setObjectName(QStringLiteral("fBox"));
+    setDirKnap = new QPushButton(QStringLiteral("Vælg mappe"));
+    setDirKnap->setObjectName(QStringLiteral("setDirKnap"));
+    setDirKnap->setAutoDefault(false);
+    connect(setDirKnap, &QPushButton::clicked, this, &Tfindform::setDirKnapClick);
+    dirEdit = new QLineEdit;
+    dirEdit->setObjectName(QStringLiteral("dirEdit"));
+    dirEdit->setReadOnly(true);
+
+    findis = new QTreeWidget;
+    findis->setObjectName(QStringLiteral("findis"));
+    findis->setHeaderLabels({QStringLiteral("Dokument"), QStringLiteral("Position"), QStringLiteral("Tekst")});
+    findis->setRootIsDecorated(false);
+    findis->setUniformRowHeights(true);
+    findis->setSelectionBehavior(QAbstractItemView::SelectRows);
+    findis->setSelectionMode(QAbstractItemView::SingleSelection);
+    findis->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    findis->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"));
+    findis->header()->resizeSection(0, 260);
+    findis->header()->resizeSection(1, 70);
+    findis->setMinimumSize(560, 220);
+    connect(findis, &QTreeWidget::itemSelectionChanged, this, &Tfindform::opdaterActions);
+    connect(findis, &QTreeWidget::itemDoubleClicked, this, [this] { AvisValgteExecute(); });
+    countdis = new QLabel(QStringLiteral("0"));
+    countdis->setObjectName(QStringLiteral("countdis"));
+
+    Afind = lavAction(this, "Afind", QStringLiteral("Find i åbne dokumenter"));
+    Aerstat = lavAction(this, "Aerstat", QStringLiteral("Erstat i åbne dokumenter"));
+    AfindBib = lavAction(this, "AfindBib", QStringLiteral("Find i bibliotek"));
+    AopenAll = lavAction(this, "AopenAll", QStringLiteral("Åben alle dokumenter"));
+    AvisValgte = lavAction(this, "AvisValgte", QStringLiteral("Vis valgte"));
+    Afjern = lavAction(this, "Afjern", QStringLiteral("Fjern valgte"));
+    AsletAlt = lavAction(this, "AsletAlt", QStringLiteral("Slet alt"));
+    connect(Afind, &QAction::triggered, this, &Tfindform::AfindExecute);
+    connect(Aerstat, &QAction::triggered, this, &Tfindform::AerstatExecute);
+    connect(AfindBib, &QAction::triggered, this, &Tfindform::AfindBibExecute);
+    connect(AopenAll, &QAction::triggered, this, &Tfindform::AopenAllExecute);
+    connect(AvisValgte, &QAction::triggered, this, &Tfindform::AvisValgteExecute);
+    connect(Afjern, &QAction::triggered, this, &Tfindform::AfjernExecute);
+    connect(AsletAlt, &QAction::triggered, this, &Tfindform::AsletAltExecute);
+
+    infoKnap = new QToolButton;
+    infoKnap->setObjectName(QStringLiteral("infoKnap"));
+    infoKnap->setText(QStringLiteral("?"));
+    infoKnap->setToolTip(QStringLiteral("Information om Find-specialboksen"));
+    connect(infoKnap, &QToolButton::clicked, this,
+            [this] { m_vaert->HelpInfo(QStringLiteral("Programmet"), QStringLiteral("Søg")); });
+    lukKnap = new QPushButton(QStringLiteral("Luk"));
+    lukKnap->setObjectName(QStringLiteral("lukKnap"));
+    lukKnap->setAutoDefault(false);
+    connect(lukKnap, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *tekster = new QGridLayout;
+    tekster->addWidget(new QLabel(QStringLiteral("Søg efter")), 0, 0);
+    tekster->addWidget(EditFind, 0, 1);
+    tekster->addWidget(rydFindKnap, 0, 2);
+    tekster->addWidget(new QLabel(QStringLiteral("Erstat med")), 1, 0);
+    tekster->addWidget(EditErstat, 1, 1);
+    tekster->addWidget(rydErstatKnap, 1, 2);
+    auto *egenskaber = new QGroupBox(QStringLiteral("Søgeegenskaber"));
+    auto *ev = new QVBoxLayout(egenskaber);
+    ev->addWidget(Check1);
+    ev->addWidget(Check2);
+    tekster->addWidget(egenskaber, 0, 3, 2, 1);
+
+    auto *mappe = new QGridLayout;
+    mappe->addWidget(new QLabel(QStringLiteral("Filtype filter")), 0, 0);
+    mappe->addWidget(fBox, 0, 1);
+    mappe->addWidget(setDirKnap, 0, 2);
+    mappe->addWidget(new QLabel(QStringLiteral("Søgemappe")), 1, 0);
+    mappe->addWidget(dirEdit, 1, 1, 1, 2);
+
+    auto *knapper = new QHBoxLayout;
+    knapper->addWidget(knap(Afind));
+    knapper->addWidget(knap(Aerstat));
+    knapper->addWidget(knap(AfindBib, QStringLiteral("Find i mappe")));
+    knapper->addStretch();
+
+    auto *listeKnapper = new QHBoxLayout;
+    listeKnapper->addWidget(knap(AvisValgte));
+    listeKnapper->addWidget(knap(AopenAll));
+    listeKnapper->addWidget(knap(Afjern));
+    listeKnapper->addWidget(knap(AsletAlt));
+    listeKnapper->addStretch();
+    listeKnapper->addWidget(new QLabel(QStringLiteral("Fundne:")));
+    listeKnapper->addWidget(countdis);
+
+    auto *bund = new QHBoxLayout;
+    bund->addWidget(infoKnap);
+    bund->addStretch();
+    bund->addWidget(lukKnap);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(tekster);
+    layout->addLayout(mappe);
+    layout->addLayout(knapper);
+    layout->addWidget(findis, 1);
+    layout->addLayout(listeKnapper);
+    layout->addLayout(bund);
+    opdaterActions();
+}
+
+Tfindform::~Tfindform()
+{
+    // The window goes when the program ends.
+    gemOpt();
+}
+
+void Tfindform::showEvent(QShowEvent *event)
+{
+    if (opstart) {
+        opstart = false;
+        core::OptionReader r(optfil, 2);
+        const int top = r.integer(0), left = r.integer(1);
+        if (r.ok())
+            move(left, top);
+        if (Mappe.isEmpty())
+            setMappe(m_vaert->filPanelMappe());
+    }
+    opdaterActions();
+    QDialog::showEvent(event);
+}
+
+bool Tfindform::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        opdaterActions();
+    return QDialog::event(event);
+}
+
+void Tfindform::gemOpt() const
+{
+    if (opstart)
+        return;
+    core::OptionWriter().add(pos().y()).add(pos().x()).write(optfil);
+}
+
+void Tfindform::vis()
+{
+    const TDokumentVaert::Filter f = m_vaert->filPanelFilter();
+    fBox->clear();
+    for (const auto &[tekst, maske] : f.punkter)
+        fBox->addItem(tekst, maske);
+    if (f.valgt >= 0 && f.valgt < fBox->count())
+        fBox->setCurrentIndex(f.valgt);
+    // Without a filter of the file panel every file of the folder is searched.
+    if (fBox->count() == 0)
+        fBox->addItem(QStringLiteral("Alle filer (*.*)"), QStringLiteral("*.*"));
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tfindform::setMappe(const QString &folder)
+{
+    if (folder.isEmpty())
+        return;
+    Mappe = folder.endsWith(u'/') ? folder : folder + u'/';
+    dirEdit->setText(Mappe);
+}
+
+search::SoegeValg Tfindform::valg() const
+{
+    return {Check1->isChecked(), Check2->isChecked()};
+}
+
+void Tfindform::opdaterActions()
+{
+    const bool harTekst = !EditFind->currentText().isEmpty();
+    const bool harDok = !m_vaert->aabneDokumenter().isEmpty();
+    const bool harRaekker = findis->topLevelItemCount() > 0;
+    const bool valgt = harRaekker && !findis->selectedItems().isEmpty();
+    Afind->setEnabled(harDok && harTekst);
+    Aerstat->setEnabled(harDok && harTekst);
+    AfindBib->setEnabled(harTekst);
+    AopenAll->setEnabled(harRaekker);
+    AvisValgte->setEnabled(valgt);
+    Afjern->setEnabled(valgt);
+    AsletAlt->setEnabled(harRaekker);
+}
+
+void Tfindform::opdaterHistorik()
+{
+    // The newest text first, each text once.
+    for (QComboBox *c : {EditFind, EditErstat}) {
+        const QString t = c->currentText();
+        if (t.isEmpty())
+            continue;
+        const int i = c->findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (i == 0)
+            continue;
+        if (i > 0)
+            c->removeItem(i);
+        c->insertItem(0, t);
+        c->setCurrentIndex(0);
+    }
+}
+
+void Tfindform::tilfoejRaekker(const QList<search::Traef> &rows)
+{
+    QList<QTreeWidgetItem *> items;
+    items.reserve(rows.size());
+    for (const search::Traef &t : rows)
+        items.append(new QTreeWidgetItem({t.dokument, QString::number(t.position), t.linje}));
+    findis->addTopLevelItems(items);
+}
+
+void Tfindform::visCount()
+{
+    countdis->setText(QString::number(findis->topLevelItemCount()));
+    opdaterActions();
+}
+
+QList<search::Traef> Tfindform::traef() const
+{
+    QList<search::Traef> rows;
+    for (int i = 0; i < findis->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *it = findis->topLevelItem(i);
+        rows.append({it->text(0), it->text(1).toLongLong(), it->text(2)});
+    }
+    return rows;
+}
+
+void Tfindform::soegIAabne(bool erstat)
+{
+    if (m_travl)
+        return;
+    opdaterHistorik();
+    findis->clear();
+    tegnNu();
+    FTekst = EditFind->currentText();
+    if (FTekst.isEmpty()) {
+        visCount();
+        return;
+    }
+    RTekst = EditErstat->currentText();
+    {
+        Timeglas t;
+        const search::SoegeValg v = valg();
+        for (const TDokumentVaert::Dokument &d : m_vaert->aabneDokumenter()) {
+            const QString navn = d.filnavn.isEmpty() ? d.capNavn : d.filnavn;
+            tilfoejRaekker(search::soegIDokument(d.edit, navn, FTekst, v, erstat ? &RTekst : nullptr));
+        }
+    }
+    if (erstat) {
+        FTekst = RTekst;
+        m_vaert->winInfo();
+    }
+    visCount();
+}
+
+void Tfindform::AfindExecute() { soegIAabne(false); }
+void Tfindform::AerstatExecute() { soegIAabne(true); }
+
+void Tfindform::AfindBibExecute()
+{
+    if (m_travl || Mappe.isEmpty() || !QFileInfo(Mappe).isDir())
+        return;
+    findis->clear();
+    tegnNu();
+    FTekst = EditFind->currentText();
+    if (FTekst.isEmpty()) {
+        visCount();
+        return;
+    }
+    RTekst = EditErstat->currentText();
+    opdaterHistorik();
+    const QString maske = fBox->currentIndex() >= 0 ? fBox->currentData().toString() : QStringLiteral("*.*");
+    QList<search::Traef> rows;
+    {
+        Timeglas t;
+        m_travl = true;
+        // Let the window repaint now and then; it stays where it is while the search runs.
+        QElapsedTimer ur;
+        ur.start();
+        rows = search::soegIMappe(Mappe, maske, FTekst, valg(), [&ur] {
+            if (ur.elapsed() > 100) {
+                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                ur.restart();
+            }
+            return true;
+        });
+        m_travl = false;
+        tilfoejRaekker(rows);
+    }
+    visCount();
+}
+
+bool Tfindform::visRaekke(int row)
+{
+    QTreeWidgetItem *it = findis->topLevelItem(row);
+    if (!it)
+        return false;
+    const QString navn = it->text(0);
+    TEditor *edit = QFileInfo(navn).isFile() ? m_vaert->aabnFil(navn) : m_vaert->visDokument(navn);
+    if (!edit) {
+        delete it;
+        visCount();
+        return false;
+    }
+    return true;
+}
+
+void Tfindform::AvisValgteExecute()
+{
+    const QList<QTreeWidgetItem *> sel = findis->selectedItems();
+    if (sel.isEmpty())
+        return;
+    const int row = findis->indexOfTopLevelItem(sel.first());
+    const qsizetype pos = sel.first()->text(1).toLongLong();
+    if (!visRaekke(row))
+        return;
+    if (TEditor *edit = m_vaert->aktivEditor()) {
+        edit->setSelection(pos, pos + search::dokumentTekst(FTekst).size());
+        edit->setFocus();
+        m_vaert->winInfo();
+    }
+}
+
+void Tfindform::AopenAllExecute()
+{
+    const int n = findis->topLevelItemCount();
+    if (n == 0)
+        return;
+    for (int row = 0; row < findis->topLevelItemCount(); ++row)
+        if (!visRaekke(row))
+            return;
+    const QTreeWidgetItem *last = findis->topLevelItem(findis->topLevelItemCount() - 1);
+    if (TEditor *edit = m_vaert->aktivEditor(); edit && last) {
+        const qsizetype pos = last->text(1).toLongLong();
+        edit->setSelection(pos, pos + search::dokumentTekst(FTekst).size());
+        edit->setFocus();
+        m_vaert->winInfo();
+    }
+}
+
+void Tfindform::AfjernExecute()
+{
+    const QList<QTreeWidgetItem *> sel = findis->selectedItems();
+    qDeleteAll(sel);
+    visCount();
+}
+
+void Tfindform::AsletAltExecute()
+{
+    findis->clear();
+    EditFind->setEditText({});
+    EditErstat->setEditText({});
+    countdis->setText(QStringLiteral("0"));
+    opdaterActions();
+}
+
+void Tfindform::setDirKnapClick()
+{
+    const QString d = QFileDialog::getExistingDirectory(this, QStringLiteral("Vælg søgebibliotek"), Mappe);
+    if (!d.isEmpty())
+        setMappe(d);
+}

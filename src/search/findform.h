@@ -1,0 +1,84 @@
+#pragma once
+// Tfindform, "Søg i dokumenter": search (and replace) in every open document, or search the
+// files of one folder, with a list of the hits from which each can be shown.
+
+#include "search/soegning.h"
+
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+class TDokumentVaert;
+
+class Tfindform : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tfindform(TDokumentVaert *vaert, QWidget *parent = nullptr);
+    ~Tfindform() override;
+
+    // Takes the file panel's filter entries and shows the window.
+    void vis();
+    // The search folder follows the file panel's folder.
+    void setMappe(const QString &folder);
+
+    // The actions
+    void AfindExecute();       // "Find i åbne dokumenter"
+    void AerstatExecute();     // "Erstat i åbne dokumenter"
+    void AfindBibExecute();    // "Find i bibliotek"
+    void AvisValgteExecute();
+    void AopenAllExecute();
+    void AfjernExecute();
+    void AsletAltExecute();
+    void setDirKnapClick();
+    void opdaterActions();
+
+    // The rows of the hit list, in list order.
+    QList<search::Traef> traef() const;
+    // Writes the window's position (at program end).
+    void gemOpt() const;
+
+    // Fields
+    QString FTekst, RTekst;
+    QString Mappe;             // ends in "/"
+    QString optfil;
+    bool opstart = true;
+
+    QComboBox *EditFind = nullptr;
+    QComboBox *EditErstat = nullptr;
+    QToolButton *rydFindKnap = nullptr;
+    QToolButton *rydErstatKnap = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    QComboBox *fBox = nullptr;
+    QPushButton *setDirKnap = nullptr;
+    QLineEdit *dirEdit = nullptr;
+    QTreeWidget *findis = nullptr;
+    QLabel *countdis = nullptr;
+    QToolButton *infoKnap = nullptr;
+    QPushButton *lukKnap = nullptr;
+    QAction *Afind = nullptr, *Aerstat = nullptr, *AfindBib = nullptr, *AopenAll = nullptr;
+    QAction *AvisValgte = nullptr, *Afjern = nullptr, *AsletAlt = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Documents may have opened or closed while the window was in the background.
+    bool event(QEvent *event) override;
+
+private:
+    void soegIAabne(bool erstat);
+    void opdaterHistorik();
+    void tilfoejRaekker(const QList<search::Traef> &rows);
+    void visCount();
+    search::SoegeValg valg() const;
+    // Shows the hit of row in its document; false when its document is gone (the row goes).
+    bool visRaekke(int row);
+
+    TDokumentVaert *m_vaert;
+    bool m_travl = false;
+};
