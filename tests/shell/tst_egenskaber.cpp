@@ -3,6 +3,7 @@
 #include "editor/editor.h"
 #include "platform/filregistrering.h"
 #include "platform/infobox.h"
+#include "filemanager/filpanel.h"
 #include "shell/editfontform.h"
 #include "shell/egenskabsform.h"
 #include "shell/mainform.h"
@@ -231,6 +232,16 @@ void TestEgenskaber::ftpButtonsFollowTheCheckBox()
     m.show();
     Twinform *w = m.openwin({}, QStringLiteral(".html"));
     QVERIFY(!w->toolbarFtp->isVisibleTo(w));
+    // The file panel's buttons, shown and hidden through their tool bar actions.
+    QToolBar *filBar = m.filpanel()->filBar;
+    auto panelKnapVises = [filBar](const char *navn) {
+        for (QAction *a : filBar->actions())
+            if (QWidget *b = filBar->widgetForAction(a); b && b->objectName() == QLatin1String(navn))
+                return a->isVisible();
+        return false;
+    };
+    QVERIFY(m.findChild<QWidget *>(QStringLiteral("ftpKnap")) && m.findChild<QWidget *>(QStringLiteral("ftpPropKnap")));
+    QVERIFY(!panelKnapVises("ftpKnap") && !panelKnapVises("ftpPropKnap"));
     Tegenskabsform *e = m.egenskabsform();
     e->ftpCheck->setChecked(true);
     QVERIFY(e->gemKnap->isEnabled());
@@ -238,6 +249,8 @@ void TestEgenskaber::ftpButtonsFollowTheCheckBox()
     QVERIFY(m.visFtpFunktioner);
     QVERIFY(w->toolbarFtp->isVisibleTo(w));
     QVERIFY(w->toolbarFtp->findChild<QWidget *>(QStringLiteral("ftpPropKnapHtml")));
+    QVERIFY(panelKnapVises("ftpKnap") && panelKnapVises("ftpPropKnap"));
+    QVERIFY(!m.AuploadFile->isEnabled());   // no file chosen in the panel yet
     Twinform *ny = m.openwin({}, QStringLiteral(".css"));
     QVERIFY(ny->toolbarFtp->isVisibleTo(ny));
     QVERIFY(spy.questions.isEmpty());
