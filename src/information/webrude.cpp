@@ -4,6 +4,8 @@
 #include <QLibrary>
 #include <QStringList>
 
+#include <unistd.h>
+
 namespace information {
 
 namespace {
@@ -13,6 +15,10 @@ LavWebRudeFunktion s_lav = nullptr;
 TWebRude *lavWebRude(QWidget *parent, QString *fejl)
 {
     if (!s_lav) {
+        // The engine's sandbox refuses to run for the superuser and takes the whole program
+        // down with it; there the pages are shown without it.
+        if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         const QString app = QCoreApplication::applicationDirPath();
         const QStringList mapper = {app, app + QStringLiteral("/../lib/tavlevirke"),
                                     QStringLiteral(TAVLEVIRKE_WEB_INSTALL_DIR), QStringLiteral(TAVLEVIRKE_WEB_BUILD_DIR)};

@@ -52,10 +52,19 @@ void Tmainform::tilbydGendannelse()
 Twinform *Tmainform::gendanDokument(const gendan::GendanPost &post)
 {
     const QString tekst = QString::fromUtf8(post.tekst);
-    newDocFilename = post.filnavn;
-    m_gendannetTekst = &tekst;
-    Twinform *w = nytVindue(post.filnavn.isEmpty() ? post.ext : QString());
-    m_gendannetTekst = nullptr;
+    Twinform *w = post.filnavn.isEmpty() ? nullptr : vinduePaaFil(post.filnavn);
+    if (w) {
+        // The file is open already (named on the command line): its window takes the text,
+        // and one undo brings the file's own text back.
+        w->Edit->replaceRange(0, w->Edit->length(), tekst);
+        w->Edit->setCaretPos(0);
+        aktiverDokument(w);
+    } else {
+        newDocFilename = post.filnavn;
+        m_gendannetTekst = &tekst;
+        w = nytVindue(post.filnavn.isEmpty() ? post.ext : QString());
+        m_gendannetTekst = nullptr;
+    }
     w->encoding = post.kodning;
     w->setModified(true);
     // The copy in this run's own folder is written before the old one goes.

@@ -101,6 +101,7 @@ private slots:
     void damagedFilesAreRefused();
     void runningProgramsKeepTheirFilesApart();
     void watcherWritesAndRemoves();
+    void killedProgramIsOfferedBack_data();
     void killedProgramIsOfferedBack();
 };
 
@@ -244,10 +245,18 @@ void TestGendan::watcherWritesAndRemoves()
     QVERIFY(!QFileInfo::exists(fil));
 }
 
+void TestGendan::killedProgramIsOfferedBack_data()
+{
+    QTest::addColumn<bool>("medFil");
+    QTest::newRow("plain start") << false;
+    QTest::newRow("the file named on the command line") << true;   // one window, not two
+}
+
 // A program killed with unsaved changes: the next start offers the text back byte for byte,
 // under the file's name and encoding, still modified; saving it removes the copy.
 void TestGendan::killedProgramIsOfferedBack()
 {
+    QFETCH(bool, medFil);
     TestProgramFolder folder(true);
     const QByteArray original = "\xEF\xBB\xBF<p>R\xC3\xB8" "dgr\xC3\xB8" "d</p>\n<p>to</p>\n";
     folder.writeFile(QStringLiteral("side.html"), original);
@@ -277,10 +286,11 @@ void TestGendan::killedProgramIsOfferedBack()
         QCOMPARE(f->liste->topLevelItem(0)->text(0), QStringLiteral("side.html"));
         f->findChild<QPushButton *>(QStringLiteral("gendanKnap"))->click();
     });
-    Tmainform m;
+    Tmainform m(medFil ? QStringList{side} : QStringList{});
     m.show();
     QTRY_VERIFY_WITH_TIMEOUT(vist, 15000);
-    QTRY_COMPARE(m.dokumenter().size(), 1);
+    QTRY_VERIFY(!m.dokumenter().isEmpty() && m.dokumenter().first()->isModified());
+    QCOMPARE(m.dokumenter().size(), 1);
     Twinform *w = m.dokumenter().first();
     QCOMPARE(w->Filnavn, side);
     QCOMPARE(w->encoding, core::Encoding::Utf8Bom);
