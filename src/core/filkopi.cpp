@@ -79,7 +79,42 @@ int kopierIndhold(int in, int out, qint64 total, const KopiFremskridt &progress)
             return ECANCELED;
     }
 }
+
+// Gives the unnamed file out (made with O_TMPFILE) the name dst; with overwrite an existing
+// dst is replaced in one step through a hidden name beside it. 0 or the error number.
+int navngivUnavngiven(int out, const QByteArray &folder, const QByteArray &dst, bool overwrite)
+{
+    const QByteArray proc = "/proc/self/fd/" + QByteArray::number(out);
+    if (::linkat(AT_FDCWD, proc.constData(), AT_FDCWD, dst.constData(), AT_SYMLINK_FOLLOW) == 0)
+        return 0;
+    if (errno != EEXIST || !overwrite)
+        return errno;
+    for (int forsoeg = 0; forsoeg < 100; ++forsoeg) {
+        const QByteArray tmp = folder + "/.tavlevirke-" + QByteArray::number(::getpid()) + '-'
+                               + QByteArray::number(forsoeg) + '-' + QByteArray::number(out);
+        if (::linkat(AT_FDCWD, proc.constData(), AT_FDCWD, tmp.constData(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return errno;
+        }
+        if (::rename(tmp.constData(), dst.constData()) != 0) {
+            const int e = errno;
+            ::unlink(tmp.constData());
+            return e;
+        }
+        return 0;
+    }
+    return EEXIST;
 }
+
+// The source's permissions and times onto the copy.
+void overfoerEgenskaber(int out, const struct stat &st)
+{
+    ::fchmod(out, st.st_mode & 07777);
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ::futimens(out, times);
+}
+} // namespace
 
 ReadResult kopierFilAtomisk(const QString &source, const QString &target, bool overwrite,
                             const KopiFremskridt &progress, int *err)
@@ -102,8 +137,36 @@ ReadResult kopierFilAtomisk(const QString &source, const QString &target, bool o
     }
     if (!overwrite && QFileInfo::exists(target))
         return fejl(EEXIST, err);
-
     const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+
+    // Where the file system offers it, the copy is written to a file without a name, which
+    // gets its name in one step when complete: nothing to clean up after a failure or a
+    // crash, and one change of the folder per file, as a plain copy makes.
+    {
+        Fd out(::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (out.get() >= 0) {
+            if (const int e = kopierIndhold(in.get(), out.get(), st.st_size, progress))
+                return fejl(e, err);
+            overfoerEgenskaber(out.get(), st);
+            const int e = navngivUnavngiven(out.get(), folder, dst, overwrite);
+            if (e == 0) {
+                if (::close(out.release()) != 0) {
+                    const int ce = errno;
+                    ::unlink(dst.constData());
+                    return fejl(ce, err);
+                }
+                return {true, {}};
+            }
+            if (e == EEXIST || e == ENOSPC || e == EDQUOT || e == EACCES || e == EROFS || e == ENAMETOOLONG)
+                return fejl(e, err);
+            // No /proc, or no links on this file system: copy again the other way.
+            if (::lseek(in.get(), 0, SEEK_SET) != 0)
+                return fejl(errno, err);
+        } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT) {
+            return fejl(errno, err);
+        }
+    }
+
     QByteArray tmpl = folder + "/.tavlevirke-XXXXXX";
     Fd out(::mkostemp(tmpl.data(), O_CLOEXEC));
     if (out.get() < 0)
@@ -115,9 +178,7 @@ ReadResult kopierFilAtomisk(const QString &source, const QString &target, bool o
     };
     if (const int e = kopierIndhold(in.get(), out.get(), st.st_size, progress))
         return opgiv(e);
-    ::fchmod(out.get(), st.st_mode & 07777);
-    const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    ::futimens(out.get(), times);
+    overfoerEgenskaber(out.get(), st);
     if (::close(out.release()) != 0) {
         const int e = errno;
         ::unlink(tmpl.constData());
