@@ -147,6 +147,7 @@ QList<Fund> soegSide(const QString &side, QStringView kilde, const QString &teks
 {
     QList<Fund> ud;
     QString sidste;
+    QStringView sidsteRaa;   // the source line looked at last
     qsizetype at = findForekomst(kilde, tekst, 0, heleOrd, storSmaa);
     while (at >= 0) {
         qsizetype start = at;
@@ -155,13 +156,19 @@ QList<Fund> soegSide(const QString &side, QStringView kilde, const QString &teks
         qsizetype slut = at;
         while (slut < kilde.size() && kilde[slut] != u'\n' && kilde[slut] != u'\r')
             ++slut;
-        const QString linje = laesbarLinje(kilde.mid(start, slut - start));
-        if (!linje.isEmpty() && linje.contains(tekst, Qt::CaseInsensitive)
-            && (ud.isEmpty() || linje.compare(sidste, Qt::CaseInsensitive) != 0)) {
-            ud.append({side, linje});
-            sidste = linje;
+        // A line gives one result at most, and a line just like the one before gives the
+        // same one, which is not repeated: neither needs reading again.
+        const QStringView raa = kilde.mid(start, slut - start);
+        if (raa != sidsteRaa) {
+            sidsteRaa = raa;
+            const QString linje = laesbarLinje(raa);
+            if (!linje.isEmpty() && linje.contains(tekst, Qt::CaseInsensitive)
+                && (ud.isEmpty() || linje.compare(sidste, Qt::CaseInsensitive) != 0)) {
+                ud.append({side, linje});
+                sidste = linje;
+            }
         }
-        at = findForekomst(kilde, tekst, at + tekst.size(), heleOrd, storSmaa);
+        at = findForekomst(kilde, tekst, slut, heleOrd, storSmaa);
     }
     return ud;
 }

@@ -390,6 +390,8 @@ private slots:
                                   << QStringList{"Skriv <p> for farve &amp; form"};
         QTest::newRow("match case") << "Farve\nfarve" << "farve" << false << true << QStringList{"farve"};
         QTest::newRow("whole word") << "farver\nen farve." << "farve" << true << false << QStringList{"en farve."};
+        QTest::newRow("repeated lines") << "<b>farve</b> farve\n<b>farve</b> farve\nfarve <i>farve</i> to" << "farve" << false << false
+                                        << QStringList{" farve  farve", "farve  farve  to"};
         QTest::newRow("unclosed tag") << "farve <a href=" << "farve" << false << false << QStringList{"farve  "};
     }
     void searchLines()
