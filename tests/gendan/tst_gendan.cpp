@@ -101,6 +101,7 @@ private slots:
     void damagedFilesAreRefused();
     void runningProgramsKeepTheirFilesApart();
     void watcherWritesAndRemoves();
+    void truncatedCopyGivesAMessageAndNoDocument();
     void killedProgramIsOfferedBack_data();
     void killedProgramIsOfferedBack();
 };
@@ -243,6 +244,27 @@ void TestGendan::watcherWritesAndRemoves()
     vagt.dokumentLukket();
     lager.vent();
     QVERIFY(!QFileInfo::exists(fil));
+}
+
+void TestGendan::truncatedCopyGivesAMessageAndNoDocument()
+{
+    TestProgramFolder folder(true);
+    const QByteArray hel = lavGendanFil(eksempel());
+    folder.writeFile(QStringLiteral("Gendan/1234-doed/1.tvg"), hel.left(hel.size() - 10));   // cut off by a power cut
+    QStringList bokse;
+    platform::setInfoBoxHandler([&bokse](const QString &t) { bokse << t; });
+    {
+        Tmainform m;
+        m.show();
+        QTRY_COMPARE(bokse.size(), 1);
+        QVERIFY(bokse[0].contains(QStringLiteral("beskadigede")));
+        QVERIFY(bokse[0].contains(QStringLiteral("1.tvg")));
+        QTest::qWait(100);
+        QVERIFY(!QApplication::activeModalWidget());   // nothing left to offer
+        QVERIFY(m.dokumenter().isEmpty());
+    }
+    QVERIFY(QFileInfo::exists(folder.path(QStringLiteral("Gendan/1234-doed/1.tvg.beskadiget"))));
+    platform::setInfoBoxHandler({});
 }
 
 void TestGendan::killedProgramIsOfferedBack_data()
