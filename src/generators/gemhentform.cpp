@@ -2,12 +2,12 @@
 
 #include "codewriting/dokumentvaert.h"
 #include "core/fejltekst.h"
-#include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "generators/designfiler.h"
 #include "generators/layoutvindue.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
+#include "platform/vinduesplads.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -149,10 +149,7 @@ void TgemHentForm::showEvent(QShowEvent *event)
 {
     if (opstart) {
         opstart = false;
-        core::OptionReader r(optfil, 2);
-        const int top = r.integer(0), left = r.integer(1);
-        if (r.ok())
-            move(left, top);
+        platform::hentPlads(this, optfil);
     }
     QDialog::showEvent(event);
 }
@@ -163,10 +160,8 @@ void TgemHentForm::done(int result)
         QDialog::done(result);
         return;
     }
-    core::OptionWriter w;
-    w.add(y()).add(x());
     QString error;
-    if (!w.write(optfil, &error))
+    if (!platform::gemPlads(this, optfil, &error))
         platform::errorBox(this, QStringLiteral("Dialogens placering kunne ikke gemmes i %1.\r%2").arg(optfil, error));
     QDialog::done(result);
 }

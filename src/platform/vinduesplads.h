@@ -1,6 +1,7 @@
 #pragma once
 // Putting a window back where a settings file says it was.
 
+#include <QString>
 #include <QWidget>
 
 namespace platform {
@@ -13,5 +14,10 @@ inline void placerVindue(QWidget *window, int left, int top, int width, int heig
     window->resize(width, height);
     window->move(left, top);
 }
+
+// A dialog whose settings file holds just its place, top then left: moves it there (false
+// when the file is missing or damaged, and the window stays where it is), and writes it.
+bool hentPlads(QWidget *window, const QString &optfil);
+bool gemPlads(const QWidget *window, const QString &optfil, QString *error = nullptr);
 
 }

@@ -1,9 +1,9 @@
 #include "printing/printform.h"
 
 #include "core/inputfilters.h"
-#include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "platform/infobox.h"
+#include "platform/vinduesplads.h"
 #include "printing/sideramme.h"
 
 #include <QFormLayout>
@@ -124,16 +124,13 @@ void Tprintform::showEvent(QShowEvent *event)
 {
     if (opstart) {
         opstart = false;
-        core::OptionReader r(optfil, 2);
-        const int top = r.integer(0), left = r.integer(1);
-        if (r.ok())
-            move(left, top);
+        platform::hentPlads(this, optfil);
     }
     QDialog::showEvent(event);
 }
 
 void Tprintform::done(int result)
 {
-    core::OptionWriter().add(pos().y()).add(pos().x()).write(optfil);
+    platform::gemPlads(this, optfil);
     QDialog::done(result);
 }

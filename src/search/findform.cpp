@@ -1,9 +1,9 @@
 #include "search/findform.h"
 
 #include "codewriting/dokumentvaert.h"
-#include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "editor/editor.h"
+#include "platform/vinduesplads.h"
 #include "search/dokumentsoegning.h"
 
 #include <QAction>
@@ -214,10 +214,7 @@ void Tfindform::showEvent(QShowEvent *event)
 {
     if (opstart) {
         opstart = false;
-        core::OptionReader r(optfil, 2);
-        const int top = r.integer(0), left = r.integer(1);
-        if (r.ok())
-            move(left, top);
+        platform::hentPlads(this, optfil);
         if (Mappe.isEmpty())
             setMappe(m_vaert->filPanelMappe());
     }
@@ -236,7 +233,7 @@ void Tfindform::gemOpt() const
 {
     if (opstart)
         return;
-    core::OptionWriter().add(pos().y()).add(pos().x()).write(optfil);
+    platform::gemPlads(this, optfil);
 }
 
 void Tfindform::vis()

@@ -5,6 +5,7 @@
 #include "core/textfile.h"
 #include "platform/filregistrering.h"
 #include "platform/infobox.h"
+#include "platform/vinduesplads.h"
 #include "shell/editfontform.h"
 #include "shell/mainform.h"
 #include "shell/visualstyles.h"
@@ -210,10 +211,7 @@ Tegenskabsform::Tegenskabsform(Tmainform *main, Teditfontform *fontform)
     navnEdit->setText(aFontNavn);
     dimEdit->setText(QString::number(aFontDim));
 
-    core::OptionReader r(optfil, 2);
-    const int y = r.integer(0), x = r.integer(1);
-    if (r.ok())
-        move(x, y);
+    platform::hentPlads(this, optfil);
     opdaterActions();
 }
 
@@ -253,7 +251,7 @@ void Tegenskabsform::done(int result)
         navnEdit->setText(aFontNavn);
         dimEdit->setText(QString::number(aFontDim));
     }
-    core::OptionWriter().add(pos().y()).add(pos().x()).write(optfil);
+    platform::gemPlads(this, optfil);
     QDialog::done(result);
 }
 

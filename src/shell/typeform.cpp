@@ -1,8 +1,8 @@
 #include "shell/typeform.h"
 
-#include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "platform/infobox.h"
+#include "platform/vinduesplads.h"
 #include "shell/spmform.h"
 
 #include <QAction>
@@ -172,19 +172,13 @@ void Ttypeform::showEvent(QShowEvent *event)
 {
     if (!m_placeret) {
         m_placeret = true;
-        core::OptionReader r(optfil, 2);
-        const int top = r.integer(0);
-        const int left = r.integer(1);
-        if (r.ok())
-            move(left, top);
+        platform::hentPlads(this, optfil);
     }
     QDialog::showEvent(event);
 }
 
 void Ttypeform::hideEvent(QHideEvent *event)
 {
-    core::OptionWriter w;
-    w.add(y()).add(x());
-    w.write(optfil);
+    platform::gemPlads(this, optfil);
     QDialog::hideEvent(event);
 }
