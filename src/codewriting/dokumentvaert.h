@@ -55,6 +55,9 @@ public:
     virtual TEditor *visDokument(const QString &capNavn) = 0;
     // Closes the document window showing the file (asking about unsaved changes as usual).
     virtual void lukFil(const QString &path) { Q_UNUSED(path); }
+    // Shows folder in the file browser when it lists files, else in the file panel when that
+    // is shown.
+    virtual void visFilMappe(const QString &folder) { Q_UNUSED(folder); }
     // Saves the active document under path (asking before it overwrites); true when written.
     virtual bool gemAktivSom(const QString &path) { Q_UNUSED(path); return false; }
     // Whether the user's file type list calls ext (with its point) a text type.

@@ -538,11 +538,19 @@ void Tinfoform::sideFaerdig(const QUrl &url)
             if (!filnavn.isEmpty() && QFileInfo(filnavn).isFile())
                 m_vaert->lukFil(filnavn);
             filnavn = fil;
-            if (QFileInfo(fil).isFile())
+            if (QFileInfo(fil).isFile()) {
+                m_vaert->visFilMappe(QFileInfo(fil).absolutePath());
                 m_vaert->aabnFil(fil, QStringLiteral(".html"));
+            }
         }
     }
     emit sideVist(navn);
+}
+
+void Tinfoform::visSidenIgen()
+{
+    if (m_web && !m_web->adresse().isEmpty())
+        m_web->visAdresse(m_web->adresse());
 }
 
 void Tinfoform::visUrlIndex(int index)

@@ -53,6 +53,8 @@ public:
     void sletListe();                 // "Slet liste"
     void rensListe();                 // "Rens liste"
     void tbRedigerExecute();
+    // Shows the current page again (after the page was saved in edit mode).
+    void visSidenIgen();
     void tbSearchFilesExecute();
     void setRedigerStrukturDokument(bool on);
     void visVenstrePanel(bool vis);

@@ -145,6 +145,8 @@ public:
     // The browser's "Alle strukturer" menu from the folder of structures.
     void createStrukturPU();
     TEditor *aabnFil(const QString &path, const QString &ext = {}) override;
+    // A saved document that is the information page being edited shows again in the browser.
+    void infoSideGemt(const Twinform *w);
     void lukFil(const QString &path) override;
     int visuelStil() const override;
 
@@ -157,6 +159,7 @@ public:
     QString cssEgenskabsliste() const override { return findCssFilename; }
     bool spoergJa(const QString &question, QWidget *owner = nullptr) override;
     bool gemAktivSom(const QString &path) override;
+    void visFilMappe(const QString &folder) override;
     bool erTekstType(const QString &ext) const override;
     QList<Dokument> aabneDokumenter() const override;
     TEditor *visDokument(const QString &capNavn) override;

@@ -213,6 +213,14 @@ void Tmainform::aGemFunkExecute()
     opdaterFilActions();
 }
 
+void Tmainform::visFilMappe(const QString &folder)
+{
+    if (m_openfilform && m_openfilform->isVisible())
+        m_openfilform->visMappe(folder);
+    else if (filPanel->isVisible() && QDir(m_filPanel->mappe()) != QDir(folder))
+        m_filPanel->setMappe(folder);
+}
+
 bool Tmainform::gemAktivSom(const QString &path)
 {
     return GemSom(aktivWin(), path);

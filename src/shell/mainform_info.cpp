@@ -54,6 +54,13 @@ TEditor *Tmainform::aabnFil(const QString &path, const QString &ext)
     return w ? w->Edit : nullptr;
 }
 
+void Tmainform::infoSideGemt(const Twinform *w)
+{
+    if (m_infoform && m_infoform->redigerStrukturDokument
+        && w->Filnavn.compare(m_infoform->filnavn, Qt::CaseInsensitive) == 0)
+        m_infoform->visSidenIgen();
+}
+
 void Tmainform::lukFil(const QString &path)
 {
     if (Twinform *w = vinduePaaFil(path))

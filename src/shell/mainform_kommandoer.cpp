@@ -60,7 +60,11 @@ void Tmainform::lavActions()
     connect(aGemFunk, &QAction::triggered, this, &Tmainform::aGemFunkExecute);
     FileSave = lavAction("FileSave", QStringLiteral("Gem"), QStringLiteral("Gem aktuelle dokument: Ctrl+S"),
                          QKeySequence(QStringLiteral("Ctrl+S")), "document-save");
-    connect(FileSave, &QAction::triggered, this, [this] { if (auto *w = aktivWin()) Gem(w); });
+    connect(FileSave, &QAction::triggered, this, [this] {
+        Twinform *w = aktivWin();
+        if (w && Gem(w))
+            infoSideGemt(w);
+    });
     FileSaveAs = lavAction("FileSaveAs", QStringLiteral("Gem som..."), QStringLiteral("Gem aktuelle dokument med et nyt navn: Ctrl+Alt+S"),
                            QKeySequence(QStringLiteral("Ctrl+Alt+S")), "document-save-as");
     connect(FileSaveAs, &QAction::triggered, this, [this] { if (auto *w = aktivWin()) GemSomDokument(w); });

@@ -2,6 +2,7 @@
 // pages, the search tab and window, and the pane's refusal to reach the network by itself.
 
 #include "editor/editor.h"
+#include "filemanager/filpanel.h"
 #include "information/findinfoform.h"
 #include "information/informationform.h"
 #include "information/struktur.h"
@@ -265,9 +266,20 @@ private slots:
         main->HelpInfo(QStringLiteral("CSS.txt"), QStringLiteral("color"));
         QVERIFY(venterPaa(info, QStringLiteral("color.html")));
         info->redigerCheck->setChecked(true);
+        main->Afilpanel->trigger();   // the file panel shown follows the edited page's folder
+        QVERIFY(main->filpanel()->isVisible());
         main->HelpInfo(QStringLiteral("CSS.txt"), QStringLiteral("margin"));
         QVERIFY(venterPaa(info, QStringLiteral("margin.html")));
         QVERIFY(main->vinduePaaFil(folder->path("Struktur/CSS/tekstfiler/margin.html")));
+        QCOMPARE(QDir(main->filPanelMappe()), QDir(folder->path("Struktur/CSS/tekstfiler")));
+        // Saving the edited page shows it again.
+        Twinform *side = main->vinduePaaFil(folder->path("Struktur/CSS/tekstfiler/margin.html"));
+        QCOMPARE(main->aktivWin(), side);
+        side->Edit->replaceRange(0, 0, QStringLiteral("<!-- rettet -->"));
+        QSignalSpy vist(info, &Tinfoform::sideVist);
+        main->FileSave->trigger();
+        QVERIFY(!side->isModified());
+        QVERIFY(vist.wait(20000));
         main->HelpInfo(QStringLiteral("CSS.txt"), QStringLiteral("color"));
         QVERIFY(venterPaa(info, QStringLiteral("color.html")));
         QVERIFY(!main->vinduePaaFil(folder->path("Struktur/CSS/tekstfiler/margin.html")));
