@@ -10,7 +10,6 @@
 #include "information/navigation.h"
 #include "platform/infobox.h"
 #include "platform/vinduesplads.h"
-#include "shell/spmform.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -362,6 +361,12 @@ void Tstrukturform::gemNewSL()
         platform::errorBox(this, r.error);
 }
 
+// Questions go through the host; without one nothing is confirmed.
+bool Tstrukturform::spoergJa(const QString &question, QWidget *owner)
+{
+    return m_vaert && m_vaert->spoergJa(question, owner);
+}
+
 bool Tstrukturform::erAaben(bool objekt) const
 {
     return !(objekt ? objektstruktur : infostruktur)->Strukturfile.isEmpty();
@@ -570,8 +575,8 @@ void Tstrukturform::AredigerExecute()
             vis(QStringLiteral("Filnavnet:\r") + ny + QStringLiteral("\r") + QStringLiteral("eksisterer allerede!"));
             return;
         }
-        if (Tspmform::ask(QStringLiteral("Der er indført et nyt filnavn,\rder ikke er anvendt iforvejen.\rSkal det nye navn anvendes,\r"
-                                         "og den gamle fil slettes?"), this) != Tspmform::Ja)
+        if (!spoergJa(QStringLiteral("Der er indført et nyt filnavn,\rder ikke er anvendt iforvejen.\rSkal det nye navn anvendes,\r"
+                                         "og den gamle fil slettes?"), this))
             return;
     }
     const QString tekst = tekstEdit->text();
@@ -609,7 +614,7 @@ void Tstrukturform::AsletExecute(bool objekt)
     const QString q = node == t->forsteNode() ? QStringLiteral("Skal hele strukturen slettes?")
                     : node->childCount() > 0 ? QStringLiteral("Skal elementet ") + node->text(0) + QStringLiteral(" med underelementer slettes?")
                                              : QStringLiteral("Skal elementet ") + node->text(0) + QStringLiteral(" slettes?");
-    if (Tspmform::ask(q, this) != Tspmform::Ja)
+    if (!spoergJa(q, this))
         return;
     t->SletNode();
     tomFelter(objekt);
@@ -638,7 +643,7 @@ void Tstrukturform::sorter(bool objekt)
     TStruktur *t = objekt ? objektstruktur : infostruktur;
     if (t->topLevelItemCount() == 0)
         return;
-    if (Tspmform::ask(QStringLiteral("Skal elementerne i strukturen\rsorteres alfabetisk?"), this) != Tspmform::Ja)
+    if (!spoergJa(QStringLiteral("Skal elementerne i strukturen\rsorteres alfabetisk?"), this))
         return;
     t->sorterAlt();
     t->Modified = true;
@@ -690,7 +695,7 @@ void Tstrukturform::sletInfoStruktur()
         return;
     }
     if (!information::sikkerDatatekst(navn)
-        || Tspmform::ask(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this) != Tspmform::Ja)
+        || !spoergJa(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this))
         return;
     infostruktur->clear();
     infostruktur->Strukturfile.clear();
@@ -726,7 +731,7 @@ void Tstrukturform::sletObjektStruktur()
             + QStringLiteral("Den må ikke slettes."));
         return;
     }
-    if (Tspmform::ask(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this) != Tspmform::Ja)
+    if (!spoergJa(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this))
         return;
     objektstruktur->clear();
     objektstruktur->Strukturfile.clear();

@@ -78,6 +78,7 @@ private:
     void opdaterHandlinger();
     void gemNewSL();
     bool erAaben(bool objekt) const;
+    bool spoergJa(const QString &question, QWidget *owner);
     void vis(const QString &tekst);
     TDokumentVaert *m_vaert;
 };

@@ -162,7 +162,8 @@ private slots:
         TestProgramFolder folder;
         folder.writeFile("Script/_strukturliste.txt", "Window\r\n");
         Spy spy;
-        Tstrukturform f(nullptr, folder.programDir(), folder.path("Egenskaber/"));
+        Tmainform main;
+        Tstrukturform &f = *main.strukturform();
         QCOMPARE(f.ikonLabel->text(), QStringLiteral("Element ikon: Grøn bog"));
         QCOMPARE(f.ikonLabel1->text(), QStringLiteral("Element ikon: Objekt"));
         f.vaelgIkon(3);
