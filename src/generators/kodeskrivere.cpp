@@ -76,19 +76,6 @@ QString forMangeTekst()
     return QStringLiteral("Der kan højst skrives %1 elementer ad gangen.\rSkriv et mindre antal.").arg(kMaksElementer);
 }
 
-void begyndPaaTomLinie(Tinfotag &taginf)
-{
-    TEditor *edit = taginf.Editor();
-    if (!edit)
-        return;
-    const int line = edit->caretLine();
-    if (edit->lineText(line).trimmed().isEmpty())
-        return;
-    const qsizetype end = edit->lineEnd(line);
-    edit->replaceRange(end, end, QStringLiteral("\r"));
-    edit->setCaretPos(end + 1);
-}
-
 QString skrivTabel(Tinfotag &taginf, const Tabelvalg &valg)
 {
     int kolonner = 0;

@@ -5,6 +5,8 @@
 // Each writer takes the field texts as the user left them. One that returns a non-empty
 // text wrote nothing; the text is the message to show.
 
+#include "codewriting/snippets.h"
+
 #include <QString>
 
 class Tinfotag;
@@ -48,8 +50,6 @@ struct Linkvalg {
 QString skrivLinks(Tinfotag &taginf, const Linkvalg &valg);
 void skrivLinkCSS(Tinfotag &taginf, bool styleKode);
 
-// Line writers replace the caret's whole line. When that line holds text, the caret first
-// moves to a new line under it, so the user's text is kept.
-void begyndPaaTomLinie(Tinfotag &taginf);
+using codewriting::begyndPaaTomLinie;
 
 } // namespace generators

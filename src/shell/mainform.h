@@ -199,6 +199,13 @@ public:
     void ftpUploadStatus(const QString &text);
     // Sets a document window's FTP tool bar up.
     void fyldFtpBar(Twinform *win);
+    // The document tool bars' commands: the object structures the user built (sorted),
+    // "Søg i information..." with a text, a snippet by its name, and the capitalisation of
+    // VBScript words after the VBScript reference.
+    QStringList konstrueredeObjektStrukturer() const;
+    void soegIInformation(const QString &tekst);
+    void skrivSnippet(const QString &navn);
+    void retVbOrd(Twinform *win);
     // Shows the FTP settings window; writes its settings when closed with "Anvend".
     bool visFtpEgenskaber();
     void mEgenskaberClick();

@@ -28,6 +28,11 @@ Tstrukturform *Tmainform::strukturform()
     if (!m_strukturform) {
         m_strukturform = new Tstrukturform(this, programdir, optdir, this);
         connect(m_strukturform, &Tstrukturform::strukturlisteAendret, this, qOverload<>(&Tmainform::createStrukturPU));
+        connect(m_strukturform, &Tstrukturform::objektlisteAendret, this, [this] {
+            const QStringList navne = konstrueredeObjektStrukturer();
+            for (Twinform *w : dokumenter())
+                w->saetKonstruerede(navne);
+        });
     }
     return m_strukturform;
 }

@@ -206,17 +206,6 @@ void Tmainform::lavActions()
                          WindowMinimizeAll, WindowArrange, FileClose, Ago, AfindHtml, AfindCss, Akontrol};
 }
 
-namespace {
-QAction *disabledItem(QMenu *menu, const QString &caption, const char *name, const QKeySequence &key = {})
-{
-    QAction *a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    if (!key.isEmpty()) a->setShortcut(key);
-    a->setEnabled(false);
-    return a;
-}
-}
-
 void Tmainform::lavMenuer()
 {
     QMenuBar *bar = menuBar();

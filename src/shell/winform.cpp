@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -45,46 +46,11 @@ Twinform::Twinform(Tmainform *main)
     toolbarAndet = lavToolbar(QStringLiteral("toolbarAndet"), &findEditAndet, QStringLiteral("findEditAndet"));
     toolbarFtp = lavToolbar(QStringLiteral("toolbarFtp"), nullptr, {});
 
-    defaultStrukButton = new QToolButton;
-    defaultStrukButton->setObjectName(QStringLiteral("defaultStrukButton"));
-    defaultStrukButton->setText(QStringLiteral("Indbyggede strukturer"));
-    defaultStrukButton->setToolTip(QStringLiteral("Indbyggede strukturer"));
-    defaultStrukButton->setPopupMode(QToolButton::InstantPopup);
-    defaultStrukButton->setIcon(QIcon::fromTheme(QStringLiteral("view-list-tree")));
-    defaultStrukButton->hide();
-
-    // The tool bars carry the main window's document commands.
-    for (QToolBar *bar : {toolbarHtml, toolbarAsp}) {
-        bar->addActions({main->Aslutkode, main->AfindHtml, main->AfindCss, main->Akontrol});
-        bar->widgetForAction(main->Aslutkode)->setObjectName(QStringLiteral("slutKodeKnap"));
-        // The quick attributes under one drop-down button.
-        auto *attributKnap = new QToolButton;
-        attributKnap->setObjectName(QStringLiteral("attributKnap"));
-        attributKnap->setDefaultAction(main->AclassAttribut);
-        attributKnap->setPopupMode(QToolButton::MenuButtonPopup);
-        auto *menu = new QMenu(attributKnap);
-        menu->addActions({main->AclassAttribut, main->AidAttribut, main->AstyleAttribut, main->AonclickEvent});
-        attributKnap->setMenu(menu);
-        bar->addWidget(attributKnap);
-    }
-    toolbarCss->addAction(main->AfindCss);
-    for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, toolbarJs, toolbarAndet})
-        bar->addAction(main->Ago);
     for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarScript, toolbarAsp, AspObjToolbar, toolbarJs, toolbarAndet})
         bars->addWidget(bar);
-    bars->addWidget(defaultStrukButton);
     bars->addStretch(1);
     bars->addWidget(toolbarFtp);
     layout->addLayout(bars);
-
-    auto *middle = new QHBoxLayout;
-    middle->setContentsMargins(0, 0, 0, 0);
-    middle->setSpacing(0);
-    strukturpanel = new QWidget;
-    strukturpanel->setObjectName(QStringLiteral("strukturpanel"));
-    strukturpanel->setFixedWidth(qBound(240, main->objStrukturBredde, 360));
-    strukturpanel->hide();
-    middle->addWidget(strukturpanel);
 
     Edit = new TEditor;
     Edit->setObjectName(QStringLiteral("Edit"));
@@ -101,8 +67,9 @@ Twinform::Twinform(Tmainform *main)
     connect(Edit, &TEditor::museSluppet, this, &Twinform::afterCaretMove);
     connect(Edit, &TEditor::museTrykket, main, [main] { main->infoS.clear(); });
     connect(Edit, &TEditor::filerSluppet, main, &Tmainform::aabnDroppedeFiler);
-    middle->addWidget(Edit, 1);
-    layout->addLayout(middle, 1);
+    lavObjektPanel();
+    layout->addWidget(strukturSplitter, 1);
+    fyldRedskaber();
 
     uploadInfo = new QPlainTextEdit;
     uploadInfo->setObjectName(QStringLiteral("uploadInfo"));
@@ -148,7 +115,6 @@ QToolBar *Twinform::lavToolbar(const QString &name, QLineEdit **search, const QS
         (*search)->setObjectName(searchName);
         (*search)->setFixedWidth(140);
         (*search)->setClearButtonEnabled(true);
-        bar->addWidget(*search);
     }
     bar->hide();
     return bar;
@@ -222,8 +188,6 @@ void Twinform::visRedskabslinie()
     // Only one type's tool bar shows at a time, also after a change of extension.
     for (QToolBar *bar : {toolbarHtml, toolbarCss, toolbarJs, toolbarAsp, AspObjToolbar, toolbarScript, toolbarAndet})
         bar->hide();
-    defaultStrukButton->hide();
-
     const QString e = docExt;
     if (e == QLatin1String(".html")) {
         toolbarHtml->show();
@@ -234,16 +198,12 @@ void Twinform::visRedskabslinie()
     } else if (e == QLatin1String(".asp") || e == QLatin1String(".inc") || e == QLatin1String(".asa")) {
         toolbarAsp->show();
         AspObjToolbar->show();
-        defaultStrukButton->show();
-    } else if (e == QLatin1String(".bat")) {
-        toolbarAndet->show();
-        defaultStrukButton->show();
     } else if (e == QLatin1String(".vbs") || e == QLatin1String(".wsf")) {
         toolbarScript->show();
-        defaultStrukButton->show();
     } else {
         toolbarAndet->show();
     }
+    indlaesObjektStruktur();
 }
 
 namespace {

@@ -8,12 +8,15 @@
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QSplitter;
 class QStatusBar;
 class TEditor;
 class QToolBar;
 class QToolButton;
 class QWidget;
 class Tmainform;
+class TJsPanel;
+class TObjektPanel;
 namespace gendan {
 class TGendanVagt;
 }
@@ -44,6 +47,18 @@ public:
     void setTekst(const QString &text);
     bool getFokus();
     void setFokus();
+
+    // The object structure pane: shows or hides it (with the JavaScript button box in a
+    // JavaScript document) and sets the structure buttons' images.
+    void visObjektPanel(bool vis);
+    void skiftObjektPanel() { visObjektPanel(!objektPanelVises()); }
+    bool objektPanelVises() const;
+    // Searches the pane for text (the tag at the caret when empty) and shows what it finds.
+    void findIObjektStruktur(const QString &text, bool fraFelt = false);
+    // "Find dokument aktuelle element i strukturen".
+    void findIStrukturKnap();
+    // The structures the user built, for the pane's "Strukturer" menu.
+    void saetKonstruerede(const QStringList &navne);
 
     bool isModified() const;
     void setModified(bool modified);
@@ -76,8 +91,17 @@ public:
     QLineEdit *infoEditAsp = nullptr;
     QLineEdit *infoEditJs = nullptr;
     QLineEdit *findEditAndet = nullptr;
-    QToolButton *defaultStrukButton = nullptr;
-    QWidget *strukturpanel = nullptr;
+    QToolButton *defaultStrukButton = nullptr;   // on the pane's own tool bar
+    TObjektPanel *strukturpanel = nullptr;
+    TJsPanel *JsPanel = nullptr;
+    QSplitter *strukturSplitter = nullptr;
+    // The tool bars' own buttons
+    QToolButton *strukturKnapHTML = nullptr, *strukturKnapCSS = nullptr, *strukturKnapJs = nullptr,
+                *aspKnap = nullptr, *strukturKnap = nullptr, *strukturKnapAndet = nullptr;
+    QToolButton *findKnapHtml = nullptr, *findKnap = nullptr, *findKnapJs = nullptr, *findKnapAsp = nullptr,
+                *findOrdKnap = nullptr, *findOrdKnapAndet = nullptr;
+    QToolButton *selectorInfoKnap = nullptr, *nySelectorKnap = nullptr, *htmlPuKnap = nullptr, *htmlPuKnap1 = nullptr,
+                *incButton = nullptr, *tsVbAbc = nullptr, *vbsKnap = nullptr;
     QPlainTextEdit *uploadInfo = nullptr;
     gendan::TGendanVagt *gendanVagt = nullptr;   // keeps the recovery copy while modified
 
@@ -87,6 +111,10 @@ protected:
 
 private:
     QToolBar *lavToolbar(const QString &name, QLineEdit **search, const QString &searchName);
+    // The buttons, fields and menus of the tool bars by type, and the pane beside the text.
+    void fyldRedskaber();
+    void lavObjektPanel();
+    void indlaesObjektStruktur();
     void indlaesFil();
     void afterCaretMove();
 
