@@ -39,13 +39,14 @@ QString soegeform(const QString &titel)
     return ud;
 }
 
-int findObjekt(const QStringList &titler, int valgt, const QString &tekst)
+int findObjekt(const QStringList &titler, int valgt, const QString &tekst, bool valgtFundet)
 {
     const int n = int(titler.size());
     if (n == 0)
         return -1;
     const QString s = smaaAZ(tekst);
-    const int start = valgt <= 0 || valgt >= n - 1 ? 0 : valgt + 1;
+    const bool fraStart = valgt < 0 || (valgt == 0 && !valgtFundet) || valgt >= n - 1;
+    const int start = fraStart ? 0 : valgt + 1;
     const int slut = start == 0 ? n : n + start;   // once round when begun after the first
     for (int k = start; k < slut; ++k) {
         const int i = k % n;

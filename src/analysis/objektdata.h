@@ -25,7 +25,8 @@ QString smaaAZ(const QString &tekst);
 // The entry to show for a search of tekst among the titles (depth-first order) when the
 // entry valgt is selected (-1: none). It starts after the selected entry, or at the first
 // when none or the first is selected; a search not begun at the first entry goes round
-// once. -1 when nothing matches.
-int findObjekt(const QStringList &titler, int valgt, const QString &tekst);
+// once. A first entry that the last search found counts as any other (valgtFundet), so a
+// second search moves on from it. -1 when nothing matches.
+int findObjekt(const QStringList &titler, int valgt, const QString &tekst, bool valgtFundet = false);
 
 } // namespace analysis

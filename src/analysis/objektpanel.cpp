@@ -106,6 +106,7 @@ bool TObjektPanel::hentObjektStruktur(const QString &strukturfil, const QString 
     const QString forrigeStruktur = objektstruktur->Strukturfile, forrigeData = objektstruktur->Datafile;
     objektstruktur->Strukturfile = strukturfil;
     objektstruktur->Datafile = datafil;
+    m_fundet = nullptr;
     if (!objektstruktur->HentStruktur()) {
         // The tree kept what it showed, and so do its files.
         objektstruktur->Strukturfile = forrigeStruktur;
@@ -145,7 +146,7 @@ void TObjektPanel::hentVedVisning(const QString &navn, Udfold u)
 void TObjektPanel::hentVentende()
 {
     if (!m_venterNavn.isEmpty())
-        hentObjekt(m_venterNavn, m_venterUdfold);
+        hentObjekt(QString(m_venterNavn), m_venterUdfold);   // a copy: loading forgets the name
 }
 
 void TObjektPanel::showEvent(QShowEvent *event)
@@ -172,12 +173,15 @@ bool TObjektPanel::findIObjektStruktur(const QString &text)
     titler.reserve(noder.size());
     for (const QTreeWidgetItem *n : noder)
         titler << n->text(0);
-    const int i = analysis::findObjekt(titler, int(noder.indexOf(objektstruktur->currentItem())), text);
+    QTreeWidgetItem *valgt = objektstruktur->currentItem();
+    const int i = analysis::findObjekt(titler, int(noder.indexOf(valgt)), text, valgt && valgt == m_fundet);
     if (i < 0) {
+        m_fundet = nullptr;
         objektstruktur->setCurrentItem(noder.first());
         return false;
     }
     QTreeWidgetItem *n = noder[i];
+    m_fundet = n;
     objektstruktur->collapseAll();
     for (QTreeWidgetItem *p = n->parent(); p; p = p->parent())
         p->setExpanded(true);

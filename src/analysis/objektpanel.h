@@ -73,6 +73,7 @@ private:
     void udfold(Udfold u);
 
     QString m_scriptdir;
+    QTreeWidgetItem *m_fundet = nullptr;   // the entry the last search found
     QString m_venterNavn;
     Udfold m_venterUdfold = Udfold::Intet;
     QMenu *m_indbyggetMenu = nullptr;
