@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -107,6 +108,9 @@ TJsPanel::TJsPanel(QWidget *parent) : QWidget(parent)
     rul->setWidget(KnapBoks);
     rul->setWidgetResizable(true);
     rul->setFrameShape(QFrame::NoFrame);
+    rul->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // As wide as the widest button, with room for the vertical scroll bar.
+    rul->setMinimumWidth(KnapBoks->sizeHint().width() + rul->verticalScrollBar()->sizeHint().width());
     layout->addWidget(rul, 1);
 
     connect(JsUdfoldKnap, &QToolButton::clicked, this, [this] { aabnAlle(true); });
