@@ -4,6 +4,7 @@
 #include "analysis/jspanel.h"
 #include "analysis/objektpanel.h"
 #include "editor/editor.h"
+#include "information/findinfoform.h"
 #include "information/informationform.h"
 #include "information/struktur.h"
 #include "platform/infobox.h"
@@ -13,6 +14,7 @@
 #include "testsupport/testenv.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -198,6 +200,12 @@ private slots:
                                                       {"VBS", "color"},
                                                       {"JavaScript", "push"}};
         QCOMPARE(spy.info, forventet);
+
+        // "Søg i information..." carries the visible bar's text into the search window.
+        js->findKnapJs->menu()->findChild<QAction *>(QStringLiteral("soegIInformation"))->trigger();
+        Tfindinfoform *f = m.infoform()->findinfoform();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->EditFind->currentText(), QStringLiteral("push"));
     }
 
     // The JavaScript button box: each button's structure, and the categories and the last
