@@ -1,5 +1,7 @@
 #include "analysis/jspanel.h"
 
+#include "platform/vaerktoejsknap.h"
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -38,18 +40,10 @@ TJsPanel::TJsPanel(QWidget *parent) : QWidget(parent)
 
     auto *knapper = new QHBoxLayout;
     knapper->setSpacing(0);
-    auto lavKnap = [knapper](const char *navn, const QString &hint, const char *ikon) {
-        auto *b = new QToolButton;
-        b->setObjectName(QString::fromLatin1(navn));
-        b->setToolTip(hint);
-        b->setAutoRaise(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setIcon(QIcon::fromTheme(QString::fromLatin1(ikon)));
-        knapper->addWidget(b);
-        return b;
-    };
-    JsUdfoldKnap = lavKnap("JsUdfoldKnap", QStringLiteral("Udfold objektoversigten"), "expand-all");
-    JsSammenfoldKnap = lavKnap("JsSammenfoldKnap", QStringLiteral("Sammenfold objektoversigten"), "collapse-all");
+    JsUdfoldKnap = platform::vaerktoejsknap("JsUdfoldKnap", QStringLiteral("Udfold objektoversigten"), "expand-all");
+    JsSammenfoldKnap = platform::vaerktoejsknap("JsSammenfoldKnap", QStringLiteral("Sammenfold objektoversigten"), "collapse-all");
+    knapper->addWidget(JsUdfoldKnap);
+    knapper->addWidget(JsSammenfoldKnap);
     knapper->addStretch(1);
     layout->addLayout(knapper);
 

@@ -5,6 +5,7 @@
 #include "information/struktur.h"
 #include "information/strukturikoner.h"
 #include "platform/infobox.h"
+#include "platform/vaerktoejsknap.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -14,21 +15,6 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QToolButton *lavKnap(const char *navn, const QString &hint, const char *ikon)
-{
-    auto *b = new QToolButton;
-    b->setObjectName(QString::fromLatin1(navn));
-    b->setToolTip(hint);
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(QIcon::fromTheme(QString::fromLatin1(ikon)));
-    return b;
-}
-
-} // namespace
 
 TObjektPanel::TObjektPanel(const QString &scriptdir, QWidget *parent)
     : QWidget(parent), m_scriptdir(scriptdir)
@@ -41,9 +27,9 @@ TObjektPanel::TObjektPanel(const QString &scriptdir, QWidget *parent)
     auto *knapper = new QHBoxLayout;
     knapper->setContentsMargins(0, 0, 0, 0);
     knapper->setSpacing(0);
-    udfoldButton = lavKnap("udfoldButton", QStringLiteral("Udfold strukturen"), "expand-all");
-    sammenfoldButton = lavKnap("sammenfoldButton", QStringLiteral("Sammenfold strukturen"), "collapse-all");
-    defaultStrukButton = lavKnap("defaultStrukButton", QStringLiteral("Indbyggede strukturer"), "view-list-tree");
+    udfoldButton = platform::vaerktoejsknap("udfoldButton", QStringLiteral("Udfold strukturen"), "expand-all");
+    sammenfoldButton = platform::vaerktoejsknap("sammenfoldButton", QStringLiteral("Sammenfold strukturen"), "collapse-all");
+    defaultStrukButton = platform::vaerktoejsknap("defaultStrukButton", QStringLiteral("Indbyggede strukturer"), "view-list-tree");
     defaultStrukButton->setText(QStringLiteral("Indbyggede strukturer"));
     defaultStrukButton->setPopupMode(QToolButton::InstantPopup);
     m_indbyggetMenu = new QMenu(defaultStrukButton);
@@ -57,7 +43,7 @@ TObjektPanel::TObjektPanel(const QString &scriptdir, QWidget *parent)
     AegneStrukturer->setEnabled(false);
     m_egneMenu = new QMenu(this);
     AegneStrukturer->setMenu(m_egneMenu);
-    strukturButton = lavKnap("strukturButton", QStringLiteral("Konstruerede strukturer"), "");
+    strukturButton = platform::vaerktoejsknap("strukturButton", QStringLiteral("Konstruerede strukturer"), "");
     strukturButton->setDefaultAction(AegneStrukturer);
     strukturButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     strukturButton->setPopupMode(QToolButton::InstantPopup);

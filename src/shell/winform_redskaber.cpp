@@ -10,6 +10,7 @@
 #include "editor/editor.h"
 #include "information/struktur.h"
 #include "platform/infobox.h"
+#include "platform/vaerktoejsknap.h"
 #include "shell/mainform.h"
 
 #include <QLineEdit>
@@ -22,13 +23,7 @@ namespace {
 
 QToolButton *lavKnap(QToolBar *bar, const char *navn, const QString &hint, const char *ikon)
 {
-    auto *b = new QToolButton;
-    b->setObjectName(QString::fromLatin1(navn));
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
-    b->setIcon(QIcon::fromTheme(QString::fromLatin1(ikon)));
-    b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    QToolButton *b = platform::vaerktoejsknap(navn, hint, ikon);
     bar->addWidget(b);
     return b;
 }
@@ -176,23 +171,27 @@ void Twinform::fyldRedskaber()
         bar->addAction(m->Aslutkode);
         bar->widgetForAction(m->Aslutkode)->setObjectName(QStringLiteral("slutKodeKnap"));
     };
-    auto felt = [](QToolBar *bar, QLineEdit *e) { bar->addWidget(e); };
+    // What the HTML and ASP bars share after their structure button.
+    auto htmlDel = [m, findKnapPaa, attributKnap, styleKnap, slutkode](QToolBar *bar, QLineEdit *felt, const char *findNavn,
+                                                                      const char *puNavn, QToolButton *&find, QToolButton *&pu) {
+        bar->addActions({m->Ainformation, m->AcssInformation, m->AjsInformation, m->AfindHtml, m->AfindCss});
+        bar->addWidget(felt);
+        find = findKnapPaa(bar, findNavn, QStringLiteral("Søg i html information"), felt, QStringLiteral("Information"),
+                           m->Ainformation);
+        attributKnap(bar);
+        pu = styleKnap(bar, puNavn);
+        slutkode(bar);
+    };
 
     // HTML
     strukturKnapHTML = strukturKnapPaa(toolbarHtml, "strukturKnapHTML", QStringLiteral("Åben/Luk struktur"));
-    toolbarHtml->addActions({m->Ainformation, m->AcssInformation, m->AjsInformation, m->AfindHtml, m->AfindCss});
-    felt(toolbarHtml, infoEditHtml);
-    findKnapHtml = findKnapPaa(toolbarHtml, "findKnapHtml", QStringLiteral("Søg i html information"), infoEditHtml,
-                               QStringLiteral("Information"), m->Ainformation);
-    attributKnap(toolbarHtml);
-    htmlPuKnap = styleKnap(toolbarHtml, "htmlPuKnap");
-    slutkode(toolbarHtml);
+    htmlDel(toolbarHtml, infoEditHtml, "findKnapHtml", "htmlPuKnap", findKnapHtml, htmlPuKnap);
     toolbarHtml->addActions({m->Ago, m->Akontrol});
 
     // CSS
     strukturKnapCSS = strukturKnapPaa(toolbarCss, "strukturKnapCSS", QStringLiteral("Åben/Luk struktur"));
     toolbarCss->addActions({m->AcssInformation, m->AfindCss});
-    felt(toolbarCss, infoEditCss);
+    toolbarCss->addWidget(infoEditCss);
     findKnap = findKnapPaa(toolbarCss, "findKnap", QStringLiteral("Søg i css information"), infoEditCss, QStringLiteral("CSS"),
                            m->AcssInformation);
     selectorInfoKnap = lavKnap(toolbarCss, "selectorInfoKnap", QStringLiteral("Selector information"), "help-contextual");
@@ -207,20 +206,14 @@ void Twinform::fyldRedskaber()
     // JavaScript
     strukturKnapJs = strukturKnapPaa(toolbarJs, "strukturKnapJs", QStringLiteral("Åben/Luk Script strukturen"));
     toolbarJs->addActions({m->AjsInformation, m->AcssInformation});
-    felt(toolbarJs, infoEditJs);
+    toolbarJs->addWidget(infoEditJs);
     findKnapJs = findKnapPaa(toolbarJs, "findKnapJs", QStringLiteral("Søg i javascript information"), infoEditJs,
                              QStringLiteral("JavaScript"), m->AjsInformation);
     toolbarJs->addAction(m->Ago);
 
     // ASP
     aspKnap = strukturKnapPaa(toolbarAsp, "aspKnap", QStringLiteral("Åben/Luk ASP strukturen"));
-    toolbarAsp->addActions({m->Ainformation, m->AcssInformation, m->AjsInformation, m->AfindHtml, m->AfindCss});
-    felt(toolbarAsp, infoEditAsp);
-    findKnapAsp = findKnapPaa(toolbarAsp, "findKnapAsp", QStringLiteral("Søg i html information"), infoEditAsp,
-                              QStringLiteral("Information"), m->Ainformation);
-    attributKnap(toolbarAsp);
-    htmlPuKnap1 = styleKnap(toolbarAsp, "htmlPuKnap1");
-    slutkode(toolbarAsp);
+    htmlDel(toolbarAsp, infoEditAsp, "findKnapAsp", "htmlPuKnap1", findKnapAsp, htmlPuKnap1);
     incButton = lavKnap(toolbarAsp, "incButton", QStringLiteral("Udskriver: <!--#include file=\"FILNAVN.inc\"-->"), "code-context");
     snippetMenu(incButton, codewriting::aspSnippets().mid(1));
     incButton->setPopupMode(QToolButton::MenuButtonPopup);
@@ -230,7 +223,7 @@ void Twinform::fyldRedskaber()
     // VBScript and WSF
     strukturKnap = strukturKnapPaa(toolbarScript, "strukturKnap", QStringLiteral("Åben/Luk struktur"));
     toolbarScript->addAction(m->AvbsInformation);
-    felt(toolbarScript, findEdit);
+    toolbarScript->addWidget(findEdit);
     findOrdKnap = findKnapPaa(toolbarScript, "findOrdKnap", QStringLiteral("Søg i strukturen"), findEdit, QStringLiteral("VBS"),
                               m->AvbsInformation);
     toolbarScript->addAction(m->Ago);
@@ -242,7 +235,7 @@ void Twinform::fyldRedskaber()
 
     // Other files
     strukturKnapAndet = strukturKnapPaa(toolbarAndet, "strukturKnapAndet", QStringLiteral("Åben/Luk struktur"));
-    felt(toolbarAndet, findEditAndet);
+    toolbarAndet->addWidget(findEditAndet);
     findOrdKnapAndet = lavKnap(toolbarAndet, "findOrdKnapAndet", QStringLiteral("Søg i strukturen"), "system-search");
     auto soegAndet = [this] {
         if (findEditAndet->text().isEmpty())
