@@ -155,12 +155,8 @@ bool TObjektPanel::findIObjektStruktur(const QString &text)
     const QList<QTreeWidgetItem *> noder = objektstruktur->alleNoder();
     if (noder.isEmpty())
         return false;
-    QStringList titler;
-    titler.reserve(noder.size());
-    for (const QTreeWidgetItem *n : noder)
-        titler << n->text(0);
     QTreeWidgetItem *valgt = objektstruktur->currentItem();
-    const int i = analysis::findObjekt(titler, int(noder.indexOf(valgt)), text, valgt && valgt == m_fundet);
+    const int i = analysis::findObjekt(TStruktur::titler(noder), int(noder.indexOf(valgt)), text, valgt && valgt == m_fundet);
     if (i < 0) {
         m_fundet = nullptr;
         objektstruktur->setCurrentItem(noder.first());

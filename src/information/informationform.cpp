@@ -403,19 +403,15 @@ bool Tinfoform::goToInfo(const QString &openNodetekst, bool notFound)
     const QList<QTreeWidgetItem *> noder = Struktur->alleNoder();
     if (noder.isEmpty())
         return false;
-    QStringList titler;
-    titler.reserve(noder.size());
-    for (const QTreeWidgetItem *n : noder)
-        titler << n->text(0);
-    const int i = information::findTitel(titler, int(noder.indexOf(Struktur->currentItem())), openNodetekst);
+    const int i = information::findTitel(TStruktur::titler(noder), int(noder.indexOf(Struktur->currentItem())), openNodetekst);
     if (i >= 0) {
         QTreeWidgetItem *n = noder[i];
         Struktur->setCurrentItem(n);
         n->setExpanded(true);
         Struktur->scrollToItem(n);
-        if (infoType == itJs && !findisSearch && titler[i] != openNodetekst)
+        if (infoType == itJs && !findisSearch && noder[i]->text(0) != openNodetekst)
             platform::infoBox(this, QStringLiteral("Der er en syntaksfejl.") + QString(13, u' ') + QStringLiteral("\r\r")
-                                        + openNodetekst + u'\r' + titler[i]);
+                                        + openNodetekst + u'\r' + noder[i]->text(0));
         findisSearch = false;
         StrukturClick();
         return true;

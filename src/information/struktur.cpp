@@ -76,6 +76,15 @@ QList<QTreeWidgetItem *> TStruktur::alleNoder() const
     return ud;
 }
 
+QStringList TStruktur::titler(const QList<QTreeWidgetItem *> &noder)
+{
+    QStringList ud;
+    ud.reserve(noder.size());
+    for (const QTreeWidgetItem *n : noder)
+        ud << n->text(0);
+    return ud;
+}
+
 QString TStruktur::dataStreng(const QTreeWidgetItem *node)
 {
     return node ? node->data(0, DataRolle).toString() : QString();

@@ -47,6 +47,8 @@ public:
     // Every node in depth-first order.
     QList<QTreeWidgetItem *> alleNoder() const;
     QTreeWidgetItem *forsteNode() const { return topLevelItem(0); }
+    // The titles of the nodes of `noder`, in their order.
+    static QStringList titler(const QList<QTreeWidgetItem *> &noder);
     // A node's data string (empty without data) and its data text (without the icon digit).
     static QString dataStreng(const QTreeWidgetItem *node);
     static QString datatekst(const QTreeWidgetItem *node);

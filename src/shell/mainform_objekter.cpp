@@ -49,9 +49,6 @@ void Tmainform::retVbOrd(Twinform *win)
         info->LoadStruktur(QStringLiteral("VBS"));
     if (info->strukturnavn.compare(QLatin1String("VBS"), Qt::CaseInsensitive) != 0)
         return;
-    QStringList titler;
-    for (const QTreeWidgetItem *n : info->Struktur->alleNoder())
-        titler << n->text(0);
-    analysis::retVbOrd(*win->Edit, analysis::VbOrdbog(titler));
+    analysis::retVbOrd(*win->Edit, analysis::VbOrdbog(TStruktur::titler(info->Struktur->alleNoder())));
     win->XYinfo();
 }
