@@ -3,6 +3,7 @@
 #include "core/inputfilters.h"
 #include "core/programfolder.h"
 #include "platform/infobox.h"
+#include "platform/papirkurv.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -245,8 +246,8 @@ void TftpForm::sletKnapClick()
     if (ftp::erGyldigtNavn(name) && QFileInfo(path).isFile()) {
         if (!(spoergJa && spoergJa(QStringLiteral("Skal forbindelsen: \r") + name + QStringLiteral("\rslettes til papirkurven?"))))
             return;
-        if (!QFile::moveToTrash(path)) {
-            platform::errorBox(this, QStringLiteral("Forbindelsen %1 kunne ikke flyttes til papirkurven.").arg(name));
+        if (QString grund; !platform::tilPapirkurv(path, &grund)) {
+            platform::errorBox(this, QStringLiteral("Forbindelsen %1 kunne ikke flyttes til papirkurven.\r%2").arg(name, grund));
             return;
         }
         ftp::sletPassword(path);

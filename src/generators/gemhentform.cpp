@@ -1,12 +1,12 @@
 #include "generators/gemhentform.h"
 
 #include "codewriting/dokumentvaert.h"
-#include "core/fejltekst.h"
 #include "core/programfolder.h"
 #include "generators/designfiler.h"
 #include "generators/layoutvindue.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
+#include "platform/papirkurv.h"
 #include "platform/vinduesplads.h"
 
 #include <QFile>
@@ -19,7 +19,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <cerrno>
 
 using namespace generators;
 
@@ -134,11 +133,9 @@ void TgemHentForm::sletKnapClick()
     }
     if (!m->spoergJa(QStringLiteral("Skal designfilen: ") + navn + QStringLiteral("\rslettes til papirkurven?"), this))
         return;
-    QFile f(fil);
-    if (!f.moveToTrash()) {
-        const int err = errno;
-        platform::errorBox(this, QStringLiteral("Designfilen %1 kunne ikke flyttes til papirkurven.\r%2")
-                                     .arg(fil, core::fejlGrund(err, f.errorString())));
+    QString grund;
+    if (!platform::tilPapirkurv(fil, &grund)) {
+        platform::errorBox(this, QStringLiteral("Designfilen %1 kunne ikke flyttes til papirkurven.\r%2").arg(fil, grund));
         return;
     }
     filnavnEdit->clear();

@@ -1,6 +1,7 @@
 #include "information/struktur.h"
 
 #include "information/strukturfiler.h"
+#include "platform/papirkurv.h"
 
 #include <QCollator>
 #include <QDir>
@@ -372,7 +373,7 @@ bool TStruktur::FileDeleteRB(const QString &AFileName)
 {
     if (!QFileInfo(AFileName).isFile())
         return false;
-    return QFile::moveToTrash(AFileName);
+    return platform::tilPapirkurv(AFileName);
 }
 
 void TStruktur::sorterAlt()
