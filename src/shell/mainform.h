@@ -47,6 +47,8 @@ class TftpForm;
 class TftpUpload;
 class Tegenskabsform;
 class Teditfontform;
+class TFuldfoerer;
+class TPartnerTag;
 namespace gendan {
 class TGendanLager;
 struct GendanPost;
@@ -235,6 +237,16 @@ public:
     // The checked document closes: the tree empties and the window closes.
     void lukKontrol(int docNo);
 
+    // --- Completion as you type, the matching tag, the findings in the text (mainform_visning.cpp)
+    void startVisning();
+    void visningTilknyt(TEditor *edit);   // each document's edit control, on activation
+    void setFuldfoerelse(bool on);
+    TFuldfoerer *fuldfoerer() const { return m_fuldfoerer; }
+    void AmatchTagExecute();
+    void visKontrolFund();     // after a check: its findings underlined in the checked document
+    void fjernKontrolFund();
+    QAction *AmatchTag = nullptr;
+
     // --- Settings
     void hentMainOpt();
     void standardMainOpt();
@@ -413,4 +425,6 @@ private:
     gendan::TGendanLager *m_gendan = nullptr;
     const QString *m_gendannetTekst = nullptr;
     void startGendanVagt(Twinform *w);
+    TFuldfoerer *m_fuldfoerer = nullptr;
+    TPartnerTag *m_partnerTag = nullptr;
 };
