@@ -209,9 +209,9 @@ Kontekst findKontekst(const ScanText &text, qsizetype caret, const TagList &nosl
         }
         if (c == u'>')
             break;
-        if (krulle < 0 && c == u'{')
+        if (krulle == -1 && c == u'{')
             krulle = i;
-        if (krulle < 0 && c == u'}')
+        if (krulle == -1 && c == u'}')
             krulle = -2;   // after a closed rule: a selector, not a declaration
     }
     if (lt >= 0) {
