@@ -49,6 +49,7 @@ class Tegenskabsform;
 class Teditfontform;
 class TFuldfoerer;
 class TPartnerTag;
+class TVisningsrude;
 namespace gendan {
 class TGendanLager;
 struct GendanPost;
@@ -246,6 +247,10 @@ public:
     void visKontrolFund();     // after a check: its findings underlined in the checked document
     void fjernKontrolFund();
     QAction *AmatchTag = nullptr;
+    // The live preview beside the documents (Vis menu, tool bar, Ctrl+Alt+P).
+    void AforhaandsvisningExecute(bool on);
+    TVisningsrude *visningsrude() const { return m_visningsrude; }
+    QAction *Aforhaandsvisning = nullptr;
 
     // --- Settings
     void hentMainOpt();
@@ -427,4 +432,5 @@ private:
     void startGendanVagt(Twinform *w);
     TFuldfoerer *m_fuldfoerer = nullptr;
     TPartnerTag *m_partnerTag = nullptr;
+    TVisningsrude *m_visningsrude = nullptr;
 };
