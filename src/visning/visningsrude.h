@@ -39,7 +39,7 @@ public:
     qsizetype rulletTil() const { return m_rulletTil; }
 
     // The wait after the last key before the preview follows.
-    static constexpr int kForsinkelse = 120;
+    static constexpr int kForsinkelse = 50;
     // The largest page the engine takes as text, in UTF-8 bytes.
     static constexpr qsizetype kMaksStoerrelse = 1400 * 1024;
 
