@@ -578,7 +578,10 @@ void TEditor::visListe(const QStringList &items, int prefixLength)
         return;
     send(QsciScintillaBase::SCI_AUTOCSETSEPARATOR, '\n');
     const QByteArray list = items.join(u'\n').toUtf8();
-    m_sci->SendScintilla(QsciScintillaBase::SCI_AUTOCSHOW, uintptr_t(std::max(prefixLength, 0)), list.constData());
+    // The control counts the typed part in bytes.
+    const qsizetype caret = caretPos();
+    const qsizetype bytes = bytePos(caret) - bytePos(caret - std::clamp<qsizetype>(prefixLength, 0, caret));
+    m_sci->SendScintilla(QsciScintillaBase::SCI_AUTOCSHOW, uintptr_t(bytes), list.constData());
 }
 
 bool TEditor::listeVises() const
