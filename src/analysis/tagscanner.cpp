@@ -57,35 +57,42 @@ void scanAttribute(const ScanText &text, qsizetype caret, qsizetype lt, TPosData
     pos.Attribut = attributeReversed;
 }
 
-// One step of the walk between tags: the "<" at j of a line, if any. An end tag adds one
-// to depth, a start tag of an element with an end tag takes one away. Returns the name when
-// depth reaches -1.
-std::optional<QStringView> tagAt(QStringView line, qsizetype j, int &depth, const TagList &nosluttag)
+// What the "<" at j of a line does to the walk between tags: an end tag adds one, a start
+// tag of an element with an end tag takes one away; anything else leaves it.
+int tagTrin(QStringView line, qsizetype j, const TagList &nosluttag)
 {
     if (line[j] != u'<' || j + 1 >= line.size())
-        return std::nullopt;  // not a "<", or a "<" ending the line or the text
+        return 0;  // not a "<", or a "<" ending the line or the text
     const QChar next = line[j + 1];
-    if (next == u'/') {
-        ++depth;
-        return std::nullopt;
-    }
+    if (next == u'/')
+        return 1;
     if (isNoTagAfterLt(next))
-        return std::nullopt;
-    const QStringView name = readTagName(line, j + 1);
-    if (nosluttag.contains(name))
-        return std::nullopt;
-    if (--depth == -1)
-        return name;
+        return 0;
+    return nosluttag.contains(readTagName(line, j + 1)) ? 0 : -1;
+}
+
+// One step of the walk back between tags: the name of the start tag at j when it brings
+// depth to -1.
+std::optional<QStringView> tagAt(QStringView line, qsizetype j, int &depth, const TagList &nosluttag)
+{
+    const int trin = tagTrin(line, j, nosluttag);
+    depth += trin;
+    if (trin < 0 && depth == -1)
+        return readTagName(line, j + 1);
     return std::nullopt;
 }
 
-// Walks a line back from index `from`; true with the element's name when it is found.
-bool walkLine(QStringView line, qsizetype from, int &depth, const TagList &nosluttag, TPosData &pos)
+// Walks a line back from index `from`; true with the element's name (and the index of its
+// "<" in found) when it is found.
+bool walkLine(QStringView line, qsizetype from, int &depth, const TagList &nosluttag, TPosData &pos,
+              qsizetype *found = nullptr)
 {
     for (qsizetype j = from; j >= 0; --j) {
         if (const auto name = tagAt(line, j, depth, nosluttag)) {
             pos.CurPos = cpBetween;
             pos.Tag = name->toString();
+            if (found)
+                *found = j;
             return true;
         }
     }
@@ -94,18 +101,32 @@ bool walkLine(QStringView line, qsizetype from, int &depth, const TagList &noslu
 
 // What a run of whole lines does to the walk: its net change of depth and the lowest depth
 // it reaches on the way (relative to where the walk enters it, from its end). A run whose
-// lowest point stays above -1 can be passed over by adding its net change.
+// lowest point stays above -1 can be passed over by adding its net change. The walk
+// forwards, from a start tag to its end tag, enters at the run's start and looks for +1:
+// highest is the top it reaches on that way.
 struct Summary {
     int net = 0;
     int lowest = 0;
+    int highest = 0;
 };
 
 Summary summarise(QStringView line, const TagList &nosluttag)
 {
     Summary s;
+    int forward = 0;
+    for (qsizetype j = 0; j < line.size(); ++j) {
+        const int trin = tagTrin(line, j, nosluttag);
+        if (trin == 0)
+            continue;
+        forward += trin;
+        s.highest = std::max(s.highest, forward);
+        s.net = forward;
+    }
+    // The same tags backwards give the lowest point.
+    int back = 0;
     for (qsizetype j = line.size() - 1; j >= 0; --j) {
-        tagAt(line, j, s.net, nosluttag);
-        s.lowest = std::min(s.lowest, s.net);
+        back += tagTrin(line, j, nosluttag);
+        s.lowest = std::min(s.lowest, back);
     }
     return s;
 }
@@ -151,6 +172,12 @@ public:
                 const Summary l = line(n);
                 s.lowest = std::min(s.lowest, s.net + l.lowest);
                 s.net += l.net;
+            }
+            int forward = 0;
+            for (int n = first; n < std::min(first + kBlock, int(m_lines.size())); ++n) {
+                const Summary l = line(n);
+                s.highest = std::max(s.highest, forward + l.highest);
+                forward += l.net;
             }
             m_blocks[b] = s;
             m_blockValid[b] = 1;
@@ -209,9 +236,11 @@ private:
 
 // Between tags: walk back over every "<", an end tag adding one and a start tag taking one
 // away, until the start tag of the enclosing element brings the count to -1.
-void scanBetween(const ScanText &text, qsizetype caret, const TagList &nosluttag, TPosData &pos)
+void scanBetween(const ScanText &text, qsizetype caret, const TagList &nosluttag, TPosData &pos,
+                 qsizetype *found = nullptr)
 {
     int depth = 0;
+    qsizetype j = -1;
     if (const TEditor *editor = text.editor()) {
         // Line by line, passing over whole blocks and lines by their summaries: after the
         // first walk through a long page, later ones cost a step per block.
@@ -219,8 +248,11 @@ void scanBetween(const ScanText &text, qsizetype caret, const TagList &nosluttag
         int line = editor->lineOf(caret - 1);
         const QString first = editor->lineText(line);
         if (walkLine(first, std::min<qsizetype>(caret - 1 - editor->lineStart(line), first.size() - 1), depth,
-                     nosluttag, pos))
+                     nosluttag, pos, &j)) {
+            if (found)
+                *found = editor->lineStart(line) + j;
             return;
+        }
         while (--line >= 0) {
             if ((line + 1) % LineSummaries::kBlock == 0) {
                 const Summary b = sums.block(line / LineSummaries::kBlock);
@@ -236,17 +268,82 @@ void scanBetween(const ScanText &text, qsizetype caret, const TagList &nosluttag
                 continue;
             }
             const QString text = editor->lineText(line);
-            if (walkLine(text, text.size() - 1, depth, nosluttag, pos))
+            if (walkLine(text, text.size() - 1, depth, nosluttag, pos, &j)) {
+                if (found)
+                    *found = editor->lineStart(line) + j;
                 return;
+            }
         }
         return;
     }
     for (qsizetype i = caret - 1; i >= 0;) {
         const ScanText::Chunk chunk = text.chunk(i);
-        if (walkLine(chunk.text, i - chunk.start, depth, nosluttag, pos))
+        if (walkLine(chunk.text, i - chunk.start, depth, nosluttag, pos, &j)) {
+            if (found)
+                *found = chunk.start + j;
             return;
+        }
         i = chunk.start - 1;
     }
+}
+
+// From position `from` forwards to the end tag that closes the element whose start tag
+// ends just before it; its "<", or -1 when the text ends first.
+qsizetype scanForward(const ScanText &text, qsizetype from, const TagList &nosluttag)
+{
+    int depth = 0;
+    if (const TEditor *editor = text.editor()) {
+        LineSummaries &sums = LineSummaries::of(editor, nosluttag);
+        const int lines = editor->lineCount();
+        int line = editor->lineOf(from);
+        bool whole = false;   // the first line is walked from `from`, the rest whole
+        while (line < lines) {
+            if (whole && line % LineSummaries::kBlock == 0 && line + LineSummaries::kBlock <= lines) {
+                const Summary b = sums.block(line / LineSummaries::kBlock);
+                if (depth + b.highest < 1) {
+                    depth += b.net;
+                    line += LineSummaries::kBlock;
+                    continue;
+                }
+            }
+            if (whole) {
+                const Summary s = sums.line(line);
+                if (depth + s.highest < 1) {
+                    depth += s.net;
+                    ++line;
+                    continue;
+                }
+            }
+            const QString t = editor->lineText(line);
+            const qsizetype start = editor->lineStart(line);
+            for (qsizetype j = whole ? 0 : from - start; j < t.size(); ++j) {
+                const int trin = tagTrin(t, j, nosluttag);
+                depth += trin;
+                if (trin > 0 && depth == 1)
+                    return start + j;
+            }
+            whole = true;
+            ++line;
+        }
+        return -1;
+    }
+    // A plain string: walk its lines.
+    for (qsizetype i = from; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && text.at(end) != u'\n')
+            ++end;
+        QString t;
+        for (qsizetype k = i; k < end; ++k)
+            t += text.at(k);
+        for (qsizetype j = 0; j < t.size(); ++j) {
+            const int trin = tagTrin(t, j, nosluttag);
+            depth += trin;
+            if (trin > 0 && depth == 1)
+                return i + j;
+        }
+        i = end + 1;
+    }
+    return -1;
 }
 
 } // namespace
@@ -323,4 +420,91 @@ std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const T
         scanAttribute(text, caret, lt, pos);
     }
     return pos;
+}
+
+std::optional<TagPar> matchendeTag(const ScanText &text, qsizetype caret, const TagList &nosluttag)
+{
+    const qsizetype size = text.size();
+    if (size > 1 && text.at(0) != u'<')
+        return std::nullopt;
+    caret = std::clamp<qsizetype>(caret, 0, size);
+    // The tag holding the caret: the nearest "<" before it unless a ">" comes first, or a
+    // "<" right at the caret.
+    qsizetype lt = -1;
+    if (caret < size && text.at(caret) == u'<') {
+        lt = caret;
+    } else {
+        for (qsizetype i = caret - 1; i >= 0 && caret - i <= kMaksTag; --i) {
+            const QChar c = text.at(i);
+            if (c == u'<') {
+                lt = i;
+                break;
+            }
+            if (c == u'>')
+                break;
+        }
+    }
+    if (lt < 0 || lt + 1 >= size)
+        return std::nullopt;
+    const bool slut = text.at(lt + 1) == u'/';
+    const qsizetype navnStart = lt + (slut ? 2 : 1);
+    if (!slut && isNoTagAfterLt(text.at(lt + 1)))
+        return std::nullopt;
+    QString navn;
+    for (qsizetype i = navnStart; i < size && !isTagNameEnd(text.at(i)) && navn.size() < 64; ++i) {
+        navn += text.at(i);
+        if (navn.back() == u'%')
+            break;
+    }
+    if (navn.isEmpty() || navn.contains(u'%'))
+        return std::nullopt;
+
+    TagPar par;
+    par.start = lt;
+    par.slut = navnStart + navn.size();
+    bool lukket = false;   // "/>" ends the tag
+    for (qsizetype i = par.slut; i < size && i - lt <= kMaksTag; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'<')
+            break;
+        if (c == u'>') {
+            lukket = i > lt && text.at(i - 1) == u'/';
+            par.slut = i + 1;
+            break;
+        }
+    }
+
+    auto sammeNavn = [&](qsizetype at) {
+        if (at < 0)
+            return false;
+        const qsizetype s = at + (text.at(at + 1) == u'/' ? 2 : 1);
+        QString other;
+        for (qsizetype i = s; i < size && !isTagNameEnd(text.at(i)) && other.size() <= navn.size(); ++i)
+            other += text.at(i);
+        return other.compare(navn, Qt::CaseInsensitive) == 0;
+    };
+    auto tagSlut = [&](qsizetype at) {
+        for (qsizetype i = at + 1; i < size && i - at <= kMaksTag; ++i) {
+            const QChar c = text.at(i);
+            if (c == u'>')
+                return i + 1;
+            if (c == u'<')
+                return i;
+        }
+        return std::min(size, at + 2 + navn.size());
+    };
+
+    qsizetype partner = -1;
+    if (slut) {
+        TPosData pos;
+        scanBetween(text, lt, nosluttag, pos, &partner);
+    } else if (!lukket && !nosluttag.contains(navn)) {
+        partner = scanForward(text, par.slut, nosluttag);
+    }
+    // A partner by count that bears another name means the tags are misnested: no partner.
+    if (sammeNavn(partner)) {
+        par.partnerStart = partner;
+        par.partnerSlut = tagSlut(partner);
+    }
+    return par;
 }

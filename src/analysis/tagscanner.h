@@ -40,3 +40,17 @@ QStringView readTagName(QStringView text, qsizetype from);
 // Analyses the caret at edit position `caret`. Returns nothing when the text is longer
 // than one character and does not start with "<": only HTML is analysed.
 std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const TagList &nosluttag);
+
+// The tag holding the caret (the caret after its "<", or right before it) and the tag that
+// pairs with it, found by the same count of tags as the walk between tags: from a start tag
+// forwards to the end tag that brings the count back, from an end tag back to its start
+// tag. A partner of another name (misnested tags), a start tag without end tag and an
+// element left open have no partner.
+struct TagPar {
+    qsizetype start = -1, slut = -1;                 // the tag: its "<" and after its ">"
+    qsizetype partnerStart = -1, partnerSlut = -1;   // -1: no partner
+    bool operator==(const TagPar &) const = default;
+};
+// The longest tag looked through for its ends.
+inline constexpr qsizetype kMaksTag = 20000;
+std::optional<TagPar> matchendeTag(const ScanText &text, qsizetype caret, const TagList &nosluttag);

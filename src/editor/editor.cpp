@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,6 +20,15 @@
 namespace {
 
 constexpr long kUtf16 = QsciScintillaBase::SC_LINECHARACTERINDEX_UTF16;
+// The control's indicators used for the marks (numbers free for containers).
+constexpr int kIndikatorPartner = 20;
+constexpr int kIndikatorFund = 21;
+
+int indikator(TEditor::Markering kind)
+{
+    return kind == TEditor::Markering::Partner ? kIndikatorPartner : kIndikatorFund;
+}
+
 // Pages up to this size (in bytes) wrap their long lines.
 constexpr qsizetype kOmbrydGraense = 1 << 20;
 
@@ -91,6 +101,40 @@ TEditor::TEditor(QWidget *parent) : QFrame(parent)
     send(QsciScintillaBase::SCI_SETMODEVENTMASK,
          QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE);
     connect(m_sci, &QsciScintillaBase::SCN_MODIFIED, this, &TEditor::foerRedigering);
+
+    // The completion list: picked without regard to case, hidden when nothing matches.
+    send(QsciScintillaBase::SCI_AUTOCSETIGNORECASE, 1);
+    send(QsciScintillaBase::SCI_AUTOCSETAUTOHIDE, 1);
+    send(QsciScintillaBase::SCI_AUTOCSETORDER, QsciScintillaBase::SC_ORDER_PERFORMSORT);
+    send(QsciScintillaBase::SCI_AUTOCSETMAXHEIGHT, 12);
+    connect(m_sci, &QsciScintillaBase::SCN_CHARADDED, this, [this](int c) {
+        if (c > 0 && c < 0x10000)
+            emit tegnSkrevet(QChar(c));
+    });
+    connect(m_sci, qOverload<const char *, int>(&QsciScintillaBase::SCN_AUTOCSELECTION), this,
+            [this](const char *selection, int) {
+                const QString item = QString::fromUtf8(selection);
+                // The program writes the entry by its own rules; cancelling here keeps the
+                // control from writing it too.
+                send(QsciScintillaBase::SCI_AUTOCCANCEL);
+                emit listeValgt(item);
+            });
+
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, kIndikatorPartner, QsciScintillaBase::INDIC_ROUNDBOX);
+    send(QsciScintillaBase::SCI_INDICSETFORE, kIndikatorPartner, 0x30a030);   // BGR
+    send(QsciScintillaBase::SCI_INDICSETALPHA, kIndikatorPartner, 60);
+    send(QsciScintillaBase::SCI_INDICSETUNDER, kIndikatorPartner, 1);
+    send(QsciScintillaBase::SCI_INDICSETSTYLE, kIndikatorFund, QsciScintillaBase::INDIC_SQUIGGLE);
+    send(QsciScintillaBase::SCI_INDICSETFORE, kIndikatorFund, 0x2020d0);
+    send(QsciScintillaBase::SCI_SETMOUSEDWELLTIME, 400);
+    connect(m_sci, &QsciScintillaBase::SCN_DWELLSTART, this, [this](int position, int x, int y) {
+        if (position < 0 || m_tips.isEmpty())
+            return;
+        const QString tip = tipVed(charPos(position));
+        if (!tip.isEmpty())
+            QToolTip::showText(m_sci->viewport()->mapToGlobal(QPoint(x, y)), tip, m_sci);
+    });
+    connect(m_sci, &QsciScintillaBase::SCN_DWELLEND, this, [] { QToolTip::hideText(); });
 
     m_font = QFont(QStringLiteral("Courier New"), 10);
     anvendFont();
@@ -524,6 +568,77 @@ QString TEditor::stilVed(qsizetype pos) const
     const qsizetype end = line + 2 < lineCount() ? lineStartByte(line + 2) : byteLength();
     send(QsciScintillaBase::SCI_COLOURISE, 0, long(end));
     return m_lexer->description(int(send(QsciScintillaBase::SCI_GETSTYLEAT, b)));
+}
+
+// ---------------------------------------------------------------- completion list and marks
+
+void TEditor::visListe(const QStringList &items, int prefixLength)
+{
+    if (items.isEmpty())
+        return;
+    send(QsciScintillaBase::SCI_AUTOCSETSEPARATOR, '\n');
+    const QByteArray list = items.join(u'\n').toUtf8();
+    // The control counts the typed part in bytes.
+    const qsizetype caret = caretPos();
+    const qsizetype bytes = bytePos(caret) - bytePos(caret - std::clamp<qsizetype>(prefixLength, 0, caret));
+    m_sci->SendScintilla(QsciScintillaBase::SCI_AUTOCSHOW, uintptr_t(bytes), list.constData());
+}
+
+bool TEditor::listeVises() const
+{
+    return send(QsciScintillaBase::SCI_AUTOCACTIVE) != 0;
+}
+
+void TEditor::lukListe()
+{
+    send(QsciScintillaBase::SCI_AUTOCCANCEL);
+}
+
+void TEditor::marker(Markering kind, qsizetype from, qsizetype to, const QString &tip)
+{
+    const qsizetype a = bytePos(from);
+    const qsizetype b = bytePos(std::max(from, to));
+    if (b <= a)
+        return;
+    int value = 1;
+    if (kind == Markering::Fund) {
+        m_tips.append(tip);
+        value = int(m_tips.size());
+    }
+    send(QsciScintillaBase::SCI_SETINDICATORCURRENT, indikator(kind));
+    send(QsciScintillaBase::SCI_SETINDICATORVALUE, value);
+    send(QsciScintillaBase::SCI_INDICATORFILLRANGE, a, b - a);
+}
+
+void TEditor::fjernMarkeringer(Markering kind)
+{
+    send(QsciScintillaBase::SCI_SETINDICATORCURRENT, indikator(kind));
+    send(QsciScintillaBase::SCI_INDICATORCLEARRANGE, 0, byteLength());
+    if (kind == Markering::Fund)
+        m_tips.clear();
+}
+
+QList<TEditor::Omraade> TEditor::markeringer(Markering kind) const
+{
+    QList<Omraade> list;
+    const int ind = indikator(kind);
+    const qsizetype len = byteLength();
+    for (qsizetype pos = 0; pos < len;) {
+        const qsizetype end = send(QsciScintillaBase::SCI_INDICATOREND, ind, pos);
+        const int value = int(send(QsciScintillaBase::SCI_INDICATORVALUEAT, ind, pos));
+        if (value != 0 && end > pos)
+            list.append({charPos(pos), charPos(end), kind == Markering::Fund ? m_tips.value(value - 1) : QString()});
+        if (end <= pos)
+            break;
+        pos = end;
+    }
+    return list;
+}
+
+QString TEditor::tipVed(qsizetype pos) const
+{
+    const int value = int(send(QsciScintillaBase::SCI_INDICATORVALUEAT, kIndikatorFund, bytePos(pos)));
+    return value > 0 ? m_tips.value(value - 1) : QString();
 }
 
 // ---------------------------------------------------------------- events

@@ -122,6 +122,28 @@ public:
     // Reports the edits made so far by linjerAendret now rather than later.
     void meldAendringer();
 
+    // --- the completion list
+    // Shows items under the caret, the prefixLength characters before the caret being the
+    // part of an entry typed so far; the control picks entries without regard to case. Enter
+    // or Tab chooses an entry: listeValgt reports it and the control writes nothing itself.
+    void visListe(const QStringList &items, int prefixLength);
+    bool listeVises() const;
+    void lukListe();
+
+    // --- marks over ranges of text; they move with edits before them
+    enum class Markering { Partner, Fund };
+    // Marks [from, to); a finding's tip shows while the mouse rests on its range.
+    void marker(Markering kind, qsizetype from, qsizetype to, const QString &tip = {});
+    void fjernMarkeringer(Markering kind);
+    struct Omraade {
+        qsizetype fra = 0, til = 0;
+        QString tip;
+        bool operator==(const Omraade &) const = default;
+    };
+    QList<Omraade> markeringer(Markering kind) const;
+    // The tip of a mark at pos, empty when none.
+    QString tipVed(qsizetype pos) const;
+
     // Keys the program's commands take before the control sees them.
     void setProgramGenvej(std::function<bool(const QKeyEvent *)> test) { m_programGenvej = std::move(test); }
 
@@ -136,6 +158,10 @@ signals:
     // The text is about to change (typing, a command, undo); sent before each edit.
     void tekstAendret();
     void tastSluppet();
+    // A character typed by the user (not one written by the program).
+    void tegnSkrevet(QChar c);
+    // An entry chosen in the completion list.
+    void listeValgt(const QString &item);
     void museTrykket();
     void museSluppet();
     void kontekstmenu(const QPoint &globalPos);
@@ -167,6 +193,7 @@ private:
     };
     std::optional<Ventende> m_ventende;   // an edit not yet reported by linjerAendret
     std::function<bool(const QKeyEvent *)> m_programGenvej;
+    QStringList m_tips;   // the tips of the finding marks; a mark's value is its index + 1
 };
 
 // Text as the control holds it: CR LF and lone CR become LF.

@@ -9,12 +9,12 @@
 namespace information {
 
 namespace {
-LavWebRudeFunktion s_lav = nullptr;
+QLibrary *s_modul = nullptr;
 }
 
-TWebRude *lavWebRude(QWidget *parent, QString *fejl)
+WebFunktion webFunktion(const char *navn, QString *fejl)
 {
-    if (!s_lav) {
+    if (!s_modul) {
         // The engine's sandbox refuses to run for the superuser and takes the whole program
         // down with it; there the pages are shown without it.
         if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
@@ -24,29 +24,36 @@ TWebRude *lavWebRude(QWidget *parent, QString *fejl)
                                     QStringLiteral(TAVLEVIRKE_WEB_INSTALL_DIR), QStringLiteral(TAVLEVIRKE_WEB_BUILD_DIR)};
         QString grund;
         for (const QString &m : mapper) {
-            QLibrary lib(m + QStringLiteral("/tavlevirke_web"));
-            if (!lib.load()) {
-                if (grund.isEmpty() || lib.errorString().contains(QLatin1String("tavlevirke_web")) == false)
-                    grund = lib.errorString();
-                continue;
-            }
-            s_lav = reinterpret_cast<LavWebRudeFunktion>(lib.resolve(LavWebRudeNavn));
-            if (s_lav)
+            auto *lib = new QLibrary(m + QStringLiteral("/tavlevirke_web"));
+            if (lib->load() && lib->resolve(LavWebRudeNavn)) {
+                s_modul = lib;
                 break;
-            grund = lib.errorString();
+            }
+            if (grund.isEmpty() || lib->errorString().contains(QLatin1String("tavlevirke_web")) == false)
+                grund = lib->errorString();
+            delete lib;
         }
-        if (!s_lav) {
+        if (!s_modul) {
             if (fejl)
                 *fejl = QStringLiteral("Browseren kunne ikke startes.\r(%1)").arg(grund);
             return nullptr;
         }
     }
-    return s_lav(parent);
+    auto f = reinterpret_cast<WebFunktion>(s_modul->resolve(navn));
+    if (!f && fejl)
+        *fejl = QStringLiteral("Browseren kunne ikke startes.\r(%1)").arg(s_modul->errorString());
+    return f;
+}
+
+TWebRude *lavWebRude(QWidget *parent, QString *fejl)
+{
+    auto lav = reinterpret_cast<LavWebRudeFunktion>(webFunktion(LavWebRudeNavn, fejl));
+    return lav ? lav(parent) : nullptr;
 }
 
 bool webMotorIndlaest()
 {
-    return s_lav != nullptr;
+    return s_modul != nullptr;
 }
 
 } // namespace information

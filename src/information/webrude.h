@@ -32,6 +32,10 @@ inline constexpr const char *LavWebRudeNavn = "tavlevirke_lavWebRude";
 // Loads the module (once) and makes a pane; nullptr with a Danish reason when it cannot.
 TWebRude *lavWebRude(QWidget *parent, QString *fejl = nullptr);
 
+// A function of the module (loaded once), or nullptr with a Danish reason.
+using WebFunktion = void (*)();
+WebFunktion webFunktion(const char *navn, QString *fejl = nullptr);
+
 // Whether the browser engine has been loaded in this run.
 bool webMotorIndlaest();
 

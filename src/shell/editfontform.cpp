@@ -27,13 +27,15 @@ EditFont EditFont::hent(const QString &path)
     f.dim = r.integer(5, 1, 400);
     if (!r.ok() || f.navn.isEmpty())
         return {};
+    if (r.hasInteger(6))
+        f.fuldfoerelse = r.integer(6) != 0;
     f.harPosition = true;
     return f;
 }
 
 bool EditFont::gem(const QString &path, QString *error) const
 {
-    return core::OptionWriter().add(top).add(left).add(hoejde).add(bredde).add(navn).add(dim).write(path, error);
+    return core::OptionWriter().add(top).add(left).add(hoejde).add(bredde).add(navn).add(dim).add(fuldfoerelse).write(path, error);
 }
 
 } // namespace shell
@@ -99,6 +101,7 @@ Teditfontform::Teditfontform(QWidget *parent) : QDialog(parent)
     const shell::EditFont f = shell::EditFont::hent(optFilnavn);
     fontNavn = f.navn;
     fontDim = f.dim;
+    fuldfoerelse = f.fuldfoerelse;
     if (f.harPosition) {
         resize(qMax(f.bredde, 200), qMax(f.hoejde, 200));
         move(f.left, f.top);
@@ -123,6 +126,7 @@ bool Teditfontform::gemOpt()
     f.bredde = width();
     f.navn = fontNavn;
     f.dim = fontDim;
+    f.fuldfoerelse = fuldfoerelse;
     QString error;
     if (!f.gem(optFilnavn, &error)) {
         platform::errorBox(this, QStringLiteral("Editorens font kunne ikke gemmes i %1.\r%2").arg(optFilnavn, error));

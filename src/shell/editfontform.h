@@ -1,6 +1,7 @@
 #pragma once
 // Teditfontform, "Editor font": the font of every document's edit control, kept in
-// "editfont.txt" (top, left, height, width, font name, size).
+// "editfont.txt" (top, left, height, width, font name, size, and completion as you type:
+// 1 on, 0 off; a file without that line has it on).
 
 #include <QDialog>
 
@@ -14,6 +15,7 @@ struct EditFont {
     int top = 0, left = 0, hoejde = 0, bredde = 0;
     QString navn = QStringLiteral("Courier New");
     int dim = 10;
+    bool fuldfoerelse = true;
     // Missing or damaged file: the defaults, no position.
     static EditFont hent(const QString &path);
     bool gem(const QString &path, QString *error = nullptr) const;
@@ -35,6 +37,7 @@ public:
 
     QString fontNavn;
     int fontDim = 10;
+    bool fuldfoerelse = true;   // completion as you type
     QString OldFontname, OldFontSizname;
     QString optFilnavn;
 

@@ -160,6 +160,8 @@ Tegenskabsform::Tegenskabsform(Tmainform *main, Teditfontform *fontform)
     fl->addWidget(new QLabel(QStringLiteral("Størrelse")), 1, 0);
     fl->addWidget(dimEdit, 1, 1);
     fl->addWidget(bestemFontKnap, 2, 1);
+    fuldfoerCheck = check("fuldfoerCheck", QStringLiteral("Fuldfør koder mens der skrives"));
+    fl->addWidget(fuldfoerCheck, 3, 0, 1, 2);
     auto *info = new QGroupBox(QStringLiteral("Informationsstrukturen"));
     (new QVBoxLayout(info))->addWidget(autoCheck);
     auto *ftp = new QGroupBox(QStringLiteral("Ftp funktioner"));
@@ -226,6 +228,7 @@ QList<shell::RegType> Tegenskabsform::typer() const
 int Tegenskabsform::vis()
 {
     ftpCheck->setChecked(m_main->visFtpFunktioner);
+    fuldfoerCheck->setChecked(m_fontform->fuldfoerelse);
     autoSenesteFMCheck->setChecked(m_main->autoSenesteFM);
     const int i = designBox->findText(m_main->designName, Qt::MatchFixedString);
     designBox->setCurrentIndex(qMax(i, 0));
@@ -279,7 +282,9 @@ void Tegenskabsform::gemKnapClick()
     aFontDim = dimEdit->text().toInt();
     m_fontform->fontNavn = aFontNavn;
     m_fontform->fontDim = aFontDim;
+    m_fontform->fuldfoerelse = fuldfoerCheck->isChecked();
     m_fontform->gemOpt();
+    m_main->setFuldfoerelse(m_fontform->fuldfoerelse);
     autoUdfold = autoCheck->isChecked();
     emit autoUdfoldAendret(autoUdfold);
     m_main->skiftEditorFont();

@@ -57,6 +57,7 @@ public:
     QLineEdit *dimEdit = nullptr;
     QPushButton *bestemFontKnap = nullptr;
     QCheckBox *autoCheck = nullptr;
+    QCheckBox *fuldfoerCheck = nullptr;   // completion as you type
     QCheckBox *ftpCheck = nullptr;
     QComboBox *designBox = nullptr;
     QPushButton *testKnap = nullptr;

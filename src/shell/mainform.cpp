@@ -143,6 +143,7 @@ void Tmainform::FormCreate()
     byggFilter(false);
 
     startFilhaandtering();
+    startVisning();
     setAcceptDrops(true);
     opdaterActions();
 }
@@ -649,6 +650,7 @@ void Tmainform::winInfo()
 void Tmainform::attachEditor(TEditor *edit)
 {
     taginf->SetEditor(edit);
+    visningTilknyt(edit);
 }
 
 void Tmainform::getKode()

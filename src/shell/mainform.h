@@ -47,6 +47,9 @@ class TftpForm;
 class TftpUpload;
 class Tegenskabsform;
 class Teditfontform;
+class TFuldfoerer;
+class TPartnerTag;
+class TVisningsrude;
 namespace gendan {
 class TGendanLager;
 struct GendanPost;
@@ -242,6 +245,20 @@ public:
     // The checked document closes: the tree empties and the window closes.
     void lukKontrol(int docNo);
 
+    // --- Completion as you type, the matching tag, the findings in the text (mainform_visning.cpp)
+    void startVisning();
+    void visningTilknyt(TEditor *edit);   // each document's edit control, on activation
+    void setFuldfoerelse(bool on);
+    TFuldfoerer *fuldfoerer() const { return m_fuldfoerer; }
+    void AmatchTagExecute();
+    void visKontrolFund();     // after a check: its findings underlined in the checked document
+    void fjernKontrolFund();
+    QAction *AmatchTag = nullptr;
+    // The live preview beside the documents (Vis menu, tool bar, Ctrl+Alt+P).
+    void AforhaandsvisningExecute(bool on);
+    TVisningsrude *visningsrude() const { return m_visningsrude; }
+    QAction *Aforhaandsvisning = nullptr;
+
     // --- Settings
     void hentMainOpt();
     void standardMainOpt();
@@ -420,4 +437,7 @@ private:
     gendan::TGendanLager *m_gendan = nullptr;
     const QString *m_gendannetTekst = nullptr;
     void startGendanVagt(Twinform *w);
+    TFuldfoerer *m_fuldfoerer = nullptr;
+    TPartnerTag *m_partnerTag = nullptr;
+    TVisningsrude *m_visningsrude = nullptr;
 };

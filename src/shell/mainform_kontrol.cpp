@@ -45,6 +45,7 @@ void Tmainform::ReadHtmlStruktur()
     if (!w)
         return;
     strukturNo = w->docNo;
+    fjernKontrolFund();
     taginf->SetKontrolMode(kontrol::Struktur);
     taginf->ReadStructure();
     // The root and its first level open, as after a read in any tree.
@@ -71,6 +72,7 @@ void Tmainform::KontrolGotoTag()
 void Tmainform::visAttributter()
 {
     taginf->SetKontrolMode(kontrol::Struktur);
+    fjernKontrolFund();
     kontrolform()->setInfo(kontrol::statusTekst(kontrol::Struktur, taginf->VisAttributter()));
 }
 
@@ -78,30 +80,35 @@ void Tmainform::kontrolMSlutkoder()
 {
     taginf->SetKontrolMode(kontrol::ManglendeSlutkoder);
     kontrolform()->setInfo(kontrol::statusTekst(kontrol::ManglendeSlutkoder, taginf->EndtagsKontrol()));
+    visKontrolFund();
 }
 
 void Tmainform::kontrolFmSlutkoder()
 {
     taginf->SetKontrolMode(kontrol::ForMangeSlutkoder);
     kontrolform()->setInfo(kontrol::statusTekst(kontrol::ForMangeSlutkoder, taginf->ForMangeEndtag()));
+    visKontrolFund();
 }
 
 void Tmainform::kontrolKoder()
 {
     taginf->SetKontrolMode(kontrol::UkendteKoder);
     kontrolform()->setInfo(kontrol::statusTekst(kontrol::UkendteKoder, taginf->KodeKontrol()));
+    visKontrolFund();
 }
 
 void Tmainform::kontrolAttributter()
 {
     taginf->SetKontrolMode(kontrol::UkendteAttributter);
     kontrolform()->setInfo(kontrol::statusTekst(kontrol::UkendteAttributter, taginf->AttributeKontrol(attributedir)));
+    visKontrolFund();
 }
 
 void Tmainform::lukKontrol(int docNo)
 {
     if (strukturNo != docNo)
         return;
+    fjernKontrolFund();
     taginf->TreeModel()->clear();
     if (m_kontrolform)
         m_kontrolform->close();

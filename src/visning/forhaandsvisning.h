@@ -1,0 +1,38 @@
+#pragma once
+// The engine of the live preview, behind a small interface: Qt WebEngine lives in the
+// browser module (see information/webrude.h), loaded when the preview is first shown.
+
+#include <QString>
+#include <QUrl>
+#include <QVariant>
+
+#include <functional>
+
+class QWidget;
+
+namespace visning {
+
+class TForhaandsvisning {
+public:
+    virtual ~TForhaandsvisning() = default;
+    virtual QWidget *widget() = 0;
+    // Shows html as a page in the folder base (its style sheets and pictures load from there).
+    virtual void vis(const QString &html, const QUrl &base) = 0;
+    // Whether the page's requests may go to the network; off, they are blocked and counted.
+    virtual void setTilladNet(bool on) = 0;
+    virtual int blokerede() const = 0;   // network requests blocked so far
+    // Runs a script in the page; svar, when set, gets its result.
+    virtual void koerScript(const QString &js, const std::function<void(const QVariant &)> &svar = {}) = 0;
+
+    // Set by the owner.
+    std::function<void(bool ok)> vist;                 // a version of the page is loaded
+    std::function<void(const QString &)> konsol;       // the page's console messages
+};
+
+using LavForhaandsvisningFunktion = TForhaandsvisning *(*)(QWidget *parent);
+inline constexpr const char *LavForhaandsvisningNavn = "tavlevirke_lavForhaandsvisning";
+
+// Loads the module (once) and makes a preview; nullptr with a Danish reason when it cannot.
+TForhaandsvisning *lavForhaandsvisning(QWidget *parent, QString *fejl = nullptr);
+
+} // namespace visning

@@ -1,0 +1,114 @@
+#include "visning/kildekort.h"
+
+namespace visning {
+
+namespace {
+
+bool erBogstav(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool navnSlut(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'>' || c == u'/' || c == u'<';
+}
+
+// Elements whose contents are text to the browser, not tags.
+bool tekstElement(QStringView navn)
+{
+    for (const char *e : {"script", "style", "textarea", "title"})
+        if (navn.compare(QLatin1String(e), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString markerKilde(QStringView html)
+{
+    QString ud;
+    ud.reserve(html.size() + html.size() / 4);
+    const QString attr = QLatin1Char(' ') + QLatin1String(kKildeAttribut) + QStringLiteral("=\"");
+    qsizetype i = 0;
+    qsizetype kopieret = 0;
+    while (i < html.size()) {
+        if (html[i] != u'<') {
+            ++i;
+            continue;
+        }
+        if (html.mid(i, 4) == u"<!--") {
+            const qsizetype slut = html.indexOf(u"-->", i + 4);
+            i = slut < 0 ? html.size() : slut + 3;
+            continue;
+        }
+        if (i + 1 >= html.size() || !erBogstav(html[i + 1])) {
+            ++i;
+            continue;
+        }
+        qsizetype n = i + 1;
+        while (n < html.size() && !navnSlut(html[n]))
+            ++n;
+        const QStringView navn = html.mid(i + 1, n - i - 1);
+        ud += html.mid(kopieret, n - kopieret);
+        ud += attr + QString::number(i) + u'"';
+        kopieret = n;
+        i = n;
+        if (tekstElement(navn)) {
+            // On to the element's end tag; its contents stay as they are.
+            const qsizetype gt = html.indexOf(u'>', i);
+            qsizetype slut = gt < 0 ? -1 : html.indexOf(QStringLiteral("</") + navn.toString(), gt, Qt::CaseInsensitive);
+            i = slut < 0 ? html.size() : slut;
+        }
+    }
+    ud += html.mid(kopieret);
+    return ud;
+}
+
+QString sideScript(int rulY)
+{
+    return QStringLiteral(R"(<script>(function(){
+var A='%1';
+document.addEventListener('click',function(e){
+ var el=e.target;
+ while(el&&el.nodeType===1&&!el.hasAttribute(A))el=el.parentElement;
+ if(el&&el.nodeType===1){e.preventDefault();console.log('tavlevirke:klik:'+el.getAttribute(A));}
+},true);
+var t=null;
+window.addEventListener('scroll',function(){if(t)return;t=setTimeout(function(){t=null;console.log('tavlevirke:rul:'+Math.round(window.scrollY));},80);});
+window.tvRul=function(p){
+ var all=document.querySelectorAll('['+A+']'),best=null,bp=-1;
+ for(var i=0;i<all.length;i++){var v=+all[i].getAttribute(A);if(v<=p&&v>bp){bp=v;best=all[i];}}
+ if(!best)return -1;
+ var r=best.getBoundingClientRect();
+ if(r.top<0||r.bottom>window.innerHeight)best.scrollIntoView({block:'center'});
+ return Math.round(window.scrollY);
+};
+var y=%2;
+if(y>0){document.addEventListener('DOMContentLoaded',function(){window.scrollTo(0,y);});window.addEventListener('load',function(){window.scrollTo(0,y);});}
+})();</script>)")
+        .arg(QLatin1String(kKildeAttribut))
+        .arg(rulY);
+}
+
+qsizetype klikOffset(const QString &message)
+{
+    static const QString prefix = QStringLiteral("tavlevirke:klik:");
+    if (!message.startsWith(prefix))
+        return -1;
+    bool ok = false;
+    const qsizetype v = message.mid(prefix.size()).toLongLong(&ok);
+    return ok && v >= 0 ? v : -1;
+}
+
+int rulPosition(const QString &message)
+{
+    static const QString prefix = QStringLiteral("tavlevirke:rul:");
+    if (!message.startsWith(prefix))
+        return -1;
+    bool ok = false;
+    const int v = message.mid(prefix.size()).toInt(&ok);
+    return ok && v >= 0 ? v : -1;
+}
+
+} // namespace visning

@@ -1,0 +1,137 @@
+// The live preview: the map from the page to the text, and the pane over the real engine
+// with a page that links a style sheet and asks for things on the network.
+
+#include "editor/editor.h"
+#include "testsupport/testenv.h"
+#include "visning/forhaandsvisning.h"
+#include "visning/kildekort.h"
+#include "visning/visningsrude.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestForhaandsvisning : public QObject {
+    Q_OBJECT
+private slots:
+    void markerKilde_data();
+    void markerKilde();
+    void konsolBeskeder();
+    void ruden();
+};
+
+void TestForhaandsvisning::markerKilde_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("marked");
+    const QString a = QStringLiteral(" data-tvpos=\"%1\"");
+    QTest::newRow("tags") << "<p>a <b>b</b></p>" << "<p" + a.arg(0) + ">a <b" + a.arg(5) + ">b</b></p>";
+    QTest::newRow("attributes and />") << "<img src=\"x\"/><br>" << "<img" + a.arg(0) + " src=\"x\"/><br" + a.arg(14) + ">";
+    QTest::newRow("line breaks") << "<div\nclass=\"k\">" << "<div" + a.arg(0) + "\nclass=\"k\">";
+    QTest::newRow("comment") << "<!-- <p> --><i>" << "<!-- <p> --><i" + a.arg(12) + ">";
+    QTest::newRow("script") << "<script>if (a<b) x = '<p>';</script><p>"
+                            << "<script" + a.arg(0) + ">if (a<b) x = '<p>';</script><p" + a.arg(36) + ">";
+    QTest::newRow("style and title") << "<style>a<b{}</style><title><i></title>"
+                                     << "<style" + a.arg(0) + ">a<b{}</style><title" + a.arg(20) + "><i></title>";
+    QTest::newRow("unclosed script") << "<script>a<b" << "<script" + a.arg(0) + ">a<b";
+    QTest::newRow("not tags") << "a < b <3 <!DOCTYPE html></p>" << "a < b <3 <!DOCTYPE html></p>";
+}
+
+void TestForhaandsvisning::markerKilde()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, marked);
+    QCOMPARE(visning::markerKilde(html), marked);
+}
+
+void TestForhaandsvisning::konsolBeskeder()
+{
+    QCOMPARE(visning::klikOffset(QStringLiteral("tavlevirke:klik:123")), 123);
+    QCOMPARE(visning::klikOffset(QStringLiteral("tavlevirke:klik:x")), -1);
+    QCOMPARE(visning::klikOffset(QStringLiteral("hello")), -1);
+    QCOMPARE(visning::rulPosition(QStringLiteral("tavlevirke:rul:40")), 40);
+    QCOMPARE(visning::rulPosition(QStringLiteral("tavlevirke:klik:40")), -1);
+}
+
+void TestForhaandsvisning::ruden()
+{
+    TestProgramFolder folder;
+    folder.writeFile("side/stil.css", "h1 { color: rgb(255, 0, 0); }\n");
+    QString text = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<link rel=\"stylesheet\" href=\"stil.css\">\n"
+                                  "<link rel=\"stylesheet\" href=\"https://example.invalid/net.css\">\n</head>\n<body>\n"
+                                  "<h1 id=\"overskrift\">Overskrift</h1>\n<img src=\"http://example.invalid/billede.png\">\n");
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("<p>Afsnit %1</p>\n").arg(i);
+    const qsizetype slut = text.size();
+    text += QStringLiteral("<p id=\"slut\">Slut</p>\n</body>\n</html>\n");
+    const QString path = folder.path("side/side.html");
+    folder.writeFile("side/side.html", text.toUtf8());
+
+    TEditor edit;
+    edit.setSprog(QStringLiteral(".html"));
+    edit.setText(text);
+    TVisningsrude rude;
+    rude.resize(700, 500);
+    QSignalSpy vist(&rude, &TVisningsrude::vist);
+    rude.folg(&edit, path);
+    rude.show();
+    if (!rude.motor())
+        QFAIL(qPrintable(rude.fejl()));
+    QVERIFY(vist.wait(60000));
+    QVERIFY(vist.last().at(0).toBool());
+
+    auto koer = [&](const QString &js) {
+        QVariant svar;
+        bool faaet = false;
+        rude.motor()->koerScript(js, [&](const QVariant &v) {
+            svar = v;
+            faaet = true;
+        });
+        if (!QTest::qWaitFor([&] { return faaet; }, 20000))
+            qWarning() << "no answer to" << js;
+        return svar;
+    };
+    // The linked style sheet from the document's folder styles the heading.
+    QTRY_COMPARE_WITH_TIMEOUT(
+        koer(QStringLiteral("getComputedStyle(document.getElementById('overskrift')).color")).toString(),
+        QStringLiteral("rgb(255, 0, 0)"), 20000);
+    // The style sheet and the picture on the network were blocked, nothing went out.
+    QVERIFY(rude.motor()->blokerede() >= 2);
+
+    // A caret move scrolls the preview to the element.
+    QCOMPARE(koer(QStringLiteral("window.scrollY")).toInt(), 0);
+    QSignalSpy rullet(&rude, &TVisningsrude::rullet);
+    edit.setCaretPos(slut + 3);
+    QVERIFY(rullet.wait(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(koer(QStringLiteral("window.scrollY")).toInt() > 0, 20000);
+
+    // A click on an element puts the caret at its tag.
+    koer(QStringLiteral("document.querySelectorAll('p')[3].click(); 1"));
+    QTRY_COMPARE_WITH_TIMEOUT(edit.caretPos(), text.indexOf(QStringLiteral("<p>Afsnit 3<")), 20000);
+
+    // Typing: the preview follows once the keys rest, the place scrolled to kept.
+    QTest::qWait(400);   // the preview follows the caret, the scroll position reaches the pane
+    const int y = koer(QStringLiteral("window.scrollY")).toInt();
+    vist.clear();
+    QElapsedTimer tid;
+    tid.start();
+    edit.replaceRange(text.indexOf(QStringLiteral("Overskrift<")), text.indexOf(QStringLiteral("Overskrift<")) + 10,
+                      QStringLiteral("Ny titel"));
+    QVERIFY(vist.wait(20000));
+    qInfo("Preview refreshed %lld ms after the edit (wait %d ms included)", qlonglong(tid.elapsed()),
+          TVisningsrude::kForsinkelse);
+    QTRY_COMPARE_WITH_TIMEOUT(koer(QStringLiteral("document.getElementById('overskrift').textContent")).toString(),
+                              QStringLiteral("Ny titel"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(qAbs(koer(QStringLiteral("window.scrollY")).toInt() - y) < 50, 20000);
+}
+
+int main(int argc, char **argv)
+{
+    // As the program does: the engine, loaded later, shares the windows' OpenGL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestForhaandsvisning t;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_forhaandsvisning.moc"
