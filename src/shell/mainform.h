@@ -256,6 +256,9 @@ public:
     QAction *AmatchTag = nullptr;
     // The live preview beside the documents (Vis menu, tool bar, Ctrl+Alt+P).
     void AforhaandsvisningExecute(bool on);
+    // Moves and narrows the document windows that reach past the document area's right edge
+    // (after the preview took part of it), so none hides behind the preview.
+    void tilpasVinduer();
     TVisningsrude *visningsrude() const { return m_visningsrude; }
     QAction *Aforhaandsvisning = nullptr;
 

@@ -13,8 +13,11 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -87,6 +90,23 @@ void Tmainform::AforhaandsvisningExecute(bool on)
         m_visningsrude->folg(edit, filAf(*this, edit));
     }
     m_visningsrude->setVisible(on);
+    if (on)   // the area takes its new width once the splitter has laid out
+        QTimer::singleShot(0, this, &Tmainform::tilpasVinduer);
+}
+
+void Tmainform::tilpasVinduer()
+{
+    const QRect flade = mdi->viewport()->rect();
+    for (QMdiSubWindow *w : mdi->subWindowList()) {
+        if (w->isMaximized() || w->isMinimized())
+            continue;
+        QRect g = w->geometry();
+        if (g.right() <= flade.right())
+            continue;
+        g.setWidth(qMin(g.width(), flade.width()));
+        g.moveLeft(qMax(0, flade.right() + 1 - g.width()));
+        w->setGeometry(g);
+    }
 }
 
 void Tmainform::setFuldfoerelse(bool on)

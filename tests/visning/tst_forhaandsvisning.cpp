@@ -2,12 +2,17 @@
 // with a page that links a style sheet and asks for things on the network.
 
 #include "editor/editor.h"
+#include "platform/infobox.h"
+#include "shell/mainform.h"
+#include "shell/winform.h"
 #include "testsupport/testenv.h"
 #include "visning/forhaandsvisning.h"
 #include "visning/kildekort.h"
 #include "visning/visningsrude.h"
 
+#include <QAction>
 #include <QElapsedTimer>
+#include <QMdiArea>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -18,6 +23,7 @@ private slots:
     void markerKilde();
     void konsolBeskeder();
     void ruden();
+    void dokumentvinduerGaarFri();
 };
 
 void TestForhaandsvisning::markerKilde_data()
@@ -123,6 +129,29 @@ void TestForhaandsvisning::ruden()
     QTRY_COMPARE_WITH_TIMEOUT(koer(QStringLiteral("document.getElementById('overskrift').textContent")).toString(),
                               QStringLiteral("Ny titel"), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(qAbs(koer(QStringLiteral("window.scrollY")).toInt() - y) < 50, 20000);
+}
+
+// A document window that is not maximised moves and narrows into what the preview leaves.
+void TestForhaandsvisning::dokumentvinduerGaarFri()
+{
+    TestProgramFolder folder;
+    platform::setInfoBoxHandler([](const QString &) {});
+    {
+        Tmainform m;
+        m.resize(1000, 700);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        Twinform *w = m.openwin({}, QStringLiteral(".html"));
+        w->showNormal();
+        const QRect flade = m.mdi->viewport()->rect();
+        w->setGeometry(flade);
+        m.Aforhaandsvisning->setChecked(true);
+        QTRY_VERIFY(m.mdi->viewport()->width() < flade.width());
+        QTRY_VERIFY(w->geometry().right() <= m.mdi->viewport()->rect().right());
+        QVERIFY(w->geometry().left() >= 0);
+        m.Aforhaandsvisning->setChecked(false);
+    }
+    platform::setInfoBoxHandler({});
 }
 
 int main(int argc, char **argv)
