@@ -1,5 +1,7 @@
 #include "visning/kildekort.h"
 
+#include <limits>
+
 namespace visning {
 
 namespace {
@@ -21,6 +23,16 @@ bool tekstElement(QStringView navn)
         if (navn.compare(QLatin1String(e), Qt::CaseInsensitive) == 0)
             return true;
     return false;
+}
+
+// The number after prefix in a message from the page; -1 for another message or no number.
+qsizetype talEfter(const QString &message, QLatin1StringView prefix)
+{
+    if (!message.startsWith(prefix))
+        return -1;
+    bool ok = false;
+    const qsizetype v = QStringView(message).mid(prefix.size()).toLongLong(&ok);
+    return ok && v >= 0 ? v : -1;
 }
 
 } // namespace
@@ -93,22 +105,13 @@ if(y>0){document.addEventListener('DOMContentLoaded',function(){window.scrollTo(
 
 qsizetype klikOffset(const QString &message)
 {
-    static const QString prefix = QStringLiteral("tavlevirke:klik:");
-    if (!message.startsWith(prefix))
-        return -1;
-    bool ok = false;
-    const qsizetype v = message.mid(prefix.size()).toLongLong(&ok);
-    return ok && v >= 0 ? v : -1;
+    return talEfter(message, QLatin1StringView("tavlevirke:klik:"));
 }
 
 int rulPosition(const QString &message)
 {
-    static const QString prefix = QStringLiteral("tavlevirke:rul:");
-    if (!message.startsWith(prefix))
-        return -1;
-    bool ok = false;
-    const int v = message.mid(prefix.size()).toInt(&ok);
-    return ok && v >= 0 ? v : -1;
+    const qsizetype v = talEfter(message, QLatin1StringView("tavlevirke:rul:"));
+    return v <= std::numeric_limits<int>::max() ? int(v) : -1;
 }
 
 } // namespace visning
