@@ -4,16 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace core {
 
@@ -216,7 +210,7 @@ ReadResult failure(const QFileDevice &f, const QString &path, int err)
 
 } // namespace
 
-ReadResult readTextFile(const QString &path, QString &text, Encoding *found)
+ReadResult readTextFile(const QString &path, QString &text, Encoding *found, FilStempel *stempel)
 {
     QFile f(path);
     errno = 0;
@@ -226,6 +220,8 @@ ReadResult readTextFile(const QString &path, QString &text, Encoding *found)
     if (f.error() != QFileDevice::NoError)
         return failure(f, path, errno);
     text = decodeText(bytes, found);
+    if (stempel)
+        *stempel = FilStempel::af(path, bytes);
     return {true, {}};
 }
 
@@ -237,78 +233,18 @@ ReadResult readLines(const QString &path, QStringList &lines, Encoding *found)
     return r;
 }
 
-namespace {
-
-// A file only its owner may read: the temporary file is made with mode 0600, so the secret
-// is never readable by others, not even for a moment, and replaces the old file whole.
-ReadResult writeOwnerOnly(const QString &path, const QByteArray &bytes)
-{
-    QByteArray tmpl = QFile::encodeName(path) + ".XXXXXX";
-    const int fd = mkstemp(tmpl.data());   // creates with 0600
-    if (fd < 0) {
-        const int err = errno;
-        return {false, fejlGrund(err, QString::fromLocal8Bit(strerror(err)))};
-    }
-    auto fail = [&](int err) {
-        ::close(fd);
-        ::unlink(tmpl.constData());
-        return ReadResult{false, fejlGrund(err, QString::fromLocal8Bit(strerror(err)))};
-    };
-    if (fchmod(fd, S_IRUSR | S_IWUSR) != 0)
-        return fail(errno);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        done += n;
-    }
-    if (fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmpl.constData());
-        return {false, fejlGrund(err, QString::fromLocal8Bit(strerror(err)))};
-    }
-    if (::rename(tmpl.constData(), QFile::encodeName(path).constData()) != 0) {
-        const int err = errno;
-        ::unlink(tmpl.constData());
-        return {false, fejlGrund(err, QString::fromLocal8Bit(strerror(err)))};
-    }
-    return {true, {}};
-}
-
-} // namespace
-
-ReadResult writeFileAtomic(const QString &path, const QByteArray &bytes, bool ownerOnly)
-{
-    if (ownerOnly)
-        return writeOwnerOnly(path, bytes);
-    QSaveFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly))
-        return failure(f, path, errno);
-    if (f.write(bytes) != bytes.size()) {
-        const ReadResult r = failure(f, path, errno);
-        f.cancelWriting();
-        return r;
-    }
-    errno = 0;
-    if (!f.commit())
-        return failure(f, path, errno);
-    return {true, {}};
-}
-
 ReadResult writeLines(const QString &path, const QStringList &lines, Encoding enc, bool ownerOnly)
 {
     return writeFileAtomic(path, encodeText(joinLines(lines), enc), ownerOnly);
 }
 
-ReadResult writeDocument(const QString &path, const QString &text, Encoding enc)
+ReadResult writeDocument(const QString &path, const QString &text, Encoding enc, FilStempel *stempel)
 {
-    return writeLines(path, splitLines(text), enc);
+    const QByteArray bytes = encodeText(joinLines(splitLines(text)), enc);
+    const ReadResult r = writeFileAtomic(path, bytes);
+    if (r.ok && stempel)
+        *stempel = FilStempel::af(path, bytes);
+    return r;
 }
 
 } // namespace core

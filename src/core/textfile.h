@@ -7,6 +7,9 @@
 // Writing: CR LF between lines and after the last one, in the encoding the text was read in;
 // new files in Windows-1252 without a mark. Every write is atomic.
 
+#include "core/filskriver.h"
+#include "core/filstempel.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -39,21 +42,12 @@ QStringList splitLines(const QString &text);
 // Joins lines with CR LF and a final CR LF.
 QString joinLines(const QStringList &lines);
 
-struct ReadResult {
-    bool ok = false;
-    QString error;  // why not, in Danish, when !ok
-};
-
-// Reads a whole file as text.
-ReadResult readTextFile(const QString &path, QString &text, Encoding *found = nullptr);
+// Reads a whole file as text; stempel, when given, gets the stamp of what was read.
+ReadResult readTextFile(const QString &path, QString &text, Encoding *found = nullptr,
+                        FilStempel *stempel = nullptr);
 
 // Reads a file as a list of lines.
 ReadResult readLines(const QString &path, QStringList &lines, Encoding *found = nullptr);
-
-// Writes bytes atomically: either the new contents are in place or the old file is whole.
-// ownerOnly: the file (one that holds a password) is readable by its owner alone (0600),
-// from its first byte on.
-ReadResult writeFileAtomic(const QString &path, const QByteArray &bytes, bool ownerOnly = false);
 
 // Writes lines with CR LF and a final line break. Characters the encoding cannot hold are
 // replaced by the encoder; callers that must not lose text check canEncode first.
@@ -61,7 +55,8 @@ ReadResult writeLines(const QString &path, const QStringList &lines, Encoding en
                       bool ownerOnly = false);
 
 // Writes a text whose line breaks may be LF, CR or CR LF, normalised to CR LF; a final line
-// break is added when the text does not end with one (as writing its lines would).
-ReadResult writeDocument(const QString &path, const QString &text, Encoding enc);
+// break is added when the text does not end with one (as writing its lines would). stempel,
+// when given, gets the stamp of what was written.
+ReadResult writeDocument(const QString &path, const QString &text, Encoding enc, FilStempel *stempel = nullptr);
 
 } // namespace core

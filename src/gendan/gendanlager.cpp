@@ -1,5 +1,6 @@
 #include "gendan/gendanlager.h"
 
+#include "core/fejltekst.h"
 #include "core/textfile.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,12 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace gendan {
 
@@ -29,11 +36,22 @@ std::unique_ptr<QLockFile> tagLaas(const QString &mappe)
 }
 } // namespace
 
-bool lavPrivatMappe(const QString &sti)
+QString lavPrivatMappe(const QString &sti)
 {
-    if (!QDir().mkpath(sti))
-        return false;
-    return QFile::setPermissions(sti, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QFileInfo info(sti);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("%1 er en fil, ikke en mappe.").arg(QDir::cleanPath(sti));
+    const QByteArray navn = QFile::encodeName(QDir::cleanPath(sti));
+    auto grund = [&](const char *hvad) {
+        const int err = errno;
+        return QStringLiteral("Mappen %1 kan ikke %2. %3")
+            .arg(QDir::cleanPath(sti), QLatin1String(hvad), core::fejlGrund(err, QString::fromLocal8Bit(strerror(err))));
+    };
+    if (!info.exists() && ::mkdir(navn.constData(), 0700) != 0 && errno != EEXIST)
+        return grund("oprettes");
+    if (::chmod(navn.constData(), 0700) != 0 || ::access(navn.constData(), W_OK | X_OK) != 0)
+        return grund("bruges");
+    return {};
 }
 
 TGendanLager::TGendanLager(const QString &programdir, QObject *parent)
@@ -43,9 +61,20 @@ TGendanLager::TGendanLager(const QString &programdir, QObject *parent)
     const QString navn = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid())
                              .arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0'));
     m_mappe = m_rod + navn + u'/';
-    if (!lavPrivatMappe(m_rod) || !lavPrivatMappe(m_mappe))
-        return;
-    m_laas = tagLaas(m_mappe);
+    klargoer();
+}
+
+bool TGendanLager::klargoer()
+{
+    m_grund = lavPrivatMappe(m_rod);
+    if (m_grund.isEmpty())
+        m_grund = lavPrivatMappe(m_mappe);
+    if (m_grund.isEmpty()) {
+        m_laas = tagLaas(m_mappe);
+        if (!m_laas)
+            m_grund = QStringLiteral("Mappen %1 kan ikke låses.").arg(m_mappe);
+    }
+    return aktiv();
 }
 
 TGendanLager::~TGendanLager()
@@ -60,13 +89,15 @@ QString TGendanLager::filFor(int id) const
 
 void TGendanLager::skriv(int id, GendanPost post)
 {
-    if (!aktiv())
+    if (!aktiv() && !klargoer()) {
+        emit skrivFejl(QStringLiteral("Gendannelseskopier kan ikke skrives: %1").arg(m_grund));
         return;
+    }
     m_arbejder.start([this, sti = filFor(id), post = std::move(post)] {
         const core::ReadResult r = core::writeFileAtomic(sti, lavGendanFil(post));
         if (!r.ok)
-            emit skrivFejl(QStringLiteral("Gendannelseskopien af %1 kunne ikke gemmes: %2")
-                               .arg(visningsnavn(post), r.error));
+            emit skrivFejl(QStringLiteral("Gendannelseskopier kan ikke skrives: %1 (%2)")
+                               .arg(r.error, visningsnavn(post)));
     });
 }
 

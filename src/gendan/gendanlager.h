@@ -28,7 +28,8 @@ public:
     explicit TGendanLager(const QString &programdir, QObject *parent = nullptr);
     ~TGendanLager() override;   // waits for the queued work; the files stay
 
-    // Whether the folder could be made and locked; without it nothing is kept.
+    // Whether the folder could be made and locked; without it nothing is kept, and each write
+    // asked for tries again (and reports why it cannot).
     bool aktiv() const { return m_laas != nullptr; }
     QString mappe() const { return m_mappe; }
     QString filFor(int id) const;
@@ -60,14 +61,19 @@ signals:
     void skrivFejl(const QString &besked);
 
 private:
+    // Makes and locks this program's folder; false, with the reason kept, when it cannot.
+    bool klargoer();
+
     QString m_rod;     // ".../Gendan/"
     QString m_mappe;   // this program's folder, ending in "/"
     std::unique_ptr<QLockFile> m_laas;
+    QString m_grund;   // why the folder could not be made
     std::vector<std::pair<QString, std::unique_ptr<QLockFile>>> m_fremmede;
     QThreadPool m_arbejder;
 };
 
-// Makes a folder readable by its owner only, creating it when missing.
-bool lavPrivatMappe(const QString &sti);
+// Makes a folder readable by its owner only, creating it when missing; the reason in Danish
+// when it cannot, else empty.
+QString lavPrivatMappe(const QString &sti);
 
 } // namespace gendan

@@ -98,7 +98,8 @@ void Tmainform::FormCreate()
     klichedir = programdir + QStringLiteral("Klicheer/");
     strukturdir = programdir + QStringLiteral("Struktur/");
     m_gendan = new gendan::TGendanLager(programdir, this);
-    connect(m_gendan, &gendan::TGendanLager::skrivFejl, this, &Tmainform::visInfo);
+    connect(m_gendan, &gendan::TGendanLager::skrivFejl, this, &Tmainform::gendanSkrivFejl);
+    lavFilVagt();
 
     setMinimumSize(kMinWidth, kMinHeight);
     mdi = new QMdiArea;   // the actions connect to it
@@ -560,11 +561,12 @@ void Tmainform::dokumentLukker(Twinform *win)
     CloseTab(win->capNavn);
     // The window leaves the list once it is gone; update the commands then.
     connect(win, &QObject::destroyed, this, &Tmainform::opdaterActions, Qt::QueuedConnection);
+    connect(win, &QObject::destroyed, this, &Tmainform::opdaterOvervaagning, Qt::QueuedConnection);
 }
 
-Tspmform::Svar Tmainform::spoerg(const QString &question)
+Tspmform::Svar Tmainform::spoerg(const QString &question, const Tspmform::Knapper &knapper)
 {
-    return Tspmform::ask(question);
+    return Tspmform::ask(question, nullptr, knapper);
 }
 
 // ---------------------------------------------------------------- tabs

@@ -16,6 +16,8 @@
 #include <functional>
 
 class QAction;
+class QFileSystemWatcher;
+class QTimer;
 class QCheckBox;
 class QKeyEvent;
 class QLabel;
@@ -77,6 +79,12 @@ public:
 
     // The first window other than `undtagen` on the file (compared without regard to case).
     Twinform *vinduePaaFil(const QString &filnavn, const Twinform *undtagen = nullptr) const;
+    // A document's file changed on disk, or may have (a watcher's signal, the program coming
+    // forward): an unmodified document reads it again, a modified one asks; a deleted file
+    // is reported and the document stays, modified.
+    void tjekFilUdefra(Twinform *win);
+    // The watched files follow the open documents' names.
+    void opdaterOvervaagning();
     // Asks one window to close; false when the user kept it open.
     bool lukDokument(Twinform *win);
 
@@ -272,7 +280,7 @@ public:
     bool erProgramGenvej(const QKeyEvent *event) const;
 
     // --- Shared
-    Tspmform::Svar spoerg(const QString &question);
+    Tspmform::Svar spoerg(const QString &question, const Tspmform::Knapper &knapper = {});
     void visEditMenu(const QPoint &globalPos);
 
     // Program folder fields (all paths end with "/")
@@ -440,7 +448,24 @@ private:
     gendan::TGendanLager *m_gendan = nullptr;
     const QString *m_gendannetTekst = nullptr;
     void startGendanVagt(Twinform *w);
+    // A recovery copy could not be written: said in the status bar each time, and in a
+    // message the first time in a run.
+    void gendanSkrivFejl(const QString &besked);
+    bool m_gendanFejlVist = false;
     TFuldfoerer *m_fuldfoerer = nullptr;
     TPartnerTag *m_partnerTag = nullptr;
     TVisningsrude *m_visningsrude = nullptr;
+    // Files changed by other programs
+    QFileSystemWatcher *m_filVagt = nullptr;
+    QTimer *m_filVagtTimer = nullptr;      // gathers a burst of signals into one check
+    QStringList m_aendredeFiler;
+    bool m_tjekkerFil = false;
+    // Asked just before a document is written: false when it must not be (the user chose
+    // not to overwrite another program's version, or the text was read again).
+    bool maaOverskrive(Twinform *win);
+    // The question about a file another program changed while the document is modified.
+    Tspmform::Svar spoergOmAendretFil(Twinform *win);
+    void lavFilVagt();
+    void filVagtSignal(const QString &path);
+    void tjekAendredeFiler();
 };

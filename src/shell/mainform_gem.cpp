@@ -31,6 +31,9 @@ bool Tmainform::skrivDokument(Twinform *win, const QString &path)
 {
     if (saerfilAfvist(this, path))
         return false;
+    // Another program's version of the file is never overwritten unasked.
+    if (path == win->Filnavn && !maaOverskrive(win))
+        return false;
     const QString text = win->text();
     core::Encoding enc = win->encoding;
     if (!core::canEncode(text, enc)) {
@@ -42,11 +45,14 @@ bool Tmainform::skrivDokument(Twinform *win, const QString &path)
             return false;
         enc = core::Encoding::Utf8Bom;
     }
-    const core::ReadResult r = core::writeDocument(path, text, enc);
+    core::FilStempel stempel;
+    const core::ReadResult r = core::writeDocument(path, text, enc, &stempel);
     if (!r.ok) {
         platform::errorBox(this, QStringLiteral("Filen %1 kunne ikke gemmes.\r%2").arg(path, r.error));
         return false;
     }
+    win->stempel = stempel;
+    win->fremmedStempel = {};
     win->encoding = enc;
     win->setModified(false);
     return true;

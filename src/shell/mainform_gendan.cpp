@@ -71,3 +71,14 @@ Twinform *Tmainform::gendanDokument(const gendan::GendanPost &post)
     w->gendanVagt->skrivNu();
     return w;
 }
+
+void Tmainform::gendanSkrivFejl(const QString &besked)
+{
+    visInfo(besked);
+    if (m_gendanFejlVist)
+        return;
+    // Once per run: without the copies a crash would lose what is typed, and the user should
+    // know, but not be stopped every few seconds while typing.
+    m_gendanFejlVist = true;
+    platform::infoBox(this, besked);
+}

@@ -88,9 +88,13 @@ void Tspmform::gemPosition()
     w.write(optfil);
 }
 
-Tspmform::Svar Tspmform::spoerg(const QString &question, QWidget *owner)
+Tspmform::Svar Tspmform::spoerg(const QString &question, QWidget *owner, const Knapper &knapper)
 {
     tekst->setText(platform::displayText(question));
+    Button1->setText(knapper.ja);
+    Button2->setText(knapper.nej);
+    Button3->setText(knapper.annuller);
+    m_standard = knapper.standard;
     owner = platform::messageOwner(owner);
     platform::placeAboveOwner(this, owner == this ? nullptr : owner);
     // A hidden window shown again may be placed by the window manager (one frame lower each
@@ -112,12 +116,17 @@ void Tspmform::done(int result)
 
 void Tspmform::showEvent(QShowEvent *event)
 {
-    // The focus would stay on the button pressed the last time.
-    Button2->setDefault(false);
-    Button3->setDefault(false);
-    Button1->setDefault(true);
-    Button1->setFocus(Qt::OtherFocusReason);
+    visStandard();
     QDialog::showEvent(event);
+}
+
+void Tspmform::visStandard()
+{
+    // The focus would stay on the button pressed the last time.
+    QPushButton *standard = m_standard == Nej ? Button2 : m_standard == Annuller ? Button3 : Button1;
+    for (QPushButton *b : {Button1, Button2, Button3})
+        b->setDefault(b == standard);
+    standard->setFocus(Qt::OtherFocusReason);
 }
 
 Tspmform *Tspmform::instance()
@@ -133,7 +142,7 @@ void Tspmform::setTestHandler(std::function<Svar(const QString &)> handler)
     testHandler() = std::move(handler);
 }
 
-Tspmform::Svar Tspmform::ask(const QString &question, QWidget *owner)
+Tspmform::Svar Tspmform::ask(const QString &question, QWidget *owner, const Knapper &knapper)
 {
     if (testHandler())
         return testHandler()(question);
@@ -143,5 +152,5 @@ Tspmform::Svar Tspmform::ask(const QString &question, QWidget *owner)
     QWidget *window = platform::messageOwner(owner);
     if (window != form && window != form->parentWidget())
         form->setParent(window, form->windowFlags());
-    return form->spoerg(question, window);
+    return form->spoerg(question, window, knapper);
 }

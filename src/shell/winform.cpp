@@ -129,6 +129,7 @@ void Twinform::InfoCap()
     Edit->setSprog(docExt);   // before the text: colouring a large page twice costs seconds
     indlaesFil();
     setModified(false);
+    m_main->opdaterOvervaagning();
     infoFilnavn(Filnavn);
     visRedskabslinie();
     m_main->InsertTab(capNavn);
@@ -140,18 +141,40 @@ void Twinform::indlaesFil()
 {
     if (const QString *gendannet = m_main->gendannetTekst()) {
         Edit->setText(*gendannet);   // a restored text: the file on disk is left as it is
+        stempel = core::FilStempel::afFil(Filnavn);
         return;
     }
     if (Filnavn.isEmpty() || !QFileInfo(Filnavn).isFile())
         return;
     QString text;
-    const core::ReadResult r = core::readTextFile(Filnavn, text, &encoding);
+    const core::ReadResult r = core::readTextFile(Filnavn, text, &encoding, &stempel);
     if (!r.ok) {
         platform::errorBox(m_main, QStringLiteral("Filen %1 kan ikke læses.\r%2").arg(Filnavn, r.error));
         return;
     }
     // The edit control keeps single line breaks; saving writes CR LF again.
     Edit->setText(text);
+}
+
+bool Twinform::genindlaes()
+{
+    QString text;
+    core::Encoding enc = encoding;
+    core::FilStempel nyt;
+    const core::ReadResult r = core::readTextFile(Filnavn, text, &enc, &nyt);
+    if (!r.ok) {
+        platform::errorBox(m_main, QStringLiteral("Filen %1 kan ikke læses.\r%2").arg(Filnavn, r.error));
+        return false;
+    }
+    const int linje = Edit->caretLine();
+    Edit->setText(text);
+    encoding = enc;
+    stempel = nyt;
+    fremmedStempel = {};
+    Edit->setCaretPos(Edit->lineStart(std::min(linje, Edit->lineCount() - 1)));
+    setModified(false);
+    XYinfo();
+    return true;
 }
 
 void Twinform::skiftNavn()
@@ -163,6 +186,7 @@ void Twinform::skiftNavn()
     docExt = shell::extensionOf(Filnavn);
     infoFilnavn(Filnavn);
     visRedskabslinie();
+    m_main->opdaterOvervaagning();
 }
 
 void Twinform::XYinfo()

@@ -72,6 +72,14 @@ public:
     QString Filnavn;
     QString docExt;
     core::Encoding encoding = core::Encoding::Ansi;
+    // The file as this window last read or wrote it, to notice changes made by others.
+    core::FilStempel stempel;
+    // Another program's version the user chose to keep his own text over; not asked about
+    // again until the file changes once more (saving still asks).
+    core::FilStempel fremmedStempel;
+    // Reads the file again, keeping the caret's line and the view; false (with a message)
+    // when it cannot be read.
+    bool genindlaes();
 
     // Controls
     TEditor *Edit = nullptr;
