@@ -38,7 +38,7 @@ std::unique_ptr<QLockFile> tagLaas(const QString &mappe)
 
 QString lavPrivatMappe(const QString &sti)
 {
-    const QFileInfo info(sti);
+    const QFileInfo info(QDir::cleanPath(sti));   // "file/" would not be found at all
     if (info.exists() && !info.isDir())
         return QStringLiteral("%1 er en fil, ikke en mappe.").arg(QDir::cleanPath(sti));
     const QByteArray navn = QFile::encodeName(QDir::cleanPath(sti));

@@ -137,6 +137,7 @@ bool Tmainform::maaOverskrive(Twinform *win)
     case core::FilTilstand::Aendret:
         break;
     }
+    const core::FilStempel fremmed = core::FilStempel::afFil(win->Filnavn);
     switch (spoergOmAendretFil(win)) {
     case Tspmform::Ja:
         win->genindlaes();
@@ -144,6 +145,7 @@ bool Tmainform::maaOverskrive(Twinform *win)
     case Tspmform::Nej:
         return true;
     case Tspmform::Annuller:
+        win->fremmedStempel = fremmed;   // answered: the watcher's late signal asks nothing
         return false;
     }
     return false;
