@@ -1,6 +1,10 @@
 #include "core/fejltekst.h"
 
+#include <QFile>
+
 #include <cerrno>
+
+#include <sys/stat.h>
 
 namespace core {
 
@@ -20,6 +24,26 @@ QString fejlGrund(int err, const QString &systemText)
     case EFBIG: return QStringLiteral("Filen er for stor til drevet.");
     default: return u'(' + systemText + u')';
     }
+}
+
+QString ulaeseligtNavnGrund()
+{
+    return QStringLiteral("Filnavnet indeholder tegn, der ikke kan læses som tekst.");
+}
+
+bool erUlaeseligtNavn(const QString &path)
+{
+    if (!path.contains(QChar::ReplacementCharacter))
+        return false;
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) != 0;
+}
+
+QString fejlGrund(int err, const QString &systemText, const QString &path)
+{
+    if ((err == ENOENT || err == 0) && erUlaeseligtNavn(path))
+        return ulaeseligtNavnGrund();
+    return fejlGrund(err, systemText);
 }
 
 } // namespace core

@@ -9,4 +9,12 @@ namespace core {
 // sentence for is the system's own text in parentheses.
 QString fejlGrund(int err, const QString &systemText);
 
+// The reason a name from the disk cannot be used: its bytes are no text in the system's
+// encoding, so it became a name with replacement characters that leads nowhere.
+QString ulaeseligtNavnGrund();
+// Whether path is such a name: it holds the replacement character and no file has it.
+bool erUlaeseligtNavn(const QString &path);
+// fejlGrund for an operation on path: a missing file whose name could not be read says so.
+QString fejlGrund(int err, const QString &systemText, const QString &path);
+
 } // namespace core

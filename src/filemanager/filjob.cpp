@@ -18,9 +18,9 @@
 namespace filemanager {
 
 namespace {
-QString systemGrund(int e)
+QString systemGrund(int e, const QString &path)
 {
-    return core::fejlGrund(e, QString::fromLocal8Bit(std::strerror(e)));
+    return core::fejlGrund(e, QString::fromLocal8Bit(std::strerror(e)), path);
 }
 
 struct Indgang {
@@ -126,7 +126,7 @@ bool TFilJob::kopierFil(const QString &source, const QString &target, qint64 siz
     status.posSize += size;
     --status.antalFiler;
     if (!r.ok) {
-        fejl << source + QStringLiteral(": ") + r.error;
+        fejl << source + QStringLiteral(": ") + (core::erUlaeseligtNavn(source) ? core::ulaeseligtNavnGrund() : r.error);
         return false;
     }
     return true;
@@ -136,13 +136,13 @@ bool TFilJob::kopierMappe(const QString &source, const QString &target)
 {
     const QByteArray t = QFile::encodeName(target);
     if (::mkdir(t.constData(), 0777) != 0 && errno != EEXIST) {
-        fejl << target + QStringLiteral(": ") + systemGrund(errno);
+        fejl << target + QStringLiteral(": ") + systemGrund(errno, target);
         return false;
     }
     QList<Indgang> indgange;
     const QByteArray s = QFile::encodeName(source) + '/';
     if (!laesIndgange(s, indgange)) {
-        fejl << source + QStringLiteral(": ") + systemGrund(errno);
+        fejl << source + QStringLiteral(": ") + systemGrund(errno, source);
         return false;
     }
     bool ok = true;
@@ -170,7 +170,7 @@ bool TFilJob::kopierMappe(const QString &source, const QString &target)
             }
             --status.antalFiler;
             if (n < 0 || ::symlink(to.constData(), dp.constData()) != 0) {
-                fejl << src + QStringLiteral(": ") + systemGrund(errno);
+                fejl << src + QStringLiteral(": ") + systemGrund(errno, src);
                 ok = false;
             }
         } else if (type == DT_REG) {

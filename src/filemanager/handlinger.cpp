@@ -330,7 +330,7 @@ QString THandlinger::RenameNode(int row, const QString &oldText, const QString &
     if (::rename(QFile::encodeName(oldPath).constData(), QFile::encodeName(newPath).constData()) != 0) {
         const int e = errno;
         m_dlg->info(QStringLiteral("%1 kunne ikke omdøbes.\r").arg(oldText)
-                    + core::fejlGrund(e, QString::fromLocal8Bit(std::strerror(e))));
+                    + core::fejlGrund(e, QString::fromLocal8Bit(std::strerror(e)), oldPath));
         return oldText;
     }
     StrukturRec &r = m_model->entry(row);

@@ -24,7 +24,8 @@ bool tilPapirkurv(const QString &path, QString *reason)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) {
         if (reason)
-            *reason = QStringLiteral("Filen eller mappen findes ikke.");
+            *reason = core::erUlaeseligtNavn(path) ? core::ulaeseligtNavnGrund()
+                                                   : QStringLiteral("Filen eller mappen findes ikke.");
         return false;
     }
     QFile f(path);
@@ -45,7 +46,8 @@ bool sletPermanent(const QString &path, QString *reason)
     const std::filesystem::path p(QFile::encodeName(path).toStdString());
     if (!std::filesystem::exists(std::filesystem::symlink_status(p, ec))) {
         if (reason)
-            *reason = QStringLiteral("Filen eller mappen findes ikke.");
+            *reason = core::erUlaeseligtNavn(path) ? core::ulaeseligtNavnGrund()
+                                                   : QStringLiteral("Filen eller mappen findes ikke.");
         return false;
     }
     std::filesystem::remove_all(p, ec);

@@ -458,6 +458,12 @@ Twinform *Tmainform::openwin(const QString &Name, const QString &aExt)
     case shell::OpenRoute::Document:
         break;
     }
+    // A name whose bytes are no text leads to no file: an empty document in its place would
+    // be saved under another name.
+    if (core::erUlaeseligtNavn(Name)) {
+        platform::errorBox(this, QStringLiteral("Filen %1 kan ikke åbnes.\r%2").arg(Name, core::ulaeseligtNavnGrund()));
+        return nullptr;
+    }
     // A device, FIFO or kernel file could block the window for good when read.
     if (const QString grund = platform::saerfilGrund(Name); !grund.isEmpty()) {
         platform::errorBox(this, QStringLiteral("Filen %1 kan ikke åbnes.\r%2").arg(Name, grund));

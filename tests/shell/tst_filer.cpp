@@ -4,6 +4,7 @@
 #include "filemanager/filpanel.h"
 #include "filemanager/openfilform.h"
 #include "platform/infobox.h"
+#include "platform/papirkurv.h"
 #include "shell/mainform.h"
 #include "shell/reopenfiler.h"
 #include "shell/spmform.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 void skriv(const QString &path, const QByteArray &data = "x")
@@ -47,6 +50,7 @@ private slots:
     void closingRecordsWhenAutomatic();
     void openAndSaveThroughTheBrowser();
     void filePanelCopyKeepsExistingFiles();
+    void nameThatIsNoTextIsRefused();
 };
 
 void TestFiler::insertKeepsOrderWithoutDuplicates()
@@ -267,3 +271,35 @@ void TestFiler::filePanelCopyKeepsExistingFiles()
 
 QTEST_MAIN(TestFiler)
 #include "tst_filer.moc"
+
+void TestFiler::nameThatIsNoTextIsRefused()
+{
+    // A file whose name is not UTF-8 reaches the program with replacement characters: it is
+    // refused with the true reason, never opened as an empty document that would be saved
+    // under another name.
+    TestProgramFolder folder;
+    QTemporaryDir d;
+    const QByteArray bytes = QFile::encodeName(d.path()) + "/bad\xff\xfe.html";
+    {
+        FILE *fp = fopen(bytes.constData(), "w");
+        QVERIFY(fp);
+        fputs("<p>", fp);
+        fclose(fp);
+    }
+    const QString navn = QFile::decodeName(bytes);
+    QVERIFY(navn.contains(QChar::ReplacementCharacter));
+    QStringList bokse;
+    platform::setInfoBoxHandler([&](const QString &t) { bokse << t; });
+    Tmainform m;
+    bokse.clear();
+    QVERIFY(!m.openwin(navn, QStringLiteral(".html")));
+    QCOMPARE(bokse.size(), 1);
+    QVERIFY(bokse.first().contains(QStringLiteral("Filnavnet indeholder tegn, der ikke kan læses som tekst.")));
+    QVERIFY(m.dokumenter().isEmpty());
+    QString grund;
+    QVERIFY(!platform::tilPapirkurv(navn, &grund));
+    QCOMPARE(grund, QStringLiteral("Filnavnet indeholder tegn, der ikke kan læses som tekst."));
+    QCOMPARE(::access(bytes.constData(), F_OK), 0);   // the file stays
+    QVERIFY(!QFile::exists(navn));                    // and nothing was written under the other name
+    platform::setInfoBoxHandler({});
+}
