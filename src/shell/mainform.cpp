@@ -419,6 +419,16 @@ void Tmainform::aabnDroppedeFiler(const QList<QUrl> &urls)
             openwin(url.toLocalFile(), QString());
 }
 
+void Tmainform::aabnFraAndenStart(const QStringList &files)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    for (const QString &f : files)
+        openwin(f, shell::extensionOf(f));
+}
+
 // ---------------------------------------------------------------- documents
 
 QList<Twinform *> Tmainform::dokumenter() const

@@ -71,6 +71,8 @@ public:
     Twinform *aktivWin() const;
     QList<Twinform *> dokumenter() const;   // in creation order
     void aabnDroppedeFiler(const QList<QUrl> &urls);
+    // Files a second start of the program handed over: the window comes forward and opens them.
+    void aabnFraAndenStart(const QStringList &files);
 
     // Saving. Each returns true when the document was written.
     bool Gem(Twinform *win);
