@@ -93,6 +93,7 @@ private slots:
     void saveKeepsTheFile_data();
     void saveKeepsTheFile();
     void failedInPlaceWriteRestoresTheFile();
+    void newFileModes();
 };
 
 void TestSkrivning::initTestCase()
@@ -325,6 +326,25 @@ void TestSkrivning::failedInPlaceWriteRestoresTheFile()
         QCOMPARE(laes(dir.filePath(QStringLiteral("link"))), gammel);
         QCOMPARE(filerI(dir.path()), (QStringList{QStringLiteral("link"), QStringLiteral("side.html")}));
     }
+}
+
+void TestSkrivning::newFileModes()
+{
+    // A new file gets what the user's mask allows, as other programs' files do; a file that
+    // holds a password is its owner's alone, also when it replaces a readable one.
+    QTemporaryDir dir;
+    const mode_t gammel = umask(022);
+    const QString fil = dir.filePath(QStringLiteral("ny.html"));
+    const QString hemmelig = dir.filePath(QStringLiteral("ftp.txt"));
+    QVERIFY(core::writeFileAtomic(fil, "x").ok);
+    skriv(hemmelig, "gammel");
+    QVERIFY(core::writeFileAtomic(hemmelig, "password", true).ok);
+    umask(gammel);
+    struct stat st {};
+    QCOMPARE(stat(QFile::encodeName(fil).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, mode_t(0644));
+    QCOMPARE(stat(QFile::encodeName(hemmelig).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, mode_t(0600));
 }
 
 QTEST_MAIN(TestSkrivning)
