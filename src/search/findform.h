@@ -1,10 +1,15 @@
 #pragma once
 // Tfindform, "Søg i dokumenter": search (and replace) in every open document, or search the
 // files of one folder, with a list of the hits from which each can be shown.
+//
+// A folder search runs beside the window: its hits join the list as they are found, its
+// button reads "Stop" meanwhile, and closing the window stops it.
 
 #include "search/soegning.h"
 
 #include <QDialog>
+
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -65,12 +70,23 @@ public:
     QAction *Afind = nullptr, *Aerstat = nullptr, *AfindBib = nullptr, *AopenAll = nullptr;
     QAction *AvisValgte = nullptr, *Afjern = nullptr, *AsletAlt = nullptr;
 
+public slots:
+    // Closing the window stops its folder search.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     // Documents may have opened or closed while the window was in the background.
     bool event(QEvent *event) override;
 
 private:
+    struct Soegning;
+    static void soegIBaggrunden(const std::shared_ptr<Soegning> &s, const QString &mappe, const QString &maske,
+                                const QString &tekst, search::SoegeValg valg);
+    void modtagFundne(const QList<search::Traef> &rows);
+    void soegningSlut(const QList<search::Traef> &rows, const QString &afvist);
+    void stopSoegning();
+    void visSoegning();
     void soegIAabne(bool erstat);
     void opdaterHistorik();
     void tilfoejRaekker(const QList<search::Traef> &rows);
@@ -80,5 +96,6 @@ private:
     bool visRaekke(int row);
 
     TDokumentVaert *m_vaert;
-    bool m_travl = false;
+    QPushButton *m_findBibKnap = nullptr;
+    std::shared_ptr<Soegning> m_soegning;   // the folder search under way
 };

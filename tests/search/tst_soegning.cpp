@@ -6,6 +6,7 @@
 #include "search/dokumentsoegning.h"
 #include "search/findform.h"
 #include "search/soegning.h"
+#include "codewriting/dokumentvaert.h"
 #include "shell/mainform.h"
 #include "shell/winform.h"
 #include "platform/infobox.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QFile>
 #include <QStorageInfo>
@@ -55,6 +57,9 @@ private slots:
     void longLineRowsShowTheHitsNeighbourhood();
     void windowReplacesInOpenDocumentsAndShowsHits();
     void windowSearchesAFolderAndOpensTheHit();
+    void windowFolderSearchStops_data();
+    void windowFolderSearchStops();
+    void windowRefusesASpecialFolder();
 };
 
 void TestSoegning::options_data()
@@ -487,6 +492,48 @@ QStringList raekke(const Tfindform *f, int i)
     const QTreeWidgetItem *it = f->findis->topLevelItem(i);
     return {it->text(0), it->text(1), it->text(2)};
 }
+
+// "Find i mappe", which reads "Stop" while the search runs.
+QPushButton *findBibKnap(const Tfindform *f)
+{
+    return f->findChild<QPushButton *>(QStringLiteral("AfindBibKnap"));
+}
+
+// A host for the search window alone.
+class Vaert : public TDokumentVaert {
+public:
+    QStringList aabnet;
+    QWidget *vaertsvindue() override { return nullptr; }
+    Tinfotag *tagKomponent() override { return nullptr; }
+    TEditor *aktivEditor() const override { return m_edit; }
+    void winInfo() override {}
+    void visInfo(const QString &) override {}
+    void HelpInfo(const QString &, const QString &) override {}
+    TEditor *nytDokument(const QString &, const QString &) override { return nullptr; }
+    void dokumentKommando(QAction *) override {}
+    QString cssEgenskabsliste() const override { return {}; }
+    bool spoergJa(const QString &, QWidget *) override { return false; }
+    QList<Dokument> aabneDokumenter() const override { return {}; }
+    TEditor *aabnFil(const QString &path, const QString &) override
+    {
+        aabnet << path;
+        return m_edit;
+    }
+    TEditor *visDokument(const QString &) override { return nullptr; }
+
+private:
+    TEditor *m_edit = new TEditor;
+    std::unique_ptr<TEditor> m_ejer{m_edit};
+};
+
+void soegIMappe(Tfindform *f, const QString &folder, const QString &what)
+{
+    f->setMappe(folder);
+    f->fBox->clear();
+    f->fBox->addItem(QStringLiteral("Hjemmeside (*.html)"), QStringLiteral("*.html"));
+    f->EditFind->setEditText(what);
+    QTest::mouseClick(findBibKnap(f), Qt::LeftButton);
+}
 }
 
 void TestSoegning::windowReplacesInOpenDocumentsAndShowsHits()
@@ -558,6 +605,7 @@ void TestSoegning::windowSearchesAFolderAndOpensTheHit()
     QVERIFY(f->AfindBib->isEnabled());
     QVERIFY(!f->Afind->isEnabled());   // no open document
     f->AfindBib->trigger();
+    QTRY_COMPARE(findBibKnap(f)->text(), QStringLiteral("Find i mappe"));
     QCOMPARE(f->findis->topLevelItemCount(), 1);
     QCOMPARE(raekke(f, 0), QStringList({folder.path("sider/b.html"), "13", "<h1>Æblet</h1>"}));
 
@@ -572,6 +620,79 @@ void TestSoegning::windowSearchesAFolderAndOpensTheHit()
     f->setMappe(folder.path("findes-ikke"));
     f->AfindBib->trigger();
     QCOMPARE(f->findis->topLevelItemCount(), 1);
+}
+
+void TestSoegning::windowFolderSearchStops_data()
+{
+    QTest::addColumn<QString>("hvordan");
+    QTest::newRow("Stop") << "Stop";
+    QTest::newRow("Luk") << "Luk";
+    QTest::newRow("Esc") << "Esc";
+}
+
+void TestSoegning::windowFolderSearchStops()
+{
+    QFETCH(QString, hvordan);
+    TestProgramFolder folder;
+    folder.writeFile("lang/a.html", "<p>ord</p>");
+    // A page with a hit, then a hole of 64 GB (zeros the disk does not hold, read as text):
+    // reading it through would take minutes.
+    folder.writeFile("lang/b.html", "<p>ord</p>\n" + QByteArray(9000, 'x'));
+    QFile hul(folder.path("lang/b.html"));
+    QVERIFY(hul.open(QIODevice::ReadWrite));
+    QVERIFY(hul.resize(qint64(64) << 30));
+    hul.close();
+    folder.writeFile("lang/c.html", "<p>ord</p>");
+    for (const char *navn : {"kort/a.html", "kort/b.html", "kort/c.html"})
+        folder.writeFile(navn, "ord");
+    Vaert vaert;
+    Tfindform f(&vaert);
+    f.vis();
+    soegIMappe(&f, folder.path("lang"), QStringLiteral("ord"));
+
+    // The first file's row shows while the search is still reading the long one.
+    QTRY_COMPARE(f.findis->topLevelItemCount(), 1);
+    QCOMPARE(f.countdis->text(), QStringLiteral("1"));
+    QCOMPARE(findBibKnap(&f)->text(), QStringLiteral("Stop"));
+    QVERIFY(!f.AsletAlt->isEnabled());
+
+    if (hvordan == QLatin1String("Stop"))
+        QTest::mouseClick(findBibKnap(&f), Qt::LeftButton);
+    else if (hvordan == QLatin1String("Luk"))
+        QTest::mouseClick(f.lukKnap, Qt::LeftButton);
+    else
+        QTest::keyClick(&f, Qt::Key_Escape);
+    QCOMPARE(findBibKnap(&f)->text(), QStringLiteral("Find i mappe"));
+    QCOMPARE(f.isVisible(), hvordan == QLatin1String("Stop"));
+    // The search's thread ends; the long file's rows and the last file's never come.
+    QTRY_VERIFY(!f.findChild<QThread *>(QStringLiteral("soegeTraad")));
+    QCOMPARE(raekke(&f, 0).first(), folder.path("lang/a.html"));
+    QCOMPARE(f.findis->topLevelItemCount(), 1);
+    QCOMPARE(f.countdis->text(), QStringLiteral("1"));
+
+    // The window searches again.
+    f.vis();
+    QVERIFY(f.AsletAlt->isEnabled());
+    soegIMappe(&f, folder.path("kort"), QStringLiteral("ord"));
+    QTRY_COMPARE(findBibKnap(&f)->text(), QStringLiteral("Find i mappe"));
+    QCOMPARE(f.findis->topLevelItemCount(), 3);
+    QCOMPARE(f.countdis->text(), QStringLiteral("3"));
+}
+
+void TestSoegning::windowRefusesASpecialFolder()
+{
+    if (!QFileInfo(QStringLiteral("/proc/self")).isDir())
+        QSKIP("no proc here");
+    TestProgramFolder folder;
+    Bokse bokse;
+    Vaert vaert;
+    Tfindform f(&vaert);
+    f.vis();
+    soegIMappe(&f, QStringLiteral("/proc/self"), QStringLiteral("a"));
+    QCOMPARE(bokse.tekster, QStringList({"Mappen ligger på et særligt filsystem (proc); der søges ikke i den."}));
+    QVERIFY(!f.findChild<QThread *>(QStringLiteral("soegeTraad")));
+    QCOMPARE(findBibKnap(&f)->text(), QStringLiteral("Find i mappe"));
+    QCOMPARE(f.findis->topLevelItemCount(), 0);
 }
 
 QTEST_MAIN(TestSoegning)
