@@ -16,12 +16,16 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -68,6 +72,16 @@ public:
 struct Tfindform::Soegning {
     std::atomic<bool> stop{false};
     Tfindform *form = nullptr;
+};
+
+// "Åben alle dokumenter" under way, one document per turn of the event loop.
+struct Tfindform::Aabning {
+    QStringList dokumenter;                // each once, in list order
+    QHash<QString, qsizetype> sidstePos;   // the position of each one's last row
+    qsizetype naeste = 0;
+    QPointer<TEditor> sidste;              // the last one opened, and its name
+    QString sidsteNavn;
+    QPointer<QProgressDialog> status;
 };
 
 Tfindform::Tfindform(TDokumentVaert *vaert, QWidget *parent)
@@ -236,6 +250,10 @@ Tfindform::~Tfindform()
 void Tfindform::done(int result)
 {
     stopSoegning();
+    if (m_aabning) {
+        delete m_aabning->status;
+        m_aabning.reset();
+    }
     QDialog::done(result);
 }
 
@@ -305,7 +323,7 @@ void Tfindform::opdaterActions()
     Afind->setEnabled(!soeger && harDok && harTekst);
     Aerstat->setEnabled(!soeger && harDok && harTekst);
     AfindBib->setEnabled(soeger || harTekst);
-    AopenAll->setEnabled(!soeger && harRaekker);
+    AopenAll->setEnabled(!soeger && !m_aabning && harRaekker);
     AvisValgte->setEnabled(valgt);
     Afjern->setEnabled(valgt);
     AsletAlt->setEnabled(!soeger && harRaekker);
@@ -527,19 +545,94 @@ void Tfindform::AvisValgteExecute()
 
 void Tfindform::AopenAllExecute()
 {
-    const int n = findis->topLevelItemCount();
-    if (n == 0 || m_soegning)
+    if (m_aabning || m_soegning)
         return;
-    for (int row = 0; row < findis->topLevelItemCount(); ++row)
-        if (!visRaekke(row))
-            return;
-    const QTreeWidgetItem *last = findis->topLevelItem(findis->topLevelItemCount() - 1);
-    if (TEditor *edit = m_vaert->aktivEditor(); edit && last) {
-        const qsizetype pos = last->text(1).toLongLong();
-        edit->setSelection(pos, pos + search::dokumentTekst(FTekst).size());
-        edit->setFocus();
+    auto a = std::make_shared<Aabning>();
+    for (int row = 0; row < findis->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *it = findis->topLevelItem(row);
+        if (!a->sidstePos.contains(it->text(0)))
+            a->dokumenter.append(it->text(0));
+        a->sidstePos.insert(it->text(0), it->text(1).toLongLong());
+    }
+    const qsizetype n = a->dokumenter.size();
+    if (n == 0)
+        return;
+    // Many windows take a while and bury the screen: the user says yes first, and can stop
+    // between documents.
+    const bool mange = n > kAabnUdenAtSpoerge;
+    if (mange && !m_vaert->spoergJa(QStringLiteral("Der åbnes %1 dokumenter.\rVil du fortsætte?").arg(n), this))
+        return;
+    m_aabning = a;
+    opdaterActions();
+    if (!mange) {
+        while (aabnEt()) {
+        }
+        aabnAlleSlut();
+        return;
+    }
+    a->status = new QProgressDialog(QStringLiteral("Åbner %1 dokumenter …").arg(n), QStringLiteral("Annuller"), 0, int(n), this);
+    a->status->setObjectName(QStringLiteral("aabnerStatus"));
+    a->status->setWindowTitle(QStringLiteral("Åben alle dokumenter"));
+    a->status->setWindowModality(Qt::NonModal);
+    a->status->setAutoClose(false);
+    a->status->setAutoReset(false);
+    a->status->setMinimumDuration(0);
+    a->status->setValue(0);
+    a->status->show();
+    QTimer::singleShot(0, this, &Tfindform::aabnVidere);
+}
+
+bool Tfindform::aabnEt()
+{
+    const std::shared_ptr<Aabning> a = m_aabning;
+    if (!a || a->naeste >= a->dokumenter.size() || (a->status && a->status->wasCanceled()))
+        return false;
+    const QString navn = a->dokumenter.at(a->naeste++);
+    TEditor *edit = QFileInfo(navn).isFile() ? m_vaert->aabnFil(navn) : m_vaert->visDokument(navn);
+    // Opening may have asked a question, during which the window could have closed.
+    if (a != m_aabning)
+        return false;
+    if (edit) {
+        a->sidste = edit;
+        a->sidsteNavn = navn;
+    } else {
+        fjernRaekker(navn);   // its document is gone
+    }
+    if (a->status)
+        a->status->setValue(int(a->naeste));
+    return true;
+}
+
+void Tfindform::aabnVidere()
+{
+    if (aabnEt())
+        QTimer::singleShot(0, this, &Tfindform::aabnVidere);
+    else
+        aabnAlleSlut();
+}
+
+void Tfindform::aabnAlleSlut()
+{
+    if (!m_aabning)
+        return;
+    const std::shared_ptr<Aabning> a = std::move(m_aabning);
+    delete a->status;
+    // The last document opened shows its last hit.
+    if (a->sidste) {
+        const qsizetype pos = a->sidstePos.value(a->sidsteNavn);
+        a->sidste->setSelection(pos, pos + search::dokumentTekst(FTekst).size());
+        a->sidste->setFocus();
         m_vaert->winInfo();
     }
+    visCount();
+}
+
+void Tfindform::fjernRaekker(const QString &dokument)
+{
+    for (int row = findis->topLevelItemCount() - 1; row >= 0; --row)
+        if (findis->topLevelItem(row)->text(0) == dokument)
+            delete findis->topLevelItem(row);
+    visCount();
 }
 
 void Tfindform::AfjernExecute()

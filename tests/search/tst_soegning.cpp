@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QFile>
@@ -60,6 +61,8 @@ private slots:
     void windowFolderSearchStops_data();
     void windowFolderSearchStops();
     void windowRefusesASpecialFolder();
+    void openAllAsksAboveTwentyDocuments_data();
+    void openAllAsksAboveTwentyDocuments();
 };
 
 void TestSoegning::options_data()
@@ -499,10 +502,14 @@ QPushButton *findBibKnap(const Tfindform *f)
     return f->findChild<QPushButton *>(QStringLiteral("AfindBibKnap"));
 }
 
-// A host for the search window alone.
+// A host for the search window alone: it counts what it is asked to open and answers its
+// questions as told.
 class Vaert : public TDokumentVaert {
 public:
     QStringList aabnet;
+    QStringList spoergsmaal;
+    bool svar = false;
+    std::function<void()> vedAabning;
     QWidget *vaertsvindue() override { return nullptr; }
     Tinfotag *tagKomponent() override { return nullptr; }
     TEditor *aktivEditor() const override { return m_edit; }
@@ -512,11 +519,17 @@ public:
     TEditor *nytDokument(const QString &, const QString &) override { return nullptr; }
     void dokumentKommando(QAction *) override {}
     QString cssEgenskabsliste() const override { return {}; }
-    bool spoergJa(const QString &, QWidget *) override { return false; }
+    bool spoergJa(const QString &question, QWidget *) override
+    {
+        spoergsmaal << question;
+        return svar;
+    }
     QList<Dokument> aabneDokumenter() const override { return {}; }
     TEditor *aabnFil(const QString &path, const QString &) override
     {
         aabnet << path;
+        if (vedAabning)
+            vedAabning();
         return m_edit;
     }
     TEditor *visDokument(const QString &) override { return nullptr; }
@@ -693,6 +706,61 @@ void TestSoegning::windowRefusesASpecialFolder()
     QVERIFY(!f.findChild<QThread *>(QStringLiteral("soegeTraad")));
     QCOMPARE(findBibKnap(&f)->text(), QStringLiteral("Find i mappe"));
     QCOMPARE(f.findis->topLevelItemCount(), 0);
+}
+
+void TestSoegning::openAllAsksAboveTwentyDocuments_data()
+{
+    QTest::addColumn<int>("antal");
+    QTest::addColumn<bool>("spoerges");
+    QTest::newRow("20 without asking") << 20 << false;
+    QTest::newRow("21 asks") << 21 << true;
+    QTest::newRow("25 asks") << 25 << true;
+}
+
+void TestSoegning::openAllAsksAboveTwentyDocuments()
+{
+    QFETCH(int, antal);
+    QFETCH(bool, spoerges);
+    TestProgramFolder folder;
+    QStringList filer;
+    for (int i = 0; i < antal; ++i) {
+        const QString navn = QStringLiteral("sider/s%1.html").arg(i, 2, 10, QLatin1Char('0'));
+        folder.writeFile(navn, "ord\r\nog ord igen");   // two rows, one document
+        filer << folder.path(navn);
+    }
+    Vaert vaert;
+    Tfindform f(&vaert);
+    f.vis();
+    soegIMappe(&f, folder.path("sider"), QStringLiteral("ord"));
+    QTRY_COMPARE(findBibKnap(&f)->text(), QStringLiteral("Find i mappe"));
+    QCOMPARE(f.findis->topLevelItemCount(), 2 * antal);
+    const QString spoergsmaal = QStringLiteral("Der åbnes %1 dokumenter.\rVil du fortsætte?").arg(antal);
+
+    if (spoerges) {
+        vaert.svar = false;
+        f.AopenAll->trigger();
+        QTRY_VERIFY(!f.findChild<QProgressDialog *>());
+        QCOMPARE(vaert.spoergsmaal, QStringList({spoergsmaal}));
+        QVERIFY(vaert.aabnet.isEmpty());
+
+        // "Annuller" while the third opens: no fourth.
+        vaert.svar = true;
+        vaert.vedAabning = [&] {
+            if (vaert.aabnet.size() == 3)
+                f.findChild<QProgressDialog *>(QStringLiteral("aabnerStatus"))->findChild<QPushButton *>()->click();
+        };
+        f.AopenAll->trigger();
+        QTRY_VERIFY(!f.findChild<QProgressDialog *>());
+        QCOMPARE(vaert.aabnet, filer.first(3));
+        vaert.vedAabning = {};
+        vaert.aabnet.clear();
+        vaert.spoergsmaal.clear();
+    }
+    f.AopenAll->trigger();
+    QTRY_VERIFY(!f.findChild<QProgressDialog *>());
+    QCOMPARE(vaert.spoergsmaal, spoerges ? QStringList({spoergsmaal}) : QStringList());
+    QCOMPARE(vaert.aabnet, filer);
+    QVERIFY(f.AopenAll->isEnabled());
 }
 
 QTEST_MAIN(TestSoegning)
