@@ -167,6 +167,7 @@ public:
             ch = m_fold[uchar(ch)];
     }
     bool brugbar() const { return m_brugbar; }
+    qsizetype laengde() const { return m_needle.size(); }
 
     // Whether the folded needle occurs in bytes.
     bool kanIndeholde(QByteArrayView bytes) const
@@ -174,6 +175,8 @@ public:
         if (m_foldTilAscii && (harSekvens(bytes, "\xC5\xBF") || harSekvens(bytes, "\xE2\x84\xAA")))
             return true;
         const qsizetype n = m_needle.size();
+        if (bytes.size() < n)
+            return false;
         const char first = m_needle[0];
         const char firstUpper = (first >= 'a' && first <= 'z') ? char(first - 32) : first;
         const char *p = bytes.data();
@@ -386,6 +389,7 @@ public:
     bool dekod(QByteArrayView bytes, bool slut, QString &out)
     {
         out.clear();
+        m_data = -1;
         // The first piece of a file with a mark goes without the "x": the whole file's reader
         // takes a second mark right after the first as part of it, and so does this one.
         const bool x = m_k == Kodning::Gaet || m_k == Kodning::Ansi || !m_foerste;
@@ -406,6 +410,7 @@ public:
         if (cut == 0)
             return true;
         m_buf.truncate(n + cut);
+        m_data = n;
         core::Encoding found = core::Encoding::Ansi;
         QString text = core::decodeText(m_buf, &found);
         if (x)
@@ -423,6 +428,10 @@ public:
         out = std::move(text);
         return true;
     }
+
+    // The file's bytes that the last dekod turned into text.
+    QByteArrayView dekodet() const { return m_data < 0 ? QByteArrayView() : QByteArrayView(m_buf).sliced(m_data); }
+    bool erUtf16() const { return m_k == Kodning::Utf16LE || m_k == Kodning::Utf16BE; }
 
 private:
     // How much of d ends on a whole character.
@@ -451,6 +460,7 @@ private:
 
     Kodning m_k;
     QByteArray m_buf;
+    qsizetype m_data = -1;
     QByteArray m_rest;
     bool m_foerste = true;
     bool m_utf8Set = false;
@@ -467,16 +477,23 @@ public:
     {
     }
 
-    // The next piece of the decoded text; slut: the last.
-    void tilfoej(QString stykke, bool slut)
+    // The next piece of the decoded text; slut: the last. mulig: whether a hit can end in it
+    // (false when its bytes cannot hold the search text).
+    void tilfoej(QString stykke, bool slut, bool mulig = true)
     {
         if (!stykke.isEmpty()) {
             const bool cr = stykke.back() == u'\r';
             const bool lf = stykke.front() == u'\n';
             stykke = dokumentTekst(std::move(stykke));
             // A CR ending one piece and an LF starting the next make one line break.
+            const qsizetype start = m_wStart + m_w.size();
             m_w.append(QStringView(stykke).sliced(m_forrigeCR && lf ? 1 : 0));
             m_forrigeCR = cr;
+            const qsizetype slutPos = m_wStart + m_w.size();
+            if (!m_stykker.isEmpty() && m_stykker.back().mulig == mulig)
+                m_stykker.back().slut = slutPos;
+            else if (slutPos > start)
+                m_stykker.append({start, slutPos, mulig});
         }
         soeg(slut);
         if (!slut)
@@ -492,6 +509,8 @@ private:
         // a whole word).
         const qsizetype grense = slut ? n : n - (kLinjeMaks + 1);
         qsizetype from = m_fra - m_wStart;
+        if (grense - from >= len && !kanEnde(m_fra + len - 1, m_wStart + grense - 1))
+            from = grense - len + 1;
         while (grense - from >= len) {
             const qsizetype hit = findITekst(m_w, m_needle, from, m_valg, grense);
             if (hit < 0) {
@@ -504,6 +523,17 @@ private:
             from = hit + len;
         }
         m_fra = m_wStart + from;
+        while (!m_stykker.isEmpty() && m_stykker.front().slut <= m_fra)
+            m_stykker.removeFirst();
+    }
+
+    // Whether a hit's last character can lie in [lo, hi] of the text.
+    bool kanEnde(qsizetype lo, qsizetype hi) const
+    {
+        for (const Stykke &s : m_stykker)
+            if (s.mulig && s.start <= hi && s.slut > lo)
+                return true;
+        return false;
     }
 
     // Lets go of the text no later row can show.
@@ -534,9 +564,15 @@ private:
         m_wStart += keep;
     }
 
+    struct Stykke {
+        qsizetype start, slut;   // of the text
+        bool mulig;
+    };
+
     const QString &m_needle;
     const SoegeValg m_valg;
     const std::function<QString()> &m_navn;
+    QList<Stykke> m_stykker;     // the text from m_fra on, by whether a hit can end there
     QString m_navnTekst;
     QList<Traef> &m_rows;
     QString m_w;                 // the text from m_wStart on
@@ -612,6 +648,7 @@ private:
         for (;;) {
             StykDekoder dekoder(k);
             TekstVindue vindue(m_needle, m_valg, navn, rows);
+            QByteArray soem;   // the last bytes before the piece, for a hit across its start
             qsizetype pos = mark;
             bool eof = startEof;
             bool slut = false;
@@ -642,7 +679,7 @@ private:
                     igen = true;
                     break;
                 }
-                vindue.tilfoej(std::move(tekst), slut);
+                vindue.tilfoej(std::move(tekst), slut, kanHolde(dekoder, soem));
             }
             if (!igen)
                 return true;
@@ -652,6 +689,24 @@ private:
             if (::lseek(fd, m_buf.size(), SEEK_SET) < 0)
                 return true;
         }
+    }
+
+    // Whether a hit can end in the bytes the decoder just read, judged by their bytes as a
+    // whole file is (the search text's last bytes may stand before them, in soem).
+    bool kanHolde(const StykDekoder &dekoder, QByteArray &soem) const
+    {
+        if (!m_filter.brugbar() || dekoder.erUtf16())
+            return true;
+        const QByteArrayView bytes = dekoder.dekodet();
+        const qsizetype n = m_filter.laengde() - 1;
+        bool kan = m_filter.kanIndeholde(bytes);
+        if (!kan && n > 0 && !soem.isEmpty()) {
+            const QByteArray over = soem + bytes.first(std::min(n, bytes.size())).toByteArray();
+            kan = m_filter.kanIndeholde(over);
+        }
+        soem.append(bytes.last(std::min(n, bytes.size())).toByteArray());
+        soem = soem.right(n);
+        return kan;
     }
 
     const QString m_needle;
