@@ -3,6 +3,7 @@
 #include "codewriting/dokumentvaert.h"
 #include "core/programfolder.h"
 #include "editor/editor.h"
+#include "platform/infobox.h"
 #include "platform/vinduesplads.h"
 #include "search/dokumentsoegning.h"
 
@@ -15,14 +16,21 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <atomic>
 
 namespace {
 
@@ -57,6 +65,24 @@ public:
 };
 
 } // namespace
+
+// A folder search under way. The worker reads only stop; form belongs to the window's thread
+// and is null once the window has let go of the search, so late rows of a stopped search go
+// nowhere.
+struct Tfindform::Soegning {
+    std::atomic<bool> stop{false};
+    Tfindform *form = nullptr;
+};
+
+// "Åben alle dokumenter" under way, one document per turn of the event loop.
+struct Tfindform::Aabning {
+    QStringList dokumenter;                // each once, in list order
+    QHash<QString, qsizetype> sidstePos;   // the position of each one's last row
+    qsizetype naeste = 0;
+    QPointer<TEditor> sidste;              // the last one opened, and its name
+    QString sidsteNavn;
+    QPointer<QProgressDialog> status;
+};
 
 Tfindform::Tfindform(TDokumentVaert *vaert, QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_vaert(vaert)
@@ -177,7 +203,8 @@ Tfindform::Tfindform(TDokumentVaert *vaert, QWidget *parent)
     auto *knapper = new QHBoxLayout;
     knapper->addWidget(knap(Afind));
     knapper->addWidget(knap(Aerstat));
-    knapper->addWidget(knap(AfindBib, QStringLiteral("Find i mappe")));
+    m_findBibKnap = knap(AfindBib, QStringLiteral("Find i mappe"));
+    knapper->addWidget(m_findBibKnap);
     knapper->addStretch();
 
     auto *listeKnapper = new QHBoxLayout;
@@ -208,6 +235,26 @@ Tfindform::~Tfindform()
 {
     // The window goes when the program ends.
     gemOpt();
+    // Only the flag: at program end the host is half gone, so the window asks it nothing.
+    if (m_soegning) {
+        m_soegning->stop = true;
+        m_soegning->form = nullptr;
+    }
+    // A stopped search ends within one piece of a file; one that cannot (a file system that
+    // hangs) is left to end with the program rather than hold up its close.
+    for (QThread *t : findChildren<QThread *>(Qt::FindDirectChildrenOnly))
+        if (!t->wait(QDeadlineTimer(2000)))
+            t->setParent(nullptr);
+}
+
+void Tfindform::done(int result)
+{
+    stopSoegning();
+    if (m_aabning) {
+        delete m_aabning->status;
+        m_aabning.reset();
+    }
+    QDialog::done(result);
 }
 
 void Tfindform::showEvent(QShowEvent *event)
@@ -271,13 +318,15 @@ void Tfindform::opdaterActions()
     const bool harDok = !m_vaert->aabneDokumenter().isEmpty();
     const bool harRaekker = findis->topLevelItemCount() > 0;
     const bool valgt = harRaekker && !findis->selectedItems().isEmpty();
-    Afind->setEnabled(harDok && harTekst);
-    Aerstat->setEnabled(harDok && harTekst);
-    AfindBib->setEnabled(harTekst);
-    AopenAll->setEnabled(harRaekker);
+    // While a folder search fills the list nothing else may fill or empty it.
+    const bool soeger = m_soegning != nullptr;
+    Afind->setEnabled(!soeger && harDok && harTekst);
+    Aerstat->setEnabled(!soeger && harDok && harTekst);
+    AfindBib->setEnabled(soeger || harTekst);
+    AopenAll->setEnabled(!soeger && !m_aabning && harRaekker);
     AvisValgte->setEnabled(valgt);
     Afjern->setEnabled(valgt);
-    AsletAlt->setEnabled(harRaekker);
+    AsletAlt->setEnabled(!soeger && harRaekker);
 }
 
 void Tfindform::opdaterHistorik()
@@ -324,7 +373,7 @@ QList<search::Traef> Tfindform::traef() const
 
 void Tfindform::soegIAabne(bool erstat)
 {
-    if (m_travl)
+    if (m_soegning)
         return;
     opdaterHistorik();
     findis->clear();
@@ -355,10 +404,14 @@ void Tfindform::AerstatExecute() { soegIAabne(true); }
 
 void Tfindform::AfindBibExecute()
 {
-    if (m_travl || Mappe.isEmpty() || !QFileInfo(Mappe).isDir())
+    // While a search runs, its button reads "Stop".
+    if (m_soegning) {
+        stopSoegning();
+        return;
+    }
+    if (Mappe.isEmpty() || !QFileInfo(Mappe).isDir())
         return;
     findis->clear();
-    tegnNu();
     FTekst = EditFind->currentText();
     if (FTekst.isEmpty()) {
         visCount();
@@ -366,25 +419,97 @@ void Tfindform::AfindBibExecute()
     }
     RTekst = EditErstat->currentText();
     opdaterHistorik();
-    const QString maske = fBox->currentIndex() >= 0 ? fBox->currentData().toString() : QStringLiteral("*.*");
-    QList<search::Traef> rows;
-    {
-        Timeglas t;
-        m_travl = true;
-        // Let the window repaint now and then; it stays where it is while the search runs.
-        QElapsedTimer ur;
-        ur.start();
-        rows = search::soegIMappe(Mappe, maske, FTekst, valg(), [&ur] {
-            if (ur.elapsed() > 100) {
-                QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                ur.restart();
-            }
-            return true;
-        });
-        m_travl = false;
-        tilfoejRaekker(rows);
+    if (const QString afvist = search::mappeAfvisning(Mappe); !afvist.isEmpty()) {
+        visCount();
+        platform::infoBox(this, afvist);
+        return;
     }
+    const QString maske = fBox->currentIndex() >= 0 ? fBox->currentData().toString() : QStringLiteral("*.*");
+    auto s = std::make_shared<Soegning>();
+    s->form = this;
+    m_soegning = s;
+    QThread *t = QThread::create(&Tfindform::soegIBaggrunden, s, Mappe, maske, FTekst, valg());
+    t->setObjectName(QStringLiteral("soegeTraad"));
+    t->setParent(this);
+    connect(t, &QThread::finished, t, &QObject::deleteLater);
+    t->start();
+    visSoegning();
     visCount();
+}
+
+void Tfindform::soegIBaggrunden(const std::shared_ptr<Soegning> &s, const QString &mappe, const QString &maske,
+                                const QString &tekst, search::SoegeValg valg)
+{
+    // Rows go to the window in batches: the first at once, then at most ten a second, so many
+    // small hits do not flood the window's thread. The stop flag is asked between files and
+    // between the pieces of a large file, which also sends rows found before a long file.
+    QList<search::Traef> parti;
+    QElapsedTimer sidenSendt;
+    auto send = [&] {
+        QMetaObject::invokeMethod(
+            qApp, [s, rows = std::move(parti)] { if (s->form) s->form->modtagFundne(rows); }, Qt::QueuedConnection);
+        parti.clear();
+        sidenSendt.start();
+    };
+    auto sendHvisTid = [&] {
+        if (!parti.isEmpty() && (!sidenSendt.isValid() || sidenSendt.elapsed() >= 100))
+            send();
+    };
+    const QString afvist = search::soegIMappeLoebende(
+        mappe, maske, tekst, valg,
+        [&](QList<search::Traef> &&rows) {
+            parti.append(std::move(rows));
+            sendHvisTid();
+        },
+        [&] {
+            sendHvisTid();
+            return !s->stop.load(std::memory_order_relaxed);
+        });
+    QMetaObject::invokeMethod(
+        qApp, [s, rows = std::move(parti), afvist] { if (s->form) s->form->soegningSlut(rows, afvist); },
+        Qt::QueuedConnection);
+}
+
+void Tfindform::modtagFundne(const QList<search::Traef> &rows)
+{
+    tilfoejRaekker(rows);
+    visCount();
+}
+
+void Tfindform::soegningSlut(const QList<search::Traef> &rows, const QString &afvist)
+{
+    tilfoejRaekker(rows);
+    m_soegning->form = nullptr;
+    m_soegning.reset();
+    visSoegning();
+    visCount();
+    if (!afvist.isEmpty())
+        platform::infoBox(this, afvist);
+}
+
+void Tfindform::stopSoegning()
+{
+    if (!m_soegning)
+        return;
+    // The window lets go at once; the worker ends within a piece of a file and its last rows
+    // go nowhere.
+    m_soegning->stop = true;
+    m_soegning->form = nullptr;
+    m_soegning.reset();
+    visSoegning();
+    visCount();
+}
+
+void Tfindform::visSoegning()
+{
+    if (m_soegning) {
+        m_findBibKnap->setText(QStringLiteral("Stop"));
+        findis->setCursor(Qt::BusyCursor);
+    } else {
+        m_findBibKnap->setText(QStringLiteral("Find i mappe"));
+        findis->unsetCursor();
+    }
+    opdaterActions();
 }
 
 bool Tfindform::visRaekke(int row)
@@ -420,19 +545,94 @@ void Tfindform::AvisValgteExecute()
 
 void Tfindform::AopenAllExecute()
 {
-    const int n = findis->topLevelItemCount();
+    if (m_aabning || m_soegning)
+        return;
+    auto a = std::make_shared<Aabning>();
+    for (int row = 0; row < findis->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *it = findis->topLevelItem(row);
+        if (!a->sidstePos.contains(it->text(0)))
+            a->dokumenter.append(it->text(0));
+        a->sidstePos.insert(it->text(0), it->text(1).toLongLong());
+    }
+    const qsizetype n = a->dokumenter.size();
     if (n == 0)
         return;
-    for (int row = 0; row < findis->topLevelItemCount(); ++row)
-        if (!visRaekke(row))
-            return;
-    const QTreeWidgetItem *last = findis->topLevelItem(findis->topLevelItemCount() - 1);
-    if (TEditor *edit = m_vaert->aktivEditor(); edit && last) {
-        const qsizetype pos = last->text(1).toLongLong();
-        edit->setSelection(pos, pos + search::dokumentTekst(FTekst).size());
-        edit->setFocus();
+    // Many windows take a while and bury the screen: the user says yes first, and can stop
+    // between documents.
+    const bool mange = n > kAabnUdenAtSpoerge;
+    if (mange && !m_vaert->spoergJa(QStringLiteral("Der åbnes %1 dokumenter.\rVil du fortsætte?").arg(n), this))
+        return;
+    m_aabning = a;
+    opdaterActions();
+    if (!mange) {
+        while (aabnEt()) {
+        }
+        aabnAlleSlut();
+        return;
+    }
+    a->status = new QProgressDialog(QStringLiteral("Åbner %1 dokumenter …").arg(n), QStringLiteral("Annuller"), 0, int(n), this);
+    a->status->setObjectName(QStringLiteral("aabnerStatus"));
+    a->status->setWindowTitle(QStringLiteral("Åben alle dokumenter"));
+    a->status->setWindowModality(Qt::NonModal);
+    a->status->setAutoClose(false);
+    a->status->setAutoReset(false);
+    a->status->setMinimumDuration(0);
+    a->status->setValue(0);
+    a->status->show();
+    QTimer::singleShot(0, this, &Tfindform::aabnVidere);
+}
+
+bool Tfindform::aabnEt()
+{
+    const std::shared_ptr<Aabning> a = m_aabning;
+    if (!a || a->naeste >= a->dokumenter.size() || (a->status && a->status->wasCanceled()))
+        return false;
+    const QString navn = a->dokumenter.at(a->naeste++);
+    TEditor *edit = QFileInfo(navn).isFile() ? m_vaert->aabnFil(navn) : m_vaert->visDokument(navn);
+    // Opening may have asked a question, during which the window could have closed.
+    if (a != m_aabning)
+        return false;
+    if (edit) {
+        a->sidste = edit;
+        a->sidsteNavn = navn;
+    } else {
+        fjernRaekker(navn);   // its document is gone
+    }
+    if (a->status)
+        a->status->setValue(int(a->naeste));
+    return true;
+}
+
+void Tfindform::aabnVidere()
+{
+    if (aabnEt())
+        QTimer::singleShot(0, this, &Tfindform::aabnVidere);
+    else
+        aabnAlleSlut();
+}
+
+void Tfindform::aabnAlleSlut()
+{
+    if (!m_aabning)
+        return;
+    const std::shared_ptr<Aabning> a = std::move(m_aabning);
+    delete a->status;
+    // The last document opened shows its last hit.
+    if (a->sidste) {
+        const qsizetype pos = a->sidstePos.value(a->sidsteNavn);
+        a->sidste->setSelection(pos, pos + search::dokumentTekst(FTekst).size());
+        a->sidste->setFocus();
         m_vaert->winInfo();
     }
+    visCount();
+}
+
+void Tfindform::fjernRaekker(const QString &dokument)
+{
+    for (int row = findis->topLevelItemCount() - 1; row >= 0; --row)
+        if (findis->topLevelItem(row)->text(0) == dokument)
+            delete findis->topLevelItem(row);
+    visCount();
 }
 
 void Tfindform::AfjernExecute()
