@@ -208,9 +208,12 @@ ReadResult skrivPaaStedet(const QByteArray &target, const QByteArray &bytes, boo
         return r;
     }
     ::close(kopi);
-    const Fejl lukket = luk(fd);
-    if (lukket)
-        return fra(lukket);   // the safety copy stays: the close may have lost data
+    if (const Fejl lukket = luk(fd)) {
+        // The close may have lost data: the safety copy stays, and the user learns where.
+        ReadResult r = fra(lukket);
+        r.error += QStringLiteral(" Den gamle udgave af filen er gemt i %1.").arg(QFile::decodeName(kopiNavn));
+        return r;
+    }
     ::unlink(kopiNavn.constData());
     return {true, {}};
 }
