@@ -194,6 +194,11 @@ void TftpForm::listeKlik(const QString &name)
         platform::errorBox(this, QStringLiteral("Forbindelsen %1 kan ikke læses.\rFilen %2 er ufuldstændig.").arg(name, path));
         return;
     }
+    // A password from the secret store could hold what a file line cannot.
+    if (const QString k = ftp::styretegnFejl(*f); !k.isEmpty()) {
+        platform::errorBox(this, QStringLiteral("Forbindelsen %1 kan ikke bruges.\r%2").arg(name, k));
+        return;
+    }
     setForbindelse(*f);
 }
 

@@ -146,6 +146,11 @@ std::optional<Egenskaber> hentEgenskaber(const QString &path)
 
 bool gemEgenskaber(const QString &path, const Egenskaber &e, QString *error)
 {
+    if (const QString s = styretegnFejl(e.f); !s.isEmpty()) {
+        if (error)
+            *error = s;
+        return false;
+    }
     return core::OptionWriter()
         .add(e.top).add(e.left).add(e.f.host).add(e.f.port).add(e.f.bruger)
         .add(passwordLinje(path, e.f)).add(e.f.mappe).add(e.f.gemPassword).add(e.f.sikker)
@@ -171,6 +176,11 @@ std::optional<Forbindelse> hentForbindelse(const QString &path)
 
 bool gemForbindelse(const QString &path, const Forbindelse &f, QString *error)
 {
+    if (const QString s = styretegnFejl(f); !s.isEmpty()) {
+        if (error)
+            *error = s;
+        return false;
+    }
     return core::OptionWriter()
         .add(f.host).add(f.port).add(f.bruger).add(passwordLinje(path, f)).add(f.mappe)
         .add(f.gemPassword).add(f.sikker)
@@ -192,6 +202,20 @@ QStringList forbindelser(const QString &folder)
     return names;
 }
 
+QString styretegnFejl(const Forbindelse &f)
+{
+    // A line break in a field would end the command it travels in and start one of its own
+    // (a pasted "hemmelig\r\nDELE fil"), and would add lines to the settings file.
+    const std::pair<const QString *, const char *> felter[] = {
+        {&f.host, "Værtsnavnet"}, {&f.bruger, "Brugernavnet"}, {&f.password, "Passwordet"}, {&f.mappe, "Mappen"}};
+    for (const auto &[felt, navn] : felter)
+        for (const QChar c : *felt)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                return QStringLiteral("%1 må ikke indeholde styretegn som linjeskift eller tabulator.")
+                    .arg(QLatin1String(navn));
+    return {};
+}
+
 QString kontrolFejl(const Forbindelse &f)
 {
     if (!f.host.isEmpty()) {
@@ -199,6 +223,8 @@ QString kontrolFejl(const Forbindelse &f)
             if (c.isSpace() || c.category() == QChar::Other_Control)
                 return QStringLiteral("Værtsnavnet må ikke indeholde mellemrum:\r\"%1\"").arg(f.host);
     }
+    if (const QString s = styretegnFejl(f); !s.isEmpty())
+        return s;
     if (!f.port.isEmpty()) {
         bool ok = false;
         const int port = f.port.trimmed().toInt(&ok);

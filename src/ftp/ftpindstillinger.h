@@ -60,8 +60,12 @@ void sletPassword(const QString &path);
 QStringList forbindelser(const QString &folder);
 
 // Why a connection cannot be used as it stands (a port outside 1 to 65535, a host with
-// blanks), in Danish; empty when it can. Empty fields are not checked here.
+// blanks, a control character in any field), in Danish; empty when it can. Empty fields are
+// not checked here.
 QString kontrolFejl(const Forbindelse &f);
+// The part of that check the settings files need: no field holds a control character (the
+// writers refuse such a connection).
+QString styretegnFejl(const Forbindelse &f);
 // Whether any of host, port, user, password and folder is empty.
 bool mangler(const Forbindelse &f);
 

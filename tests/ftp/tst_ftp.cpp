@@ -137,6 +137,8 @@ private slots:
     void olderSettingsFileIsPlainFtp();
     void formRefusesBadInput();
     void documentUploadLogsIntoItsWindow();
+    void lineBreakInAFieldSendsNoCommand_data();
+    void lineBreakInAFieldSendsNoCommand();
 
 private:
     QTemporaryDir m_lokal;
@@ -474,3 +476,58 @@ void TestFtp::documentUploadLogsIntoItsWindow()
 
 QTEST_MAIN(TestFtp)
 #include "tst_ftp.moc"
+
+void TestFtp::lineBreakInAFieldSendsNoCommand_data()
+{
+    QTest::addColumn<QString>("felt");
+    QTest::addColumn<QString>("besked");
+    QTest::newRow("password") << "password" << "Passwordet må ikke indeholde styretegn";
+    QTest::newRow("user") << "bruger" << "Brugernavnet må ikke indeholde styretegn";
+    QTest::newRow("folder") << "mappe" << "Mappen må ikke indeholde styretegn";
+    QTest::newRow("host") << "host" << "Værtsnavnet må ikke indeholde";
+}
+
+void TestFtp::lineBreakInAFieldSendsNoCommand()
+{
+    // A pasted "…\r\nDELE offer.txt" in any field must never reach the server as a command
+    // of its own, nor add lines to a settings file.
+    QFETCH(QString, felt);
+    QFETCH(QString, besked);
+    FtpServer server;
+    QVERIFY(server.port() > 0);
+    skriv(server.root() + "offer.txt", "bliv her");
+    const QString side = m_lokal.path() + QStringLiteral("/side.html");
+    skriv(side, "<p>x</p>");
+
+    ftp::Opgave o;
+    o.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword, QStringLiteral("/"), true, false};
+    const QString angreb = QStringLiteral("\r\nDELE offer.txt\r\n");
+    if (felt == QLatin1String("password"))
+        o.f.password += angreb;
+    else if (felt == QLatin1String("bruger"))
+        o.f.bruger += angreb;
+    else if (felt == QLatin1String("mappe"))
+        o.f.mappe += angreb;
+    else
+        o.f.host += angreb;
+    o.fil = side;
+    QStringList status;
+    const ftp::Resultat r = ftp::upload(o, [&](const QString &t) { status << t; });
+    QVERIFY(!r.ok);
+    QVERIFY2(r.fejl.contains(besked), qPrintable(r.fejl));
+    QVERIFY(!r.fejl.contains(kPassword));
+    QVERIFY2(status.isEmpty(), qPrintable(status.join(u'|')));   // not even connected
+    QCOMPARE(laes(server.root() + "offer.txt"), QByteArray("bliv her"));
+
+    QTemporaryDir d;
+    const QString fil = d.filePath(QStringLiteral("forbindelse.txt"));
+    QString fejl;
+    ftp::setLager(nullptr);
+    QVERIFY(!ftp::gemForbindelse(fil, o.f, &fejl));
+    QVERIFY2(fejl.contains(QStringLiteral("styretegn")), qPrintable(fejl));
+    QVERIFY(!QFile::exists(fil));
+    ftp::Egenskaber e;
+    e.f = o.f;
+    QVERIFY(!ftp::gemEgenskaber(fil, e, &fejl));
+    QVERIFY(!QFile::exists(fil));
+}
