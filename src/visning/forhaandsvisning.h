@@ -16,12 +16,14 @@ class TForhaandsvisning {
 public:
     virtual ~TForhaandsvisning() = default;
     virtual QWidget *widget() = 0;
-    // Shows html as a page in the folder base (its style sheets and pictures load from there).
-    virtual void vis(const QString &html, const QUrl &base) = 0;
+    // Shows html as a page in the folder base (its style sheets and pictures load from there),
+    // with script run beside it in a world of its own, out of the page's reach.
+    virtual void vis(const QString &html, const QUrl &base, const QString &script = {}) = 0;
     // Whether the page's requests may go to the network; off, they are blocked and counted.
     virtual void setTilladNet(bool on) = 0;
     virtual int blokerede() const = 0;   // network requests blocked so far
-    // Runs a script in the page; svar, when set, gets its result.
+    // Runs a script in the world of the script given to vis (the page's document, not its
+    // variables); svar, when set, gets its result.
     virtual void koerScript(const QString &js, const std::function<void(const QVariant &)> &svar = {}) = 0;
 
     // Set by the owner.

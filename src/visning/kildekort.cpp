@@ -1,5 +1,7 @@
 #include "visning/kildekort.h"
 
+#include <QRandomGenerator>
+
 #include <limits>
 
 namespace visning {
@@ -26,7 +28,7 @@ bool tekstElement(QStringView navn)
 }
 
 // The number after prefix in a message from the page; -1 for another message or no number.
-qsizetype talEfter(const QString &message, QLatin1StringView prefix)
+qsizetype talEfter(const QString &message, const QString &prefix)
 {
     if (!message.startsWith(prefix))
         return -1;
@@ -77,17 +79,30 @@ QString markerKilde(QStringView html)
     return ud;
 }
 
+const QString &beskedNoegle()
+{
+    static const QString noegle = [] {
+        QString n;
+        for (int i = 0; i < 4; ++i)
+            n += QString::number(QRandomGenerator::system()->generate(), 16).rightJustified(8, u'0');
+        return n;
+    }();
+    return noegle;
+}
+
 QString sideScript(int rulY)
 {
-    return QStringLiteral(R"(<script>(function(){
-var A='%1';
+    // Only a click the user made counts: the page's own el.click() is not one.
+    return QStringLiteral(R"((function(){
+var A='%1',K='tavlevirke:%3:';
 document.addEventListener('click',function(e){
+ if(!e.isTrusted)return;
  var el=e.target;
  while(el&&el.nodeType===1&&!el.hasAttribute(A))el=el.parentElement;
- if(el&&el.nodeType===1){e.preventDefault();console.log('tavlevirke:klik:'+el.getAttribute(A));}
+ if(el&&el.nodeType===1){e.preventDefault();console.log(K+'klik:'+el.getAttribute(A));}
 },true);
 var t=null;
-window.addEventListener('scroll',function(){if(t)return;t=setTimeout(function(){t=null;console.log('tavlevirke:rul:'+Math.round(window.scrollY));},80);});
+window.addEventListener('scroll',function(){if(t)return;t=setTimeout(function(){t=null;console.log(K+'rul:'+Math.round(window.scrollY));},80);});
 window.tvRul=function(p){
  var all=document.querySelectorAll('['+A+']'),best=null,bp=-1;
  for(var i=0;i<all.length;i++){var v=+all[i].getAttribute(A);if(v<=p&&v>bp){bp=v;best=all[i];}}
@@ -98,19 +113,20 @@ window.tvRul=function(p){
 };
 var y=%2;
 if(y>0){document.addEventListener('DOMContentLoaded',function(){window.scrollTo(0,y);});window.addEventListener('load',function(){window.scrollTo(0,y);});}
-})();</script>)")
+})();)")
         .arg(QLatin1String(kKildeAttribut))
-        .arg(rulY);
+        .arg(rulY)
+        .arg(beskedNoegle());
 }
 
 qsizetype klikOffset(const QString &message)
 {
-    return talEfter(message, QLatin1StringView("tavlevirke:klik:"));
+    return talEfter(message, QStringLiteral("tavlevirke:") + beskedNoegle() + QStringLiteral(":klik:"));
 }
 
 int rulPosition(const QString &message)
 {
-    const qsizetype v = talEfter(message, QLatin1StringView("tavlevirke:rul:"));
+    const qsizetype v = talEfter(message, QStringLiteral("tavlevirke:") + beskedNoegle() + QStringLiteral(":rul:"));
     return v <= std::numeric_limits<int>::max() ? int(v) : -1;
 }
 

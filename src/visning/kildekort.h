@@ -15,11 +15,16 @@ inline constexpr char kKildeAttribut[] = "data-tvpos";
 // comments, script, style, textarea and title are left as they are (tags there are text).
 QString markerKilde(QStringView html);
 
-// The script added at the end of the page: a click reports "tavlevirke:klik:<offset>" of
-// the nearest marked element on the console, scrolling reports "tavlevirke:rul:<y>", and
+// The preview's own script, run beside the page in a world of its own (the page cannot see
+// or call it): a click of the user reports "tavlevirke:<key>:klik:<offset>" of the nearest
+// marked element on the console, scrolling reports "tavlevirke:<key>:rul:<y>", and
 // tvRul(offset) scrolls to the last element starting at or before offset. rulY: where the
 // page is scrolled to once loaded (the place the previous version was at).
 QString sideScript(int rulY);
+
+// The key in the script's messages: random, made once per run and never put into a page,
+// so a page that logs text of its own cannot pass for the script.
+const QString &beskedNoegle();
 
 // The console message of a click: the offset, or -1 when the message is another.
 qsizetype klikOffset(const QString &message);

@@ -135,7 +135,7 @@ void TVisningsrude::opdaterNu()
     const QString mappe = m_fil.isEmpty() ? core::ProgramFolder::documentsDir()
                                           : QFileInfo(m_fil).absolutePath();
     const QUrl base = QUrl::fromLocalFile(QDir(mappe).absolutePath() + u'/');
-    m_motor->vis(visning::markerKilde(m_edit->text()) + visning::sideScript(m_rulY), base);
+    m_motor->vis(visning::markerKilde(m_edit->text()), base, visning::sideScript(m_rulY));
 }
 
 void TVisningsrude::konsol(const QString &message)

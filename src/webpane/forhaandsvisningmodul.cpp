@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineUrlRequestInterceptor>
@@ -88,10 +90,25 @@ public:
         });
     }
     QWidget *widget() override { return m_view; }
-    void vis(const QString &html, const QUrl &base) override
+    void vis(const QString &html, const QUrl &base, const QString &script) override
     {
-        if (m_side)
-            m_side->setHtml(html, base);
+        if (!m_side)
+            return;
+        // Our script lives in a world of its own: the page shares its document but can
+        // neither read the script nor call it.
+        QWebEngineScriptCollection &scripts = m_side->scripts();
+        for (const QWebEngineScript &gammel : scripts.find(QStringLiteral("tavlevirke")))
+            scripts.remove(gammel);
+        if (!script.isEmpty()) {
+            QWebEngineScript s;
+            s.setName(QStringLiteral("tavlevirke"));
+            s.setSourceCode(script);
+            s.setInjectionPoint(QWebEngineScript::DocumentCreation);
+            s.setWorldId(QWebEngineScript::ApplicationWorld);
+            s.setRunsOnSubFrames(false);
+            scripts.insert(s);
+        }
+        m_side->setHtml(html, base);
     }
     void setTilladNet(bool on) override { m_vagt->tilladNet = on; }
     int blokerede() const override { return m_vagt->blokeret.load(); }
@@ -100,9 +117,9 @@ public:
         if (!m_side)
             return;
         if (svar)
-            m_side->runJavaScript(js, svar);
+            m_side->runJavaScript(js, QWebEngineScript::ApplicationWorld, svar);
         else
-            m_side->runJavaScript(js);
+            m_side->runJavaScript(js, QWebEngineScript::ApplicationWorld);
     }
 
 private:

@@ -16,6 +16,22 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+namespace {
+// A real mouse click, as the user makes it, in the middle of the element selector finds.
+template <typename Koer>
+void klikPaa(TVisningsrude &rude, Koer &koer, const QString &selector)
+{
+    const QString js = QStringLiteral("(function(){var e=document.querySelector('%1');e.scrollIntoView({block:'center'});"
+                                      "var r=e.getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];})()")
+                           .arg(selector);
+    const QVariantList xy = koer(js).toList();
+    QCOMPARE(xy.size(), 2);
+    QWidget *maal = rude.motor()->widget()->focusProxy();
+    QVERIFY(maal);
+    QTest::mouseClick(maal, Qt::LeftButton, {}, QPoint(xy[0].toInt(), xy[1].toInt()));
+}
+} // namespace
+
 class TestForhaandsvisning : public QObject {
     Q_OBJECT
 private slots:
@@ -23,6 +39,7 @@ private slots:
     void markerKilde();
     void konsolBeskeder();
     void ruden();
+    void sidenStyrerIkkeEditoren();
     void dokumentvinduerGaarFri();
 };
 
@@ -52,11 +69,16 @@ void TestForhaandsvisning::markerKilde()
 
 void TestForhaandsvisning::konsolBeskeder()
 {
-    QCOMPARE(visning::klikOffset(QStringLiteral("tavlevirke:klik:123")), 123);
-    QCOMPARE(visning::klikOffset(QStringLiteral("tavlevirke:klik:x")), -1);
+    const QString k = QStringLiteral("tavlevirke:") + visning::beskedNoegle() + u':';
+    QCOMPARE(visning::klikOffset(k + QStringLiteral("klik:123")), 123);
+    QCOMPARE(visning::klikOffset(k + QStringLiteral("klik:x")), -1);
     QCOMPARE(visning::klikOffset(QStringLiteral("hello")), -1);
-    QCOMPARE(visning::rulPosition(QStringLiteral("tavlevirke:rul:40")), 40);
-    QCOMPARE(visning::rulPosition(QStringLiteral("tavlevirke:klik:40")), -1);
+    QCOMPARE(visning::rulPosition(k + QStringLiteral("rul:40")), 40);
+    QCOMPARE(visning::rulPosition(k + QStringLiteral("klik:40")), -1);
+    // What a page could log without the key counts for nothing.
+    QCOMPARE(visning::klikOffset(QStringLiteral("tavlevirke:klik:0")), -1);
+    QCOMPARE(visning::rulPosition(QStringLiteral("tavlevirke:rul:0")), -1);
+    QVERIFY(!visning::sideScript(0).isEmpty() && visning::sideScript(0).contains(visning::beskedNoegle()));
 }
 
 void TestForhaandsvisning::ruden()
@@ -111,8 +133,8 @@ void TestForhaandsvisning::ruden()
     QVERIFY(rullet.wait(20000));
     QTRY_VERIFY_WITH_TIMEOUT(koer(QStringLiteral("window.scrollY")).toInt() > 0, 20000);
 
-    // A click on an element puts the caret at its tag.
-    koer(QStringLiteral("document.querySelectorAll('p')[3].click(); 1"));
+    // A click of the user's on an element puts the caret at its tag.
+    klikPaa(rude, koer, QStringLiteral("p:nth-of-type(4)"));
     QTRY_COMPARE_WITH_TIMEOUT(edit.caretPos(), text.indexOf(QStringLiteral("<p>Afsnit 3<")), 20000);
 
     // Typing: the preview follows once the keys rest, the place scrolled to kept.
@@ -129,6 +151,56 @@ void TestForhaandsvisning::ruden()
     QTRY_COMPARE_WITH_TIMEOUT(koer(QStringLiteral("document.getElementById('overskrift').textContent")).toString(),
                               QStringLiteral("Ny titel"), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(qAbs(koer(QStringLiteral("window.scrollY")).toInt() - y) < 50, 20000);
+}
+
+void TestForhaandsvisning::sidenStyrerIkkeEditoren()
+{
+    // A hostile page logs what the preview's script would, looks for the script in its
+    // document, clicks its own elements and replaces tvRul: the caret stays where the user
+    // put it, and the preview's own scrolling still works.
+    TestProgramFolder folder;
+    QString text = QStringLiteral(
+        "<!DOCTYPE html>\n<html><body>\n<p id=\"a\">A</p>\n<script>\n"
+        "window.tvRul=function(){return 99999;};\n"
+        "setInterval(function(){\n"
+        " console.log('tavlevirke:klik:0');\n"
+        " for(var i=0;i<document.scripts.length;i++){var m=/tavlevirke:[0-9a-f]+:/.exec(document.scripts[i].text);\n"
+        "  if(m)console.log(m[0]+'klik:0');}\n"
+        " document.getElementById('a').click();\n"
+        " document.getElementById('a').dispatchEvent(new MouseEvent('click',{bubbles:true}));\n"
+        "},50);\n</script>\n");
+    for (int i = 0; i < 100; ++i)
+        text += QStringLiteral("<p>Afsnit %1</p>\n").arg(i);
+    text += QStringLiteral("</body></html>\n");
+    folder.writeFile("side.html", text.toUtf8());
+
+    TEditor edit;
+    edit.setSprog(QStringLiteral(".html"));
+    edit.setText(text);
+    TVisningsrude rude;
+    rude.resize(700, 500);
+    QSignalSpy vist(&rude, &TVisningsrude::vist);
+    rude.folg(&edit, folder.path("side.html"));
+    rude.show();
+    if (!rude.motor())
+        QFAIL(qPrintable(rude.fejl()));
+    QVERIFY(vist.wait(60000));
+    QStringList beskeder;
+    auto foer = rude.motor()->konsol;
+    rude.motor()->konsol = [&](const QString &m) {
+        beskeder << m;
+        foer(m);
+    };
+    const qsizetype sted = text.indexOf(QStringLiteral("Afsnit 50"));
+    QSignalSpy rullet(&rude, &TVisningsrude::rullet);
+    edit.setCaretPos(sted);
+    QVERIFY(rullet.wait(20000));
+    QCOMPARE(rullet.last().at(0).toLongLong(), sted);   // our tvRul, not the page's
+    QTRY_VERIFY_WITH_TIMEOUT(beskeder.count(QStringLiteral("tavlevirke:klik:0")) >= 10, 20000);
+    QCOMPARE(edit.caretPos(), sted);
+    for (const QString &b : std::as_const(beskeder))
+        QVERIFY2(!b.contains(visning::beskedNoegle()) || !b.contains(QStringLiteral("klik")), qPrintable(b));
+    rude.motor()->konsol = foer;
 }
 
 // A document window that is not maximised moves and narrows into what the preview leaves.
