@@ -84,6 +84,22 @@ void Tmainform::AuploadFileExecute()
 
 void Tmainform::uploadFile(const QString &filnavn)
 {
+    // What is sent is the file on disk: a document changed since it was saved is saved first
+    // when the user wants the text on screen to go.
+    if (Twinform *w = vinduePaaFil(filnavn); w && w->isModified()) {
+        switch (spoerg(QStringLiteral("Dokumentet %1 er ændret og ikke gemt.\r"
+                                      "Skal det gemmes, før det sendes?\r"
+                                      "(Nej sender filen, som den er på disken.)").arg(QFileInfo(filnavn).fileName()))) {
+        case Tspmform::Ja:
+            if (!Gem(w))
+                return;
+            break;
+        case Tspmform::Nej:
+            break;
+        case Tspmform::Annuller:
+            return;
+        }
+    }
     TftpForm *form = ftpForm();
     if (ftp::mangler(form->forbindelse())) {
         if (!visFtpEgenskaber())

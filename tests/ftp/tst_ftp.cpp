@@ -40,6 +40,8 @@ public:
         if (!cert.isEmpty())
             args << cert << key;
         m_proc.setProcessChannelMode(QProcess::SeparateChannels);
+        // The test's own working folder may be a program folder an earlier test removed.
+        m_proc.setWorkingDirectory(m_root.path());
         m_proc.start(QStringLiteral("/usr/bin/python3"), args);
         if (!m_proc.waitForStarted(5000))
             return;
@@ -139,6 +141,8 @@ private slots:
     void documentUploadLogsIntoItsWindow();
     void lineBreakInAFieldSendsNoCommand_data();
     void lineBreakInAFieldSendsNoCommand();
+    void modifiedDocumentIsSavedBeforeItGoes_data();
+    void modifiedDocumentIsSavedBeforeItGoes();
 
 private:
     QTemporaryDir m_lokal;
@@ -474,8 +478,6 @@ void TestFtp::documentUploadLogsIntoItsWindow()
     platform::setInfoBoxHandler({});
 }
 
-QTEST_MAIN(TestFtp)
-#include "tst_ftp.moc"
 
 void TestFtp::lineBreakInAFieldSendsNoCommand_data()
 {
@@ -531,3 +533,55 @@ void TestFtp::lineBreakInAFieldSendsNoCommand()
     QVERIFY(!ftp::gemEgenskaber(fil, e, &fejl));
     QVERIFY(!QFile::exists(fil));
 }
+
+void TestFtp::modifiedDocumentIsSavedBeforeItGoes_data()
+{
+    QTest::addColumn<int>("svar");
+    QTest::addColumn<QByteArray>("sendt");   // on the server afterwards, empty: nothing sent
+    QTest::addColumn<QByteArray>("disk");
+    QTest::newRow("Ja: saved, then sent") << int(Tspmform::Ja) << QByteArray("<p>ny</p>\n") << QByteArray("<p>ny</p>\r\n");
+    QTest::newRow("Nej: the file on disk") << int(Tspmform::Nej) << QByteArray("<p>gammel</p>\n")
+                                           << QByteArray("<p>gammel</p>\r\n");
+    QTest::newRow("Annuller: nothing") << int(Tspmform::Annuller) << QByteArray() << QByteArray("<p>gammel</p>\r\n");
+}
+
+void TestFtp::modifiedDocumentIsSavedBeforeItGoes()
+{
+    QFETCH(int, svar);
+    QFETCH(QByteArray, sendt);
+    QFETCH(QByteArray, disk);
+    TestProgramFolder folder(true);
+    FtpServer server;
+    QVERIFY(server.port() > 0);
+    folder.writeFile("Dokumenter/side.html", "<p>gammel</p>\r\n");
+    QStringList spoergsmaal;
+    Tspmform::setTestHandler([&](const QString &q) { spoergsmaal << q; return Tspmform::Svar(svar); });
+    QStringList bokse;
+    platform::setInfoBoxHandler([&](const QString &t) { bokse << t; });
+    Tmainform m;
+    Twinform *w = m.openwin(folder.path("Dokumenter/side.html"), {});
+    QVERIFY(w);
+    m.ftpForm()->setForbindelse({QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword,
+                                 QStringLiteral("/"), false, false});
+    w->Edit->replaceRange(0, w->Edit->length(), QStringLiteral("<p>ny</p>\n"));
+    QSignalSpy faerdig(m.ftpUpload(), &TftpUpload::faerdig);
+    m.Aupload->trigger();
+    QCOMPARE(spoergsmaal.size(), 1);
+    QVERIFY(spoergsmaal.first().contains(QStringLiteral("er ændret og ikke gemt")));
+    if (sendt.isEmpty()) {
+        QTest::qWait(300);
+        QCOMPARE(faerdig.size(), 0);
+        QVERIFY(!QFile::exists(server.root() + "side.html"));
+    } else {
+        QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 1, 30000);
+        QVERIFY2(faerdig[0][1].toBool(), qPrintable(faerdig[0][2].toString()));
+        QCOMPARE(laes(server.root() + "side.html").replace("\r\n", "\n"), sendt);
+    }
+    QCOMPARE(folder.readFile("Dokumenter/side.html"), disk);
+    Tspmform::setTestHandler({});
+    platform::setInfoBoxHandler({});
+    w->setModified(false);
+}
+
+QTEST_MAIN(TestFtp)
+#include "tst_ftp.moc"
