@@ -1,5 +1,7 @@
 #include "information/informationform.h"
 
+#include "core/programfolder.h"
+
 #include "codewriting/dokumentvaert.h"
 #include "core/optionfile.h"
 #include "information/findinfoform.h"
@@ -476,6 +478,7 @@ bool Tinfoform::sikrWeb()
     Web->layout()->addWidget(r->widget());
     r->sideFaerdig = [this](bool) { sideFaerdig(m_web->adresse()); };
     r->linkOver = [this](const QUrl &url) { linkOver(url); };
+    r->egenMappe = core::ProgramFolder::programDir() + QStringLiteral("Struktur/");
     r->nytVindueAdresse = [this] {
         if (globalUrl.isEmpty())
             return QUrl();

@@ -5,6 +5,7 @@
 // from the address field or a link clicked, and what the page then shown needs.
 // Header-only: the browser module and the tests share it.
 
+#include <QDir>
 #include <QUrl>
 
 namespace information {
@@ -27,6 +28,16 @@ inline bool tilladAnmodning(const QUrl &url, bool hovedramme, Navigation nav, co
         return nav != Navigation::Andet;
     // Parts of a page the user went to on the web load; parts of a local page never do.
     return netAdresse(foersteside);
+}
+
+// Whether url is a page of the program's own, a local file inside folder (after resolving
+// "." and ".."; a link elsewhere never counts).
+inline bool egenSide(const QUrl &url, const QString &folder)
+{
+    if (!url.isLocalFile() || folder.isEmpty())
+        return false;
+    const QString rod = QDir::cleanPath(folder) + u'/';
+    return QDir::cleanPath(url.toLocalFile()).startsWith(rod);
 }
 
 } // namespace information

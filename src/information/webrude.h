@@ -23,6 +23,9 @@ public:
     std::function<void(bool ok)> sideFaerdig;          // a page is completed (or failed)
     std::function<void(const QUrl &)> linkOver;        // the link under the mouse; empty when none
     std::function<QUrl()> nytVindueAdresse;            // where a new-window request goes; empty: the engine decides
+    // The program's own pages lie under this folder: only their scripts may write to the
+    // clipboard (the reference pages' "Kopier" buttons), never a page from elsewhere.
+    QString egenMappe;
 };
 
 // The module's entry: makes a pane inside parent.

@@ -85,12 +85,26 @@ public:
         QObject::connect(side, &QWebEnginePage::linkHovered, m_view, [this](const QString &url) {
             if (linkOver) linkOver(QUrl(url));
         });
+        QObject::connect(side, &QWebEnginePage::urlChanged, m_view, [this](const QUrl &url) { tilladKopi(url); });
     }
     QWidget *widget() override { return m_view; }
-    void visAdresse(const QUrl &url) override { if (m_view) m_view->load(url); }
+    void visAdresse(const QUrl &url) override
+    {
+        if (!m_view)
+            return;
+        tilladKopi(url);
+        m_view->load(url);
+    }
     QUrl adresse() const override { return m_view ? m_view->url() : QUrl(); }
 
 private:
+    void tilladKopi(const QUrl &url)
+    {
+        if (m_view)
+            m_view->page()->settings()->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard,
+                                                     information::egenSide(url, egenMappe));
+    }
+
     QPointer<QWebEngineView> m_view;   // owned by its parent widget
 };
 

@@ -26,6 +26,9 @@
 #include <QTcpServer>
 #include <QTreeWidget>
 #include <QtTest>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -175,6 +178,34 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(forbindelser, 0);
         Q_UNUSED(fil);
+    }
+
+    // The program's own reference pages may copy to the clipboard (their "Kopier" buttons);
+    // a page from elsewhere shown in the same pane may not.
+    void onlyOwnPagesWriteTheClipboard()
+    {
+        const QByteArray kopi = "<script>addEventListener('load',function(){var t=document.createElement('textarea');"
+                                "t.value=document.title+'-kopieret';document.body.appendChild(t);t.select();"
+                                "document.execCommand('copy');document.title+='-faerdig';});</script>";
+        folder->writeFile("Struktur/Information/tekstfiler/kopi.html", side("egen", kopi));
+        QTemporaryDir andetSted;
+        QFile fremmed(andetSted.filePath(QStringLiteral("fremmed.html")));
+        QVERIFY(fremmed.open(QIODevice::WriteOnly));
+        fremmed.write(side("fremmed", kopi));
+        fremmed.close();
+
+        Tinfoform *info = main->infoform();
+        main->HelpInfo(QStringLiteral("Information.txt"), QString());
+        QGuiApplication::clipboard()->setText(QStringLiteral("uændret"));
+        info->webRude()->visAdresse(QUrl::fromLocalFile(fremmed.fileName()));
+        QVERIFY(QTest::qWaitFor([&] { return info->webRude()->adresse().fileName() == u"fremmed.html"; }, 20000));
+        QTest::qWait(1000);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("uændret"));
+
+        info->Edit->setText(QStringLiteral("kopi"));
+        info->Ago->trigger();
+        QVERIFY(venterPaa(info, QStringLiteral("kopi.html")));
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QStringLiteral("egen-kopieret"), 20000);
     }
 
     void informationKeys()
