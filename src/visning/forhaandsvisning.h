@@ -26,8 +26,14 @@ public:
     // variables); svar, when set, gets its result.
     virtual void koerScript(const QString &js, const std::function<void(const QVariant &)> &svar = {}) = 0;
 
+    // A version that has not finished loading after this long is taken as a page that does
+    // not answer (a script that never ends): its renderer is let go and a new one waits for
+    // the next version.
+    static constexpr int kSvarTidMs = 5000;
+
     // Set by the owner.
     std::function<void(bool ok)> vist;                 // a version of the page is loaded
+    std::function<void()> svarerIkke;                  // a version did not answer and was let go
     std::function<void(const QString &)> konsol;       // the page's console messages
 };
 

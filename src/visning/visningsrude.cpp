@@ -114,6 +114,9 @@ bool TVisningsrude::startMotor()
     m_motor->setTilladNet(m_netCheck->isChecked());
     m_motor->konsol = [this](const QString &m) { konsol(m); };
     m_motor->vist = [this](bool ok) { emit vist(ok); };
+    m_motor->svarerIkke = [this] {
+        setInfo(QStringLiteral("Siden svarer ikke – forhåndsvisningen genstartes ved næste ændring"));
+    };
     return true;
 }
 

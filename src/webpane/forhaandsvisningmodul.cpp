@@ -5,6 +5,7 @@
 #include "visning/forhaandsvisning.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -15,6 +16,7 @@
 #include <QWebEngineView>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 
@@ -64,6 +66,8 @@ public:
     {
         m_view = new QWebEngineView(parent);
         m_view->setObjectName(QStringLiteral("ForhaandsvisningView"));
+        // Children go in the order they came: the pages (under m_sider) before their profile.
+        m_sider = new QObject(m_view);
         // A profile of its own, in memory only, with its own guard.
         m_profil = new QWebEngineProfile;
         m_vagt = new Visvagt(m_profil);
@@ -76,18 +80,11 @@ public:
         s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
         s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
         s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-        m_side = new Side(m_profil, m_view);
-        m_side->konsol = [this](const QString &m) {
-            if (konsol)
-                konsol(m);
-        };
-        m_view->setPage(m_side);
-        // Children go in the order they came: the page before its profile.
         m_profil->setParent(m_view);
-        QObject::connect(m_side, &QWebEnginePage::loadFinished, m_view, [this](bool ok) {
-            if (vist)
-                vist(ok);
-        });
+        m_vagthund = new QTimer(m_view);
+        m_vagthund->setSingleShot(true);
+        QObject::connect(m_vagthund, &QTimer::timeout, m_view, [this] { proevSiden(); });
+        lavSide();
     }
     QWidget *widget() override { return m_view; }
     void vis(const QString &html, const QUrl &base, const QString &script) override
@@ -109,6 +106,8 @@ public:
             scripts.insert(s);
         }
         m_side->setHtml(html, base);
+        // The engine's first start may take a while on a busy machine.
+        m_vagthund->start(m_harVist ? kSvarTidMs : 6 * kSvarTidMs);
     }
     void setTilladNet(bool on) override { m_vagt->tilladNet = on; }
     int blokerede() const override { return m_vagt->blokeret.load(); }
@@ -123,7 +122,60 @@ public:
     }
 
 private:
+    void lavSide()
+    {
+        m_side = new Side(m_profil, m_sider);
+        m_side->konsol = [this](const QString &m) {
+            if (konsol)
+                konsol(m);
+        };
+        m_view->setPage(m_side);
+        Side *side = m_side;
+        QObject::connect(m_side, &QWebEnginePage::loadFinished, m_view, [this, side](bool ok) {
+            if (side != m_side)
+                return;
+            m_vagthund->stop();
+            m_harVist = true;
+            if (vist)
+                vist(ok);
+        });
+    }
+
+    // A version still loading after its time: a page that is only slow (a large page, a slow
+    // file) still runs our script at once and is given more time; one whose script never
+    // ends cannot answer.
+    void proevSiden()
+    {
+        QPointer<Side> side = m_side;
+        auto svaret = std::make_shared<bool>(false);
+        m_side->runJavaScript(QStringLiteral("1"), QWebEngineScript::ApplicationWorld,
+                              [svaret](const QVariant &) { *svaret = true; });
+        QTimer::singleShot(2000, m_view, [this, side, svaret] {
+            if (!side || side != m_side)
+                return;
+            if (*svaret)
+                m_vagthund->start();
+            else
+                genstart();
+        });
+    }
+
+    // A page whose script never ends holds its renderer for good: the page goes with it,
+    // and a new one shows the next version.
+    void genstart()
+    {
+        QPointer<Side> gammel = m_side;
+        lavSide();
+        if (gammel)
+            gammel->deleteLater();
+        if (svarerIkke)
+            svarerIkke();
+    }
+
     QPointer<QWebEngineView> m_view;   // owned by its parent widget
+    QObject *m_sider = nullptr;
+    QTimer *m_vagthund = nullptr;
+    bool m_harVist = false;   // a version has loaded since the engine started
     QWebEngineProfile *m_profil = nullptr;
     Visvagt *m_vagt = nullptr;
     QPointer<Side> m_side;

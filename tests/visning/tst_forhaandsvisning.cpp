@@ -11,6 +11,7 @@
 #include "visning/visningsrude.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QMdiArea>
 #include <QSignalSpy>
@@ -40,6 +41,7 @@ private slots:
     void konsolBeskeder();
     void ruden();
     void sidenStyrerIkkeEditoren();
+    void sidenDerAldrigSvarer();
     void dokumentvinduerGaarFri();
 };
 
@@ -201,6 +203,40 @@ void TestForhaandsvisning::sidenStyrerIkkeEditoren()
     for (const QString &b : std::as_const(beskeder))
         QVERIFY2(!b.contains(visning::beskedNoegle()) || !b.contains(QStringLiteral("klik")), qPrintable(b));
     rude.motor()->konsol = foer;
+}
+
+void TestForhaandsvisning::sidenDerAldrigSvarer()
+{
+    // A script that never ends is typed into a page: the preview says so and lets the page
+    // go, and once the loop is gone from the text the next change shows the page again.
+    TestProgramFolder folder;
+    folder.writeFile("side.html", "<p>x</p>");
+    TEditor edit;
+    edit.setSprog(QStringLiteral(".html"));
+    edit.setText(QStringLiteral("<!DOCTYPE html>\n<p id=\"p\">før</p>\n"));
+    TVisningsrude rude;
+    rude.resize(600, 400);
+    QSignalSpy vist(&rude, &TVisningsrude::vist);
+    rude.folg(&edit, folder.path("side.html"));
+    rude.show();
+    if (!rude.motor())
+        QFAIL(qPrintable(rude.fejl()));
+    QVERIFY(vist.wait(60000));
+    auto *info = rude.findChild<QLabel *>(QStringLiteral("visningInfo"));
+    QVERIFY(info);
+
+    edit.replaceRange(edit.length(), edit.length(), QStringLiteral("<script>while(true){}</script>\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(info->text(), QStringLiteral("Siden svarer ikke – forhåndsvisningen genstartes ved næste ændring"),
+                              visning::TForhaandsvisning::kSvarTidMs + 20000);
+
+    vist.clear();
+    edit.setText(QStringLiteral("<!DOCTYPE html>\n<p id=\"p\">efter</p>\n"));
+    QVERIFY(vist.wait(30000));
+    QVERIFY(vist.last().at(0).toBool());
+    QVERIFY(info->text().isEmpty());
+    QVariant svar;
+    rude.motor()->koerScript(QStringLiteral("document.getElementById('p').textContent"), [&](const QVariant &v) { svar = v; });
+    QTRY_COMPARE_WITH_TIMEOUT(svar.toString(), QStringLiteral("efter"), 20000);
 }
 
 // A document window that is not maximised moves and narrows into what the preview leaves.
