@@ -39,10 +39,50 @@ int debugCallback(CURL *, curl_infotype type, char *data, size_t size, void *use
     return 0;
 }
 
-QString tekst(CURLcode code, const char *errbuf)
+// One Danish sentence for the real cause of a failed transfer, with the server's own reply
+// in parentheses when it gave one. The transfer library's own texts (English, and often its
+// first harmless note rather than the cause) stay in the log.
+QString danskGrund(CURLcode code, const QString &sidsteSvar, const QString &vaert)
 {
-    const QString buf = QString::fromUtf8(errbuf).trimmed();
-    return buf.isEmpty() ? QString::fromUtf8(curl_easy_strerror(code)) : buf;
+    const QChar first = sidsteSvar.isEmpty() ? QChar() : sidsteSvar.front();
+    const bool afvist = first == u'4' || first == u'5';
+    QString why;
+    switch (code) {
+    case CURLE_LOGIN_DENIED:
+        why = QStringLiteral("Brugernavnet eller passwordet blev afvist af serveren.");
+        break;
+    case CURLE_COULDNT_RESOLVE_HOST:
+        why = QStringLiteral("Værten %1 blev ikke fundet.").arg(vaert);
+        break;
+    case CURLE_COULDNT_CONNECT:
+        why = QStringLiteral("Serveren svarer ikke.");
+        break;
+    case CURLE_OPERATION_TIMEDOUT:
+        why = QStringLiteral("Serveren holdt op med at svare.");
+        break;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_CONNECT_ERROR:
+        why = QStringLiteral("Serverens certifikat kan ikke godkendes, så der er ikke oprettet en sikker forbindelse.");
+        break;
+    case CURLE_USE_SSL_FAILED:
+        why = QStringLiteral("Serveren tilbyder ikke sikker forbindelse (FTPS).");
+        break;
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_GOT_NOTHING:
+        why = afvist ? QStringLiteral("Serveren afviste overførslen.")
+                     : QStringLiteral("Forbindelsen blev afbrudt under overførslen.");
+        break;
+    default:
+        why = afvist ? QStringLiteral("Serveren afviste overførslen.")
+                     : QStringLiteral("Overførslen mislykkedes; se forløbet i upload-informationerne.");
+        break;
+    }
+    if (afvist)
+        why += QStringLiteral("\r(Serveren svarede: ") + sidsteSvar + u')';
+    return why;
 }
 
 // libcurl's global set-up, once, before any thread uses it.
@@ -126,11 +166,12 @@ Resultat upload(const Opgave &opgave, const std::function<void(const QString &)>
     fclose(in);
     if (code == CURLE_OK)
         return {true, {}};
-    QString why = tekst(code, errbuf);
-    const QChar first = k.sidsteSvar.isEmpty() ? QChar() : k.sidsteSvar.front();
-    if (first == u'4' || first == u'5')
-        why += QStringLiteral("\rServeren svarede: ") + k.sidsteSvar;
-    return fejl(why);
+    // The library's own words go to the log, where the whole exchange is.
+    if (status) {
+        const QString buf = QString::fromUtf8(errbuf).trimmed();
+        status(buf.isEmpty() ? QString::fromUtf8(curl_easy_strerror(code)) : buf);
+    }
+    return fejl(danskGrund(code, k.sidsteSvar, f.host));
 }
 
 } // namespace ftp

@@ -206,16 +206,20 @@ void TestFtp::uploads()
         QVERIFY(status.contains(QStringLiteral("EPSV")) || status.contains(QStringLiteral("PASV")));
     }
 
-    // Every failure says why, with the server's own reply; the next upload still works.
+    // Every failure says why in one Danish sentence, with the server's own reply; the next
+    // upload still works.
     struct Fejl {
         const char *navn;
         std::function<void(ftp::Opgave &)> aendr;
         const char *svar;
+        const char *grund;
     };
     const Fejl fejl[] = {
-        {"wrong password", [](ftp::Opgave &o) { o.f.password = QStringLiteral("forkert"); }, "530"},
-        {"refused folder", [](ftp::Opgave &o) { o.f.mappe = QStringLiteral("/laast"); }, "550"},
-        {"missing folder", [](ftp::Opgave &o) { o.f.mappe = QStringLiteral("/findes/ikke"); }, "550"},
+        {"wrong password", [](ftp::Opgave &o) { o.f.password = QStringLiteral("forkert"); }, "530",
+         "Brugernavnet eller passwordet blev afvist af serveren."},
+        {"refused folder", [](ftp::Opgave &o) { o.f.mappe = QStringLiteral("/laast"); }, "550", "Serveren afviste overførslen."},
+        {"missing folder", [](ftp::Opgave &o) { o.f.mappe = QStringLiteral("/findes/ikke"); }, "550",
+         "Serveren afviste overførslen."},
     };
     for (const Fejl &f : fejl) {
         ftp::Opgave o = god;
@@ -224,7 +228,9 @@ void TestFtp::uploads()
         r = ftp::upload(o, log);
         QVERIFY2(!r.ok, f.navn);
         QVERIFY2(r.fejl.startsWith(QStringLiteral("Filen forside.html blev ikke sendt til 127.0.0.1.")), qPrintable(r.fejl));
-        QVERIFY2(r.fejl.contains(QStringLiteral("Serveren svarede: ") + QString::fromLatin1(f.svar)), qPrintable(r.fejl));
+        QVERIFY2(r.fejl.contains(QStringLiteral("(Serveren svarede: ") + QString::fromLatin1(f.svar)), qPrintable(r.fejl));
+        QVERIFY2(r.fejl.contains(QString::fromUtf8(f.grund)), qPrintable(r.fejl));
+        QVERIFY2(!r.fejl.contains(QStringLiteral("inet_ntop")), qPrintable(r.fejl));
         QVERIFY(!r.fejl.contains(kPassword));
         QFile::remove(server.root() + "www/sider/forside.html");
         status.clear();
@@ -249,7 +255,8 @@ void TestFtp::serverDownThenUp()
     o.fil = fil;
     const ftp::Resultat r = ftp::upload(o, {});
     QVERIFY(!r.ok);
-    QVERIFY2(r.fejl.contains(QStringLiteral("blev ikke sendt")) && r.fejl.contains(QStringLiteral("onnect")), qPrintable(r.fejl));
+    QVERIFY2(r.fejl.contains(QStringLiteral("blev ikke sendt")) && r.fejl.contains(QStringLiteral("Serveren svarer ikke.")),
+             qPrintable(r.fejl));
 
     FtpServer server;
     o.f.port = QString::number(server.port());
