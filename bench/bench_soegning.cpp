@@ -105,12 +105,10 @@ void BM_FolderSearch(benchmark::State &state)
     state.SetLabel(kOrd[state.range(0)]);
 }
 
-// The peer: ripgrep on one thread, its listing read through a pipe as ours is kept.
-void BM_Ripgrep(benchmark::State &state)
+// The peer: ripgrep on one thread over folder, its listing read through a pipe as ours is kept.
+void ripgrep(benchmark::State &state, const QString &folder)
 {
-    const QString folder = corpusFolder();
-    const QString rg = QStandardPaths::findExecutable(QStringLiteral("rg"));
-    if (rg.isEmpty()) {
+    if (QStandardPaths::findExecutable(QStringLiteral("rg")).isEmpty()) {
         state.SkipWithError("ripgrep is not installed");
         return;
     }
@@ -120,6 +118,11 @@ void BM_Ripgrep(benchmark::State &state)
         lines = rgLinjer(folder, word);
     state.counters["lines"] = double(lines);
     state.SetLabel(kOrd[state.range(0)]);
+}
+
+void BM_Ripgrep(benchmark::State &state)
+{
+    ripgrep(state, corpusFolder());
 }
 
 void BM_LargeFiles(benchmark::State &state)
@@ -142,17 +145,7 @@ void BM_LargeFiles(benchmark::State &state)
 
 void BM_RipgrepLargeFiles(benchmark::State &state)
 {
-    const QString folder = storeFiler();
-    if (QStandardPaths::findExecutable(QStringLiteral("rg")).isEmpty()) {
-        state.SkipWithError("ripgrep is not installed");
-        return;
-    }
-    const QString word = QString::fromLatin1(kOrd[state.range(0)]);
-    qsizetype lines = 0;
-    for (auto _ : state)
-        lines = rgLinjer(folder, word);
-    state.counters["lines"] = double(lines);
-    state.SetLabel(kOrd[state.range(0)]);
+    ripgrep(state, storeFiler());
 }
 
 } // namespace
