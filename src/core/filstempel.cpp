@@ -46,25 +46,29 @@ FilStempel FilStempel::afFil(const QString &path)
     return af(path, f.readAll());
 }
 
-FilTilstand filTilstand(const QString &path, FilStempel &stempel)
+FilTilstand filTilstand(const QString &path, FilStempel &stempel, FilStempel *nu)
 {
-    FilStempel nu;
-    if (!laesRecord(path, nu))
+    FilStempel disk;
+    if (!laesRecord(path, disk))
         return stempel.findes ? FilTilstand::Slettet : FilTilstand::Uaendret;
-    if (!stempel.findes)
-        return FilTilstand::Aendret;   // a file has come where there was none
-    nu.indhold = stempel.indhold;
-    if (nu == stempel)
+    disk.indhold = stempel.indhold;
+    if (stempel.findes && disk == stempel)
         return FilTilstand::Uaendret;
-    if (nu.stoerrelse != stempel.stoerrelse)
+    // The contents decide: read when they may be the same, or when the caller wants them.
+    const bool sammeStoerrelse = stempel.findes && disk.stoerrelse == stempel.stoerrelse;
+    if (!sammeStoerrelse && !nu)
         return FilTilstand::Aendret;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return FilTilstand::Aendret;
-    if (hashAf(f.readAll()) != stempel.indhold)
-        return FilTilstand::Aendret;
-    stempel = nu;
-    return FilTilstand::Uaendret;
+    disk.indhold = hashAf(f.readAll());
+    if (sammeStoerrelse && disk.indhold == stempel.indhold) {
+        stempel = disk;
+        return FilTilstand::Uaendret;
+    }
+    if (nu)
+        *nu = disk;
+    return FilTilstand::Aendret;
 }
 
 } // namespace core

@@ -32,7 +32,8 @@ enum class FilTilstand {
 };
 
 // How the file at path stands against the stamp. When only the system's record differs and
-// the contents are the same, the stamp is brought up to date.
-FilTilstand filTilstand(const QString &path, FilStempel &stempel);
+// the contents are the same, the stamp is brought up to date. nu, when given, gets the stamp
+// of the changed file as it is now (left as it was when the file could not be read).
+FilTilstand filTilstand(const QString &path, FilStempel &stempel, FilStempel *nu = nullptr);
 
 } // namespace core

@@ -86,7 +86,8 @@ void Tmainform::tjekFilUdefra(Twinform *win)
     if (m_tjekkerFil || win->Filnavn.isEmpty())
         return;
     QScopedValueRollback vagt(m_tjekkerFil, true);
-    switch (core::filTilstand(win->Filnavn, win->stempel)) {
+    core::FilStempel fremmed;
+    switch (core::filTilstand(win->Filnavn, win->stempel, &fremmed)) {
     case core::FilTilstand::Uaendret:
         return;
     case core::FilTilstand::Slettet: {
@@ -108,7 +109,6 @@ void Tmainform::tjekFilUdefra(Twinform *win)
             visInfo(QStringLiteral("Filen %1 er læst igen; et andet program har ændret den.").arg(win->Filnavn));
         return;
     }
-    const core::FilStempel fremmed = core::FilStempel::afFil(win->Filnavn);
     if (fremmed.findes && fremmed == win->fremmedStempel)
         return;   // the user has already kept his own text over this version
     switch (spoergOmAendretFil(win)) {
@@ -128,7 +128,8 @@ void Tmainform::tjekFilUdefra(Twinform *win)
 bool Tmainform::maaOverskrive(Twinform *win)
 {
     QScopedValueRollback vagt(m_tjekkerFil, true);
-    switch (core::filTilstand(win->Filnavn, win->stempel)) {
+    core::FilStempel fremmed;
+    switch (core::filTilstand(win->Filnavn, win->stempel, &fremmed)) {
     case core::FilTilstand::Uaendret:
         return true;
     case core::FilTilstand::Slettet:
@@ -137,7 +138,6 @@ bool Tmainform::maaOverskrive(Twinform *win)
     case core::FilTilstand::Aendret:
         break;
     }
-    const core::FilStempel fremmed = core::FilStempel::afFil(win->Filnavn);
     switch (spoergOmAendretFil(win)) {
     case Tspmform::Ja:
         win->genindlaes();

@@ -52,6 +52,20 @@ struct Dialoger {
     QStringList spoergsmaal, bokse;
 };
 
+// A file of its own, opened in a main window of its own, in a throw-away program folder.
+struct AabenFil {
+    explicit AabenFil(const QByteArray &indhold)
+    {
+        skriv(sti, indhold);
+        w = m.openwin(sti, QStringLiteral(".html"));
+    }
+    TestProgramFolder pf;
+    QTemporaryDir d;
+    const QString sti = d.filePath(QStringLiteral("side.html"));
+    Tmainform m;
+    Twinform *w = nullptr;
+};
+
 } // namespace
 
 class TestAendringer : public QObject {
@@ -69,29 +83,24 @@ private slots:
 
 void TestAendringer::unmodifiedDocumentFollowsTheFile()
 {
-    TestProgramFolder pf;
-    QTemporaryDir d;
-    const QString fil = d.filePath(QStringLiteral("side.html"));
-    skriv(fil, "a\r\nb\r\nc\r\nd\r\n");
     Dialoger dialoger;
-    Tmainform m;
+    AabenFil f("a\r\nb\r\nc\r\nd\r\n");
+    QVERIFY(f.w);
     dialoger.bokse.clear();
-    Twinform *w = m.openwin(fil, QStringLiteral(".html"));
-    QVERIFY(w);
-    w->Edit->setCaretPos(w->Edit->lineStart(2));
+    f.w->Edit->setCaretPos(f.w->Edit->lineStart(2));
 
-    andetProgram(QStringLiteral("printf 'X\\r\\nY\\r\\nZ\\r\\n' > \"$1\""), fil);
-    QTRY_COMPARE(w->text(), QStringLiteral("X\nY\nZ\n"));
-    QCOMPARE(w->Edit->caretLine(), 2);
-    QVERIFY(!w->isModified());
+    andetProgram(QStringLiteral("printf 'X\\r\\nY\\r\\nZ\\r\\n' > \"$1\""), f.sti);
+    QTRY_COMPARE(f.w->text(), QStringLiteral("X\nY\nZ\n"));
+    QCOMPARE(f.w->Edit->caretLine(), 2);
+    QVERIFY(!f.w->isModified());
     QVERIFY(dialoger.spoergsmaal.isEmpty());
 
     // Still watched after the other program replaced the file under its name.
-    andetProgram(QStringLiteral("printf 'ny\\r\\n' > \"$1.tmp\" && mv \"$1.tmp\" \"$1\""), fil);
-    QTRY_COMPARE(w->text(), QStringLiteral("ny\n"));
-    QCOMPARE(w->Edit->caretLine(), 1);   // the last line there is
-    andetProgram(QStringLiteral("printf 'igen\\r\\n' > \"$1\""), fil);
-    QTRY_COMPARE(w->text(), QStringLiteral("igen\n"));
+    andetProgram(QStringLiteral("printf 'ny\\r\\n' > \"$1.tmp\" && mv \"$1.tmp\" \"$1\""), f.sti);
+    QTRY_COMPARE(f.w->text(), QStringLiteral("ny\n"));
+    QCOMPARE(f.w->Edit->caretLine(), 1);   // the last line there is
+    andetProgram(QStringLiteral("printf 'igen\\r\\n' > \"$1\""), f.sti);
+    QTRY_COMPARE(f.w->text(), QStringLiteral("igen\n"));
     QVERIFY(dialoger.bokse.isEmpty());
 }
 
@@ -112,34 +121,29 @@ void TestAendringer::modifiedDocumentAsks()
     QFETCH(QString, tekst);
     QFETCH(QByteArray, fil);
     QFETCH(bool, modificeret);
-    TestProgramFolder pf;
-    QTemporaryDir d;
-    const QString sti = d.filePath(QStringLiteral("side.html"));
-    skriv(sti, "gammel\r\n");
     Dialoger dialoger{Tspmform::Svar(svar)};
-    Tmainform m;
-    Twinform *w = m.openwin(sti, QStringLiteral(".html"));
-    QVERIFY(w);
-    w->Edit->replaceRange(0, w->Edit->length(), QStringLiteral("mit\n"));
-    QVERIFY(w->isModified());
+    AabenFil f("gammel\r\n");
+    QVERIFY(f.w);
+    f.w->Edit->replaceRange(0, f.w->Edit->length(), QStringLiteral("mit\n"));
+    QVERIFY(f.w->isModified());
 
-    andetProgram(QStringLiteral("printf 'andet\\r\\n' > \"$1\""), sti);
+    andetProgram(QStringLiteral("printf 'andet\\r\\n' > \"$1\""), f.sti);
     QTRY_COMPARE(dialoger.spoergsmaal.size(), 1);
     QVERIFY(dialoger.spoergsmaal.first().contains(QStringLiteral("Filen er ændret af et andet program siden den blev åbnet.")));
-    QCOMPARE(w->text(), tekst);
-    QCOMPARE(laes(sti), fil);
-    QCOMPARE(w->isModified(), modificeret);
+    QCOMPARE(f.w->text(), tekst);
+    QCOMPARE(laes(f.sti), fil);
+    QCOMPARE(f.w->isModified(), modificeret);
 
     // Answered once: the same version is not asked about again when the program comes
     // forward, but saving still asks.
-    m.tjekFilUdefra(w);
+    f.m.tjekFilUdefra(f.w);
     QCOMPARE(dialoger.spoergsmaal.size(), 1);
     if (svar == Tspmform::Annuller) {
-        QVERIFY(!m.Gem(w));
+        QVERIFY(!f.m.Gem(f.w));
         QCOMPARE(dialoger.spoergsmaal.size(), 2);
-        QCOMPARE(laes(sti), QByteArray("andet\r\n"));
+        QCOMPARE(laes(f.sti), QByteArray("andet\r\n"));
     }
-    w->setModified(false);
+    f.w->setModified(false);
 }
 
 void TestAendringer::savingChecksTheFileFirst_data()
@@ -158,67 +162,52 @@ void TestAendringer::savingChecksTheFileFirst()
     QFETCH(int, svar);
     QFETCH(QByteArray, fil);
     QFETCH(bool, gemt);
-    TestProgramFolder pf;
-    QTemporaryDir d;
-    const QString sti = d.filePath(QStringLiteral("side.html"));
-    skriv(sti, "gammel\r\n");
     Dialoger dialoger{Tspmform::Svar(svar)};
-    Tmainform m;
-    Twinform *w = m.openwin(sti, QStringLiteral(".html"));
-    QVERIFY(w);
-    w->Edit->replaceRange(0, w->Edit->length(), QStringLiteral("mit\n"));
-    andetProgram(QStringLiteral("printf 'andet\\r\\n' > \"$1\""), sti);
+    AabenFil f("gammel\r\n");
+    QVERIFY(f.w);
+    f.w->Edit->replaceRange(0, f.w->Edit->length(), QStringLiteral("mit\n"));
+    andetProgram(QStringLiteral("printf 'andet\\r\\n' > \"$1\""), f.sti);
 
-    QCOMPARE(m.Gem(w), gemt);
+    QCOMPARE(f.m.Gem(f.w), gemt);
     QCOMPARE(dialoger.spoergsmaal.size(), 1);
-    QCOMPARE(laes(sti), fil);
+    QCOMPARE(laes(f.sti), fil);
     // The watcher's late signal asks nothing more.
     QTest::qWait(600);
     QCOMPARE(dialoger.spoergsmaal.size(), 1);
-    w->setModified(false);
+    f.w->setModified(false);
 }
 
 void TestAendringer::deletedFileIsReported()
 {
-    TestProgramFolder pf;
-    QTemporaryDir d;
-    const QString sti = d.filePath(QStringLiteral("side.html"));
-    skriv(sti, "tekst\r\n");
     Dialoger dialoger;
-    Tmainform m;
-    Twinform *w = m.openwin(sti, QStringLiteral(".html"));
-    QVERIFY(w);
+    AabenFil f("tekst\r\n");
+    QVERIFY(f.w);
     dialoger.bokse.clear();
 
-    andetProgram(QStringLiteral("rm \"$1\""), sti);
+    andetProgram(QStringLiteral("rm \"$1\""), f.sti);
     QTRY_COMPARE(dialoger.bokse.size(), 1);
     QVERIFY(dialoger.bokse.first().contains(QStringLiteral("er slettet af et andet program")));
-    QVERIFY(w->isModified());
-    QCOMPARE(w->text(), QStringLiteral("tekst\n"));
-    QVERIFY(!QFile::exists(sti));
+    QVERIFY(f.w->isModified());
+    QCOMPARE(f.w->text(), QStringLiteral("tekst\n"));
+    QVERIFY(!QFile::exists(f.sti));
 
     // Reported: saving writes it again without a question.
-    QVERIFY(m.Gem(w));
-    QCOMPARE(laes(sti), QByteArray("tekst\r\n"));
+    QVERIFY(f.m.Gem(f.w));
+    QCOMPARE(laes(f.sti), QByteArray("tekst\r\n"));
     QVERIFY(dialoger.spoergsmaal.isEmpty());
 }
 
 void TestAendringer::touchedFileIsNoChange()
 {
-    TestProgramFolder pf;
-    QTemporaryDir d;
-    const QString sti = d.filePath(QStringLiteral("side.html"));
-    skriv(sti, "tekst\r\n");
     Dialoger dialoger;
-    Tmainform m;
-    Twinform *w = m.openwin(sti, QStringLiteral(".html"));
-    QVERIFY(w);
-    w->Edit->replaceRange(0, 0, QStringLiteral("mit "));
-    andetProgram(QStringLiteral("touch -d '2001-01-01' \"$1\""), sti);
+    AabenFil f("tekst\r\n");
+    QVERIFY(f.w);
+    f.w->Edit->replaceRange(0, 0, QStringLiteral("mit "));
+    andetProgram(QStringLiteral("touch -d '2001-01-01' \"$1\""), f.sti);
     QTest::qWait(600);
-    QVERIFY(m.Gem(w));
+    QVERIFY(f.m.Gem(f.w));
     QVERIFY(dialoger.spoergsmaal.isEmpty());
-    QCOMPARE(laes(sti), QByteArray("mit tekst\r\n"));
+    QCOMPARE(laes(f.sti), QByteArray("mit tekst\r\n"));
 }
 
 void TestAendringer::recoveryThatCannotBeWrittenIsSaid()

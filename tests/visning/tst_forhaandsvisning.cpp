@@ -31,6 +31,21 @@ void klikPaa(TVisningsrude &rude, Koer &koer, const QString &selector)
     QVERIFY(maal);
     QTest::mouseClick(maal, Qt::LeftButton, {}, QPoint(xy[0].toInt(), xy[1].toInt()));
 }
+// An HTML document, and the preview pane following it on the screen.
+struct Visning {
+    Visning(const QString &text, const QString &path)
+    {
+        edit.setSprog(QStringLiteral(".html"));
+        edit.setText(text);
+        rude.resize(700, 500);
+        rude.folg(&edit, path);
+        rude.show();
+    }
+    TEditor edit;
+    TVisningsrude rude;
+    QSignalSpy vist{&rude, &TVisningsrude::vist};
+};
+
 } // namespace
 
 class TestForhaandsvisning : public QObject {
@@ -97,23 +112,16 @@ void TestForhaandsvisning::ruden()
     const QString path = folder.path("side/side.html");
     folder.writeFile("side/side.html", text.toUtf8());
 
-    TEditor edit;
-    edit.setSprog(QStringLiteral(".html"));
-    edit.setText(text);
-    TVisningsrude rude;
-    rude.resize(700, 500);
-    QSignalSpy vist(&rude, &TVisningsrude::vist);
-    rude.folg(&edit, path);
-    rude.show();
-    if (!rude.motor())
-        QFAIL(qPrintable(rude.fejl()));
-    QVERIFY(vist.wait(60000));
-    QVERIFY(vist.last().at(0).toBool());
+    Visning vis(text, path);
+    if (!vis.rude.motor())
+        QFAIL(qPrintable(vis.rude.fejl()));
+    QVERIFY(vis.vist.wait(60000));
+    QVERIFY(vis.vist.last().at(0).toBool());
 
     auto koer = [&](const QString &js) {
         QVariant svar;
         bool faaet = false;
-        rude.motor()->koerScript(js, [&](const QVariant &v) {
+        vis.rude.motor()->koerScript(js, [&](const QVariant &v) {
             svar = v;
             faaet = true;
         });
@@ -126,29 +134,29 @@ void TestForhaandsvisning::ruden()
         koer(QStringLiteral("getComputedStyle(document.getElementById('overskrift')).color")).toString(),
         QStringLiteral("rgb(255, 0, 0)"), 20000);
     // The style sheet and the picture on the network were blocked, nothing went out.
-    QVERIFY(rude.motor()->blokerede() >= 2);
+    QVERIFY(vis.rude.motor()->blokerede() >= 2);
 
     // A caret move scrolls the preview to the element.
     QCOMPARE(koer(QStringLiteral("window.scrollY")).toInt(), 0);
-    QSignalSpy rullet(&rude, &TVisningsrude::rullet);
-    edit.setCaretPos(slut + 3);
+    QSignalSpy rullet(&vis.rude, &TVisningsrude::rullet);
+    vis.edit.setCaretPos(slut + 3);
     QVERIFY(rullet.wait(20000));
     QTRY_VERIFY_WITH_TIMEOUT(koer(QStringLiteral("window.scrollY")).toInt() > 0, 20000);
 
     // A click of the user's on an element puts the caret at its tag.
-    klikPaa(rude, koer, QStringLiteral("p:nth-of-type(4)"));
-    QTRY_COMPARE_WITH_TIMEOUT(edit.caretPos(), text.indexOf(QStringLiteral("<p>Afsnit 3<")), 20000);
+    klikPaa(vis.rude, koer, QStringLiteral("p:nth-of-type(4)"));
+    QTRY_COMPARE_WITH_TIMEOUT(vis.edit.caretPos(), text.indexOf(QStringLiteral("<p>Afsnit 3<")), 20000);
 
     // Typing: the preview follows once the keys rest, the place scrolled to kept.
     QTest::qWait(400);   // the preview follows the caret, the scroll position reaches the pane
     const int y = koer(QStringLiteral("window.scrollY")).toInt();
-    vist.clear();
+    vis.vist.clear();
     QElapsedTimer tid;
     tid.start();
-    edit.replaceRange(text.indexOf(QStringLiteral("Overskrift<")), text.indexOf(QStringLiteral("Overskrift<")) + 10,
+    vis.edit.replaceRange(text.indexOf(QStringLiteral("Overskrift<")), text.indexOf(QStringLiteral("Overskrift<")) + 10,
                       QStringLiteral("Ny titel"));
-    QVERIFY(vist.wait(20000));
-    qInfo("Preview refreshed %lld ms after the edit (wait %d ms included)", qlonglong(tid.elapsed()),
+    QVERIFY(vis.vist.wait(20000));
+    qInfo("Preview refreshed %lld ms after the vis.edit (wait %d ms included)", qlonglong(tid.elapsed()),
           TVisningsrude::kForsinkelse);
     QTRY_COMPARE_WITH_TIMEOUT(koer(QStringLiteral("document.getElementById('overskrift').textContent")).toString(),
                               QStringLiteral("Ny titel"), 20000);
@@ -176,33 +184,26 @@ void TestForhaandsvisning::sidenStyrerIkkeEditoren()
     text += QStringLiteral("</body></html>\n");
     folder.writeFile("side.html", text.toUtf8());
 
-    TEditor edit;
-    edit.setSprog(QStringLiteral(".html"));
-    edit.setText(text);
-    TVisningsrude rude;
-    rude.resize(700, 500);
-    QSignalSpy vist(&rude, &TVisningsrude::vist);
-    rude.folg(&edit, folder.path("side.html"));
-    rude.show();
-    if (!rude.motor())
-        QFAIL(qPrintable(rude.fejl()));
-    QVERIFY(vist.wait(60000));
+    Visning vis(text, folder.path("side.html"));
+    if (!vis.rude.motor())
+        QFAIL(qPrintable(vis.rude.fejl()));
+    QVERIFY(vis.vist.wait(60000));
     QStringList beskeder;
-    auto foer = rude.motor()->konsol;
-    rude.motor()->konsol = [&](const QString &m) {
+    auto foer = vis.rude.motor()->konsol;
+    vis.rude.motor()->konsol = [&](const QString &m) {
         beskeder << m;
         foer(m);
     };
     const qsizetype sted = text.indexOf(QStringLiteral("Afsnit 50"));
-    QSignalSpy rullet(&rude, &TVisningsrude::rullet);
-    edit.setCaretPos(sted);
+    QSignalSpy rullet(&vis.rude, &TVisningsrude::rullet);
+    vis.edit.setCaretPos(sted);
     QVERIFY(rullet.wait(20000));
     QCOMPARE(rullet.last().at(0).toLongLong(), sted);   // our tvRul, not the page's
     QTRY_VERIFY_WITH_TIMEOUT(beskeder.count(QStringLiteral("tavlevirke:klik:0")) >= 10, 20000);
-    QCOMPARE(edit.caretPos(), sted);
+    QCOMPARE(vis.edit.caretPos(), sted);
     for (const QString &b : std::as_const(beskeder))
         QVERIFY2(!b.contains(visning::beskedNoegle()) || !b.contains(QStringLiteral("klik")), qPrintable(b));
-    rude.motor()->konsol = foer;
+    vis.rude.motor()->konsol = foer;
 }
 
 void TestForhaandsvisning::sidenDerAldrigSvarer()
@@ -211,31 +212,24 @@ void TestForhaandsvisning::sidenDerAldrigSvarer()
     // go, and once the loop is gone from the text the next change shows the page again.
     TestProgramFolder folder;
     folder.writeFile("side.html", "<p>x</p>");
-    TEditor edit;
-    edit.setSprog(QStringLiteral(".html"));
-    edit.setText(QStringLiteral("<!DOCTYPE html>\n<p id=\"p\">før</p>\n"));
-    TVisningsrude rude;
-    rude.resize(600, 400);
-    QSignalSpy vist(&rude, &TVisningsrude::vist);
-    rude.folg(&edit, folder.path("side.html"));
-    rude.show();
-    if (!rude.motor())
-        QFAIL(qPrintable(rude.fejl()));
-    QVERIFY(vist.wait(60000));
-    auto *info = rude.findChild<QLabel *>(QStringLiteral("visningInfo"));
+    Visning vis(QStringLiteral("<!DOCTYPE html>\n<p id=\"p\">før</p>\n"), folder.path("side.html"));
+    if (!vis.rude.motor())
+        QFAIL(qPrintable(vis.rude.fejl()));
+    QVERIFY(vis.vist.wait(60000));
+    auto *info = vis.rude.findChild<QLabel *>(QStringLiteral("visningInfo"));
     QVERIFY(info);
 
-    edit.replaceRange(edit.length(), edit.length(), QStringLiteral("<script>while(true){}</script>\n"));
+    vis.edit.replaceRange(vis.edit.length(), vis.edit.length(), QStringLiteral("<script>while(true){}</script>\n"));
     QTRY_COMPARE_WITH_TIMEOUT(info->text(), QStringLiteral("Siden svarer ikke – forhåndsvisningen genstartes ved næste ændring"),
                               visning::TForhaandsvisning::kSvarTidMs + 20000);
 
-    vist.clear();
-    edit.setText(QStringLiteral("<!DOCTYPE html>\n<p id=\"p\">efter</p>\n"));
-    QVERIFY(vist.wait(30000));
-    QVERIFY(vist.last().at(0).toBool());
+    vis.vist.clear();
+    vis.edit.setText(QStringLiteral("<!DOCTYPE html>\n<p id=\"p\">efter</p>\n"));
+    QVERIFY(vis.vist.wait(30000));
+    QVERIFY(vis.vist.last().at(0).toBool());
     QVERIFY(info->text().isEmpty());
     QVariant svar;
-    rude.motor()->koerScript(QStringLiteral("document.getElementById('p').textContent"), [&](const QVariant &v) { svar = v; });
+    vis.rude.motor()->koerScript(QStringLiteral("document.getElementById('p').textContent"), [&](const QVariant &v) { svar = v; });
     QTRY_COMPARE_WITH_TIMEOUT(svar.toString(), QStringLiteral("efter"), 20000);
 }
 
