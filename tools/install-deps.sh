@@ -10,7 +10,8 @@ PACKAGES=(
   xvfb xauth
   libbenchmark-dev
   libcurl4-openssl-dev qtkeychain-qt6-dev
-  python3-pyftpdlib python3-openssl openssl poppler-utils desktop-file-utils ripgrep
+  libssl-dev
+  python3-pyftpdlib python3-openssl openssl openssh-server openssh-client poppler-utils desktop-file-utils ripgrep
 )
 # The HTML validator in the tests runs on Java; any runtime already installed will do.
 if ! command -v java >/dev/null 2>&1; then

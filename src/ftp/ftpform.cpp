@@ -5,6 +5,7 @@
 #include "platform/infobox.h"
 #include "platform/papirkurv.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -54,8 +56,45 @@ TftpForm::TftpForm(QWidget *parent)
     });
     passwordCheck = new QCheckBox(QStringLiteral("Gem også password"));
     passwordCheck->setObjectName(QStringLiteral("passwordCheck"));
-    sikkerCheck = new QCheckBox(QStringLiteral("Sikker forbindelse (FTPS)"));
-    sikkerCheck->setObjectName(QStringLiteral("sikkerCheck"));
+    // A trusted certificate belongs to the server it came from.
+    connect(hostEdit, &QLineEdit::textEdited, this, [this] { setCertPin({}); });
+    connect(portEdit, &QLineEdit::textEdited, this, [this] { setCertPin({}); });
+
+    protokolGruppe = new QButtonGroup(this);
+    auto *protokoller = new QHBoxLayout;
+    const struct {
+        ftp::Protokol p;
+        const char *name, *text, *hint;
+    } valg[] = {
+        {ftp::Protokol::Ftp, "protokolFtp", "FTP", "Almindelig FTP uden kryptering"},
+        {ftp::Protokol::Ftps, "protokolFtps", "FTPS", "FTP med kryptering (TLS)"},
+        {ftp::Protokol::Sftp, "protokolSftp", "SFTP",
+         "Filoverførsel over SSH. Har du en SSH-nøgle (~/.ssh/id_ed25519, id_ecdsa eller id_rsa), "
+         "logger den ind, og passwordet er nøglens adgangskode; uden nøgle logger passwordet ind."},
+    };
+    for (const auto &v : valg) {
+        auto *b = new QRadioButton(QString::fromUtf8(v.text));
+        b->setObjectName(QString::fromLatin1(v.name));
+        b->setToolTip(QString::fromUtf8(v.hint));
+        protokolGruppe->addButton(b, int(v.p));
+        protokoller->addWidget(b);
+    }
+    protokoller->addStretch();
+    connect(protokolGruppe, &QButtonGroup::idClicked, this, &TftpForm::protokolValgt);
+    certLabel = new QLabel;
+    certLabel->setObjectName(QStringLiteral("certLabel"));
+    certLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    glemCertKnap = new QPushButton(QStringLiteral("Glem"));
+    glemCertKnap->setObjectName(QStringLiteral("glemCertKnap"));
+    glemCertKnap->setToolTip(QStringLiteral("Stol ikke længere på serverens eget certifikat"));
+    glemCertKnap->setAutoDefault(false);
+    connect(glemCertKnap, &QPushButton::clicked, this, [this] { setCertPin({}); });
+    auto *cert = new QHBoxLayout;
+    cert->addWidget(certLabel, 1);
+    cert->addWidget(glemCertKnap);
+    m_certRaekke = new QWidget;
+    m_certRaekke->setLayout(cert);
+    cert->setContentsMargins(0, 0, 0, 0);
 
     auto knap = [](const char *name, const QString &text, const QString &hint = {}) {
         auto *b = new QPushButton(text);
@@ -85,14 +124,15 @@ TftpForm::TftpForm(QWidget *parent)
     });
     filnavnEdit = felt("filnavnEdit");
 
-    auto *form = new QFormLayout;
+    auto *form = m_form = new QFormLayout;
     form->addRow(QStringLiteral("Host"), hostEdit);
     form->addRow(QStringLiteral("Port"), portEdit);
     form->addRow(QStringLiteral("Brugernavn"), usernameEdit);
     form->addRow(QStringLiteral("Password"), passwordEdit);
     form->addRow(QStringLiteral("Mappe"), changedirEdit);
     form->addRow(QString(), passwordCheck);
-    form->addRow(QString(), sikkerCheck);
+    form->addRow(QStringLiteral("Protokol"), protokoller);
+    form->addRow(QStringLiteral("Certifikat"), m_certRaekke);
 
     auto *gemte = new QGroupBox(QStringLiteral("Eksisterende forbindelser"));
     auto *gl = new QVBoxLayout(gemte);
@@ -141,7 +181,8 @@ ftp::Forbindelse TftpForm::forbindelse() const
     f.password = passwordEdit->text();
     f.mappe = changedirEdit->text();
     f.gemPassword = passwordCheck->isChecked();
-    f.sikker = sikkerCheck->isChecked();
+    f.protokol = ftp::Protokol(qMax(0, protokolGruppe->checkedId()));
+    f.certPin = m_certPin;
     return f;
 }
 
@@ -153,7 +194,64 @@ void TftpForm::setForbindelse(const ftp::Forbindelse &f)
     passwordEdit->setText(f.password);
     changedirEdit->setText(f.mappe);
     passwordCheck->setChecked(f.gemPassword);
-    sikkerCheck->setChecked(f.sikker);
+    protokolGruppe->button(int(f.protokol))->setChecked(true);
+    setCertPin(f.certPin);
+}
+
+void TftpForm::setCertPin(const QString &pin)
+{
+    m_certPin = ftp::erGyldigPin(pin) ? pin : QString();
+    certLabel->setText(QStringLiteral("Betroet nøgle: %1").arg(m_certPin));
+    visCert();
+}
+
+void TftpForm::protokolValgt(int id)
+{
+    // The usual port follows the protocol unless the user chose another one.
+    const bool sftp = ftp::Protokol(id) == ftp::Protokol::Sftp;
+    if (portEdit->text() == ftp::standardPort(sftp ? ftp::Protokol::Ftp : ftp::Protokol::Sftp))
+        portEdit->setText(ftp::standardPort(ftp::Protokol(id)));
+    visCert();
+}
+
+void TftpForm::visCert()
+{
+    m_form->setRowVisible(m_certRaekke, !m_certPin.isEmpty() && protokolGruppe->checkedId() == int(ftp::Protokol::Ftps));
+}
+
+bool TftpForm::stolPaa(const ftp::Tillid &t, ftp::Opgave &opgave)
+{
+    if (t.slags == ftp::Tillid::Vaertsnoegle) {
+        if (const core::ReadResult r = ftp::gemKendtVaert(t.noegle); !r.ok) {
+            platform::errorBox(this, QStringLiteral("Værtsnøglen kunne ikke gemmes i %1.\r%2").arg(ftp::knownHostsSti(), r.error));
+            return false;
+        }
+        return true;
+    }
+    if (t.slags != ftp::Tillid::Certifikat || !ftp::erGyldigPin(t.noegle))
+        return false;
+    opgave.f.certPin = t.noegle;
+    // The settings in force keep the key when they still name that server, and so does the
+    // saved connection they were loaded from.
+    const ftp::Forbindelse nu = forbindelse();
+    auto sammeServer = [&](const ftp::Forbindelse &f) {
+        return f.host == opgave.f.host && f.port.trimmed() == opgave.f.port.trimmed() && f.protokol == ftp::Protokol::Ftps;
+    };
+    if (!sammeServer(nu))
+        return true;
+    setCertPin(t.noegle);
+    GemOpt();
+    const QString name = filnavnEdit->text().trimmed();
+    const QString path = forbindelsesFil(name);
+    if (ftp::erGyldigtNavn(name) && QFileInfo(path).isFile()) {
+        if (auto gemt = ftp::hentForbindelse(path); gemt && sammeServer(*gemt)) {
+            gemt->certPin = t.noegle;
+            QString error;
+            if (!ftp::gemForbindelse(path, *gemt, &error))
+                platform::errorBox(this, QStringLiteral("Forbindelsen kunne ikke gemmes i %1.\r%2").arg(path, error));
+        }
+    }
+    return true;
 }
 
 bool TftpForm::GemOpt()
@@ -233,10 +331,11 @@ void TftpForm::gemKnapClick()
 void TftpForm::nyKnapClick()
 {
     const bool gem = passwordCheck->isChecked();
-    const bool sikker = sikkerCheck->isChecked();
-    setForbindelse({});
+    ftp::Forbindelse f;
+    f.protokol = ftp::Protokol(qMax(0, protokolGruppe->checkedId()));
+    f.port = ftp::standardPort(f.protokol);
+    setForbindelse(f);
     passwordCheck->setChecked(gem);
-    sikkerCheck->setChecked(sikker);
     filnavnEdit->clear();
 }
 

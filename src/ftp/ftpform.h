@@ -1,13 +1,22 @@
 #pragma once
 // TftpForm, "FTP egenskaber": the connection settings in force and the saved connections.
+//
+// The protocol is FTP, FTPS or SFTP; choosing SFTP moves a port still at FTP's 21 to 22, and
+// back. An FTPS connection may hold the key of a certificate the user chose to trust
+// (serveridentitet.h); the window shows it with a button to forget it, and editing the host
+// or the port forgets it too, since it belongs to that server.
 
 #include "ftp/ftpindstillinger.h"
+#include "ftp/ftpupload.h"
 
 #include <QDialog>
 
 #include <functional>
 
+class QButtonGroup;
 class QCheckBox;
+class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -25,6 +34,11 @@ public:
     bool GemOpt();
     void fyldListe();
 
+    // Stores the trust the user gave a server identity an upload stopped at (the FTPS key
+    // with these settings and the saved connection they came from, the SSH host key in
+    // known_hosts) and puts it in opgave; false, after a message, when it could not be kept.
+    bool stolPaa(const ftp::Tillid &t, ftp::Opgave &opgave);
+
     void listeKlik(const QString &name);
     void gemKnapClick();
     void nyKnapClick();
@@ -40,7 +54,6 @@ public:
     QLineEdit *passwordEdit = nullptr;
     QLineEdit *changedirEdit = nullptr;
     QCheckBox *passwordCheck = nullptr;
-    QCheckBox *sikkerCheck = nullptr;
     QPushButton *anvendKnap = nullptr;
     QPushButton *lukKnap = nullptr;
     QListWidget *filListe = nullptr;
@@ -55,4 +68,14 @@ public slots:
 
 private:
     QString forbindelsesFil(const QString &name) const;
+    void protokolValgt(int id);
+    void setCertPin(const QString &pin);
+    void visCert();
+
+    QButtonGroup *protokolGruppe = nullptr;
+    QLabel *certLabel = nullptr;
+    QPushButton *glemCertKnap = nullptr;
+    QString m_certPin;
+    QWidget *m_certRaekke = nullptr;
+    QFormLayout *m_form = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "core/optionfile.h"
 #include "core/programfolder.h"
+#include "ftp/serveridentitet.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -113,6 +114,28 @@ QString hentPassword(const QString &path, const QString &linje, bool gemt)
     return {};
 }
 
+// The protocol line: "0"/"1" as the FTPS check box once wrote it, "2" for SFTP.
+Protokol protokolFra(core::OptionReader &r, int line)
+{
+    if (r.lineCount() <= line)
+        return Protokol::Ftp;
+    const QString t = r.text(line).trimmed();
+    return t == QStringLiteral("1") ? Protokol::Ftps : t == QStringLiteral("2") ? Protokol::Sftp : Protokol::Ftp;
+}
+
+QString protokolLinje(Protokol p)
+{
+    return QString::number(int(p));
+}
+
+QString pinFra(core::OptionReader &r, int line)
+{
+    if (r.lineCount() <= line)
+        return {};
+    const QString t = r.text(line).trimmed();
+    return erGyldigPin(t) ? t : QString();
+}
+
 } // namespace
 
 PasswordLager *systemLager() { return lagerNu(); }
@@ -139,7 +162,8 @@ std::optional<Egenskaber> hentEgenskaber(const QString &path)
     if (!r.ok())
         return std::nullopt;
     e.harPosition = true;
-    e.f.sikker = r.lineCount() > 8 && r.text(8).trimmed() == QStringLiteral("1");
+    e.f.protokol = protokolFra(r, 8);
+    e.f.certPin = pinFra(r, 9);
     e.f.password = hentPassword(path, pw, e.f.gemPassword);
     return e;
 }
@@ -153,7 +177,8 @@ bool gemEgenskaber(const QString &path, const Egenskaber &e, QString *error)
     }
     return core::OptionWriter()
         .add(e.top).add(e.left).add(e.f.host).add(e.f.port).add(e.f.bruger)
-        .add(passwordLinje(path, e.f)).add(e.f.mappe).add(e.f.gemPassword).add(e.f.sikker)
+        .add(passwordLinje(path, e.f)).add(e.f.mappe).add(e.f.gemPassword).add(protokolLinje(e.f.protokol))
+        .add(erGyldigPin(e.f.certPin) ? e.f.certPin : QString())
         .write(path, error, true);
 }
 
@@ -169,7 +194,8 @@ std::optional<Forbindelse> hentForbindelse(const QString &path)
     f.gemPassword = r.boolean(5);
     if (!r.ok())
         return std::nullopt;
-    f.sikker = r.lineCount() > 6 && r.text(6).trimmed() == QStringLiteral("1");
+    f.protokol = protokolFra(r, 6);
+    f.certPin = pinFra(r, 7);
     f.password = hentPassword(path, pw, f.gemPassword);
     return f;
 }
@@ -183,7 +209,7 @@ bool gemForbindelse(const QString &path, const Forbindelse &f, QString *error)
     }
     return core::OptionWriter()
         .add(f.host).add(f.port).add(f.bruger).add(passwordLinje(path, f)).add(f.mappe)
-        .add(f.gemPassword).add(f.sikker)
+        .add(f.gemPassword).add(protokolLinje(f.protokol)).add(erGyldigPin(f.certPin) ? f.certPin : QString())
         .write(path, error, true);
 }
 
@@ -236,7 +262,23 @@ QString kontrolFejl(const Forbindelse &f)
 
 bool mangler(const Forbindelse &f)
 {
-    return f.host.isEmpty() || f.port.isEmpty() || f.bruger.isEmpty() || f.password.isEmpty() || f.mappe.isEmpty();
+    const bool passwordMangler = f.password.isEmpty() && !(f.protokol == Protokol::Sftp && !sshNoegle().isEmpty());
+    return f.host.isEmpty() || f.port.isEmpty() || f.bruger.isEmpty() || passwordMangler || f.mappe.isEmpty();
+}
+
+QString standardPort(Protokol p)
+{
+    return p == Protokol::Sftp ? QStringLiteral("22") : QStringLiteral("21");
+}
+
+bool erGyldigPin(const QString &text)
+{
+    static const QLatin1String prefix("sha256//");
+    if (!text.startsWith(prefix) || text.size() != prefix.size() + 44)
+        return false;
+    const QByteArray b64 = text.mid(prefix.size()).toLatin1();
+    const auto r = QByteArray::fromBase64Encoding(b64, QByteArray::AbortOnBase64DecodingErrors);
+    return r && r.decoded.size() == 32 && r.decoded.toBase64() == b64;
 }
 
 bool erGyldigtNavn(const QString &name)

@@ -34,9 +34,16 @@ TftpUpload *Tmainform::ftpUpload()
         m_ftpUpload = new TftpUpload(this);
         connect(m_ftpUpload, &TftpUpload::status, this, &Tmainform::ftpUploadStatus);
         connect(m_ftpUpload, &TftpUpload::faerdig, this, [this](const QString &, bool ok, const QString &fejl) {
-            if (!ok)
+            if (!ok && !fejl.isEmpty())
                 platform::errorBox(this, fejl);
         });
+        // Trusting a server is never the default answer.
+        m_ftpUpload->stolPaa = [this](const ftp::Tillid &t, ftp::Opgave &opgave) {
+            Tspmform::Knapper knapper;
+            knapper.standard = Tspmform::Nej;
+            return Tspmform::ask(ftp::tillidSpoergsmaal(t), this, knapper) == Tspmform::Ja
+                && ftpForm()->stolPaa(t, opgave);
+        };
     }
     return m_ftpUpload;
 }

@@ -1,5 +1,6 @@
-// FTP upload against a real server (pyftpdlib on 127.0.0.1, plain and with TLS), and the
-// settings and connection files.
+// FTP upload against a real server (pyftpdlib on 127.0.0.1, plain and with TLS), SFTP
+// against a real OpenSSH server, and the settings and connection files. HOME is a temporary
+// folder throughout, so the user's own ~/.ssh is never read or written.
 
 #include "ftp/ftpform.h"
 #include "ftp/ftpindstillinger.h"
@@ -14,7 +15,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListWidget>
+#include <QRadioButton>
+#include <QTcpServer>
 #include <QProcess>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,7 +28,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,11 +40,14 @@ const QString kPassword = QStringLiteral("hemmelig-æø-42");
 // A pyftpdlib server on a free port of 127.0.0.1 for one test.
 class FtpServer {
 public:
-    explicit FtpServer(const QString &cert = {}, const QString &key = {})
+    // port: listen there (a server restarted), else on a free one.
+    explicit FtpServer(const QString &cert = {}, const QString &key = {}, int port = 0)
     {
         QStringList args = {QStringLiteral(TAVLEVIRKE_FIXTURES "/ftp/ftpserver.py"), m_root.path(), kBruger, kPassword};
         if (!cert.isEmpty())
             args << cert << key;
+        if (port)
+            args << QString::number(port);
         m_proc.setProcessChannelMode(QProcess::SeparateChannels);
         // The test's own working folder may be a program folder an earlier test removed.
         m_proc.setWorkingDirectory(m_root.path());
@@ -85,17 +94,101 @@ struct Cert {
     }
 };
 
-QByteArray laes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void skriv(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// A command's standard output, trimmed; empty when it failed.
+QString koer(const QString &shell)
+{
+    QProcess p;
+    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), shell});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+// HOME for one test: a fresh temporary folder, the old one back afterwards.
+class Hjem {
+public:
+    Hjem() : m_old(qgetenv("HOME")) { qputenv("HOME", m_dir.path().toUtf8()); }
+    ~Hjem() { qputenv("HOME", m_old); }
+    QString path(const QString &rel = {}) const { return m_dir.path() + u'/' + rel; }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
+QString brugernavn()
+{
+    const passwd *pw = getpwuid(geteuid());
+    return pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
+}
+
+// OpenSSH's sshd on 127.0.0.1 for one test, with its own host key, letting the running user
+// in with the key in authorizedKey and nothing else.
+class SshServer {
+public:
+    SshServer(const QString &authorizedKey, int port = 0)
+    {
+        m_hostKey = m_dir.filePath(QStringLiteral("host_ed25519"));
+        if (QProcess::execute(QStringLiteral("ssh-keygen"), {"-q", "-t", "ed25519", "-N", "", "-f", m_hostKey}) != 0)
+            return;
+        if (!port) {
+            QTcpServer probe;
+            probe.listen(QHostAddress::LocalHost);
+            port = probe.serverPort();
+        }
+        // The privilege separation folder sshd wants; absent on a machine that never ran it.
+        QDir().mkpath(QStringLiteral("/run/sshd"));
+        const QString keys = m_dir.filePath(QStringLiteral("authorized_keys"));
+        QFile::copy(authorizedKey, keys);
+        const QString cfg = m_dir.filePath(QStringLiteral("sshd_config"));
+        skriv(cfg, QStringLiteral("ListenAddress 127.0.0.1\n"
+                                  "PidFile none\nUsePAM no\nStrictModes no\nPermitRootLogin yes\n"
+                                  "PubkeyAuthentication yes\nPasswordAuthentication no\n"
+                                  "KbdInteractiveAuthentication no\nAuthorizedKeysFile %1\n"
+                                  "Subsystem sftp internal-sftp\nLogLevel INFO\n")
+                       .arg(keys).toUtf8());
+        m_proc.setProcessChannelMode(QProcess::MergedChannels);
+        m_proc.start(QStringLiteral("/usr/sbin/sshd"),
+                     {"-D", "-e", "-f", cfg, "-h", m_hostKey, "-p", QString::number(port)});
+        m_proc.waitForStarted(5000);
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 10000 && m_proc.state() == QProcess::Running && !m_log.contains("Server listening"))
+            if (m_proc.waitForReadyRead(200))
+                m_log += m_proc.readAll();
+        if (m_log.contains("Server listening"))
+            m_port = port;
+    }
+    ~SshServer()
+    {
+        m_proc.kill();
+        m_proc.waitForFinished(5000);
+    }
+    int port() const { return m_port; }
+    QByteArray log() { return m_log + m_proc.readAll(); }
+    // The host key as known_hosts holds it ("ssh-ed25519 AAAA…"), and as OpenSSH shows it.
+    QString publicKey() const { return koer(QStringLiteral("cut -d' ' -f1,2 '%1.pub'").arg(m_hostKey)); }
+    QString fingerprint() const { return koer(QStringLiteral("ssh-keygen -lf '%1.pub' | cut -d' ' -f2").arg(m_hostKey)); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_hostKey;
+    QProcess m_proc;
+    QByteArray m_log;
+    int m_port = 0;
+};
+
+QByteArray laes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 int mode(const QString &path)
@@ -143,10 +236,19 @@ private slots:
     void lineBreakInAFieldSendsNoCommand();
     void modifiedDocumentIsSavedBeforeItGoes_data();
     void modifiedDocumentIsSavedBeforeItGoes();
+    void ftpsTrustsTheServersOwnCertificate();
+    void sftpAsksAboutAnUnknownHostAndRefusesAChangedOne();
+    void protocolAndTrustLines_data();
+    void protocolAndTrustLines();
+    void sshFilesInTheHome();
+    void knownHostsLineIsNoPattern_data();
+    void knownHostsLineIsNoPattern();
+    void formPortFollowsProtocol();
 
 private:
     QTemporaryDir m_lokal;
     std::unique_ptr<Cert> m_cert;
+    std::unique_ptr<Hjem> m_hjem;
 };
 
 void TestFtp::initTestCase()
@@ -156,6 +258,7 @@ void TestFtp::initTestCase()
     m_cert = std::make_unique<Cert>();
     QVERIFY2(m_cert->ok, "openssl could not make a certificate");
     ftp::setLager(nullptr);
+    m_hjem = std::make_unique<Hjem>();
 }
 
 void TestFtp::uploads_data()
@@ -178,7 +281,7 @@ void TestFtp::uploads()
 
     ftp::Opgave god;
     god.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword,
-             QStringLiteral("/www/sider"), false, tls};
+             QStringLiteral("/www/sider"), false, tls ? ftp::Protokol::Ftps : ftp::Protokol::Ftp, {}};
     god.fil = side;
     god.caFil = m_cert->cert;
     QStringList status;
@@ -251,7 +354,7 @@ void TestFtp::serverDownThenUp()
     const QString fil = m_lokal.path() + QStringLiteral("/a.txt");
     skriv(fil, "a\n");
     ftp::Opgave o;
-    o.f = {QStringLiteral("127.0.0.1"), QString::number(port), kBruger, kPassword, QStringLiteral("/"), false, false};
+    o.f = {QStringLiteral("127.0.0.1"), QString::number(port), kBruger, kPassword, QStringLiteral("/"), false, ftp::Protokol::Ftp, {}};
     o.fil = fil;
     const ftp::Resultat r = ftp::upload(o, {});
     QVERIFY(!r.ok);
@@ -285,7 +388,7 @@ void TestFtp::largeFileOffTheWindowThread()
     TftpUpload upload;
     QSignalSpy faerdig(&upload, &TftpUpload::faerdig);
     ftp::Opgave o;
-    o.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword, QStringLiteral("/"), false, false};
+    o.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword, QStringLiteral("/"), false, ftp::Protokol::Ftp, {}};
     o.fil = stor;
     o.tekst = false;
     upload.upload(o);
@@ -347,7 +450,7 @@ void TestFtp::settingsFilesAreOwnerOnly()
     ftp::Egenskaber e;
     e.top = 10;
     e.left = 20;
-    e.f = {QStringLiteral("h"), QStringLiteral("2121"), QStringLiteral("u"), kPassword, QStringLiteral("/www"), true, true};
+    e.f = {QStringLiteral("h"), QStringLiteral("2121"), QStringLiteral("u"), kPassword, QStringLiteral("/www"), true, ftp::Protokol::Ftps, {}};
     QVERIFY(ftp::gemEgenskaber(opt, e));
     QCOMPARE(mode(opt), 0600);
     QVERIFY(laes(opt).contains(kPassword.toUtf8()) || laes(opt).contains("hemmelig"));
@@ -378,7 +481,7 @@ void TestFtp::secretStoreKeepsPasswordOutOfFiles()
     Lager lager;
     ftp::PasswordLager *old = ftp::setLager(&lager);
     const QString con = folder.path("Egenskaber/ftpmappe/web.txt");
-    ftp::Forbindelse f{QStringLiteral("h"), QStringLiteral("21"), QStringLiteral("u"), kPassword, QStringLiteral("/"), true, false};
+    ftp::Forbindelse f{QStringLiteral("h"), QStringLiteral("21"), QStringLiteral("u"), kPassword, QStringLiteral("/"), true, ftp::Protokol::Ftp, {}};
     QVERIFY(ftp::gemForbindelse(con, f));
     QVERIFY(!laes(con).contains("hemmelig"));
     QCOMPARE(ftp::hentForbindelse(con)->password, kPassword);
@@ -397,7 +500,7 @@ void TestFtp::olderSettingsFileIsPlainFtp()
     folder.writeFile("Egenskaber/ftpegenskaber.txt", "5\r\n6\r\nh\r\n21\r\nu\r\npw\r\n/\r\n1\r\n");
     const auto e = ftp::hentEgenskaber(folder.path("Egenskaber/ftpegenskaber.txt"));
     QVERIFY(e);
-    QVERIFY(!e->f.sikker);
+    QCOMPARE(e->f.protokol, ftp::Protokol::Ftp);
     QCOMPARE(e->f.password, QStringLiteral("pw"));
     folder.writeFile("Egenskaber/ftpegenskaber.txt", "5\r\n6\r\nh\r\n");
     QVERIFY(!ftp::hentEgenskaber(folder.path("Egenskaber/ftpegenskaber.txt")));
@@ -457,7 +560,7 @@ void TestFtp::documentUploadLogsIntoItsWindow()
     Twinform *w = m.openwin(folder.path("Dokumenter/side.html"), {});
     QVERIFY(w);
     m.ftpForm()->setForbindelse({QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword,
-                                 QStringLiteral("/"), false, false});
+                                 QStringLiteral("/"), false, ftp::Protokol::Ftp, {}});
     // With every setting filled the upload starts at once, without the settings window.
     w->uploadInfo->show();
     w->uploadInfo->setPlainText(QStringLiteral("gammel linje"));
@@ -509,7 +612,7 @@ void TestFtp::lineBreakInAFieldSendsNoCommand()
     skriv(side, "<p>x</p>");
 
     ftp::Opgave o;
-    o.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword, QStringLiteral("/"), true, false};
+    o.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword, QStringLiteral("/"), true, ftp::Protokol::Ftp, {}};
     const QString angreb = QStringLiteral("\r\nDELE offer.txt\r\n");
     if (felt == QLatin1String("password"))
         o.f.password += angreb;
@@ -569,7 +672,7 @@ void TestFtp::modifiedDocumentIsSavedBeforeItGoes()
     Twinform *w = m.openwin(folder.path("Dokumenter/side.html"), {});
     QVERIFY(w);
     m.ftpForm()->setForbindelse({QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword,
-                                 QStringLiteral("/"), false, false});
+                                 QStringLiteral("/"), false, ftp::Protokol::Ftp, {}});
     w->Edit->replaceRange(0, w->Edit->length(), QStringLiteral("<p>ny</p>\n"));
     QSignalSpy faerdig(m.ftpUpload(), &TftpUpload::faerdig);
     m.Aupload->trigger();
@@ -588,6 +691,311 @@ void TestFtp::modifiedDocumentIsSavedBeforeItGoes()
     Tspmform::setTestHandler({});
     platform::setInfoBoxHandler({});
     w->setModified(false);
+}
+
+void TestFtp::ftpsTrustsTheServersOwnCertificate()
+{
+    // The server's own certificate: refused until the user trusts it after seeing its
+    // fingerprint; then that key and no other, across restarts of the program and the server.
+    TestProgramFolder folder(true);
+    auto server = std::make_unique<FtpServer>(m_cert->cert, m_cert->key);
+    const int port = server->port();
+    QVERIFY(port > 0);
+    auto fingeraftryk = [](const QString &cert) {
+        return koer(QStringLiteral("openssl x509 -noout -fingerprint -sha256 -in '%1' | cut -d= -f2").arg(cert));
+    };
+    const QString pin = QStringLiteral("sha256//")
+                      + koer(QStringLiteral("openssl x509 -noout -pubkey -in '%1' | openssl pkey -pubin -outform der"
+                                            " | openssl dgst -sha256 -binary | base64").arg(m_cert->cert));
+    QVERIFY(fingeraftryk(m_cert->cert).size() == 95 && pin.size() == 52);
+
+    folder.writeFile("Dokumenter/side.html", "<p>hej</p>\r\n");
+    QStringList spoergsmaal;
+    Tspmform::setTestHandler([&](const QString &q) { spoergsmaal << q; return Tspmform::Ja; });
+    QStringList bokse;
+    platform::setInfoBoxHandler([&](const QString &t) { bokse << t; });
+    Tmainform m;
+    m.show();
+    Twinform *w = m.openwin(folder.path("Dokumenter/side.html"), {});
+    QVERIFY(w);
+    w->uploadInfo->show();
+    TftpForm *form = m.ftpForm();
+    form->setForbindelse({QStringLiteral("127.0.0.1"), QString::number(port), kBruger, kPassword, QStringLiteral("/"),
+                          true, ftp::Protokol::Ftps, {}});
+    form->filnavnEdit->setText(QStringLiteral("web"));
+    form->gemKnapClick();
+    QSignalSpy faerdig(m.ftpUpload(), &TftpUpload::faerdig);
+
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 1, 30000);
+    QVERIFY2(faerdig[0][1].toBool(), qPrintable(faerdig[0][2].toString()));
+    QVERIFY2(bokse.isEmpty(), qPrintable(bokse.join(u'|')));
+    QCOMPARE(spoergsmaal.size(), 1);
+    QVERIFY2(spoergsmaal[0].contains(fingeraftryk(m_cert->cert)), qPrintable(spoergsmaal[0]));
+    QCOMPARE(laes(server->root() + "side.html").replace("\r\n", "\n"), QByteArray("<p>hej</p>\n"));
+    // The password went only after the answer, to the trusted server.
+    const QString log = w->uploadInfo->toPlainText();
+    QVERIFY2(log.indexOf(QStringLiteral("PASS ****")) > log.indexOf(QStringLiteral("certificate")), qPrintable(log));
+    QVERIFY(log.indexOf(QStringLiteral("certificate")) >= 0);
+    // Kept with the settings in force and with the saved connection, and read back.
+    QCOMPARE(ftp::hentEgenskaber(form->optfil)->f.certPin, pin);
+    QCOMPARE(ftp::hentForbindelse(form->ftpDir + QStringLiteral("web.txt"))->certPin, pin);
+    QCOMPARE(TftpForm().forbindelse().certPin, pin);
+
+    QFile::remove(server->root() + "side.html");
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 2, 30000);
+    QVERIFY2(faerdig[1][1].toBool(), qPrintable(faerdig[1][2].toString()));
+    QCOMPARE(spoergsmaal.size(), 1);
+
+    // The server comes back on its port with another certificate of its own.
+    server.reset();
+    Cert andet;
+    QVERIFY(andet.ok);
+    server = std::make_unique<FtpServer>(andet.cert, andet.key, port);
+    QCOMPARE(server->port(), port);
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 3, 30000);
+    QVERIFY(!faerdig[2][1].toBool());
+    QCOMPARE(spoergsmaal.size(), 1);
+    QCOMPARE(bokse.size(), 1);
+    QVERIFY2(bokse[0].startsWith(QStringLiteral("Filen side.html blev ikke sendt til 127.0.0.1.\r"
+                                                 "Serverens certifikat er skiftet ud")),
+             qPrintable(bokse[0]));
+    QVERIFY2(bokse[0].contains(fingeraftryk(andet.cert)), qPrintable(bokse[0]));
+    QVERIFY(!w->uploadInfo->toPlainText().contains(QStringLiteral("PASS")));
+    QVERIFY(!QFile::exists(server->root() + "side.html"));
+    QCOMPARE(ftp::hentEgenskaber(form->optfil)->f.certPin, pin);
+    Tspmform::setTestHandler({});
+    platform::setInfoBoxHandler({});
+}
+
+void TestFtp::sftpAsksAboutAnUnknownHostAndRefusesAChangedOne()
+{
+    if (!QFile::exists(QStringLiteral("/usr/sbin/sshd")))
+        QFAIL("openssh-server is needed (tools/install-deps.sh)");
+    Hjem hjem;
+    QVERIFY(QDir().mkpath(hjem.path(QStringLiteral(".ssh"))));
+    // The user's own key, with the connection's password as its passphrase.
+    QCOMPARE(QProcess::execute(QStringLiteral("ssh-keygen"),
+                               {"-q", "-t", "ed25519", "-N", kPassword, "-f", hjem.path(QStringLiteral(".ssh/id_ed25519"))}),
+             0);
+    const QString noegle = hjem.path(QStringLiteral(".ssh/id_ed25519.pub"));
+    auto server = std::make_unique<SshServer>(noegle);
+    const int port = server->port();
+    QVERIFY2(port > 0, server->log().constData());
+
+    TestProgramFolder folder(true);
+    folder.writeFile("Dokumenter/side.html", "<p>hej</p>\r\n");
+    QList<Tspmform::Svar> svar = {Tspmform::Nej, Tspmform::Ja};
+    QStringList spoergsmaal;
+    Tspmform::setTestHandler([&](const QString &q) {
+        spoergsmaal << q;
+        return svar.isEmpty() ? Tspmform::Nej : svar.takeFirst();
+    });
+    QStringList bokse;
+    platform::setInfoBoxHandler([&](const QString &t) { bokse << t; });
+    QTemporaryDir maal;
+    const QString sendt = maal.filePath(QStringLiteral("side.html"));
+    const QString knownHosts = hjem.path(QStringLiteral(".ssh/known_hosts"));
+    Tmainform m;
+    m.show();
+    Twinform *w = m.openwin(folder.path("Dokumenter/side.html"), {});
+    QVERIFY(w);
+    w->uploadInfo->show();
+    m.ftpForm()->setForbindelse({QStringLiteral("127.0.0.1"), QString::number(port), brugernavn(), kPassword, maal.path(),
+                                 false, ftp::Protokol::Sftp, {}});
+    QSignalSpy faerdig(m.ftpUpload(), &TftpUpload::faerdig);
+
+    // An unknown host, "Nej": nothing sent, nothing kept, nothing more said.
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 1, 30000);
+    QVERIFY(!faerdig[0][1].toBool());
+    QCOMPARE(faerdig[0][2].toString(), QString());
+    QCOMPARE(spoergsmaal.size(), 1);
+    QVERIFY2(spoergsmaal[0].contains(server->fingerprint()) && server->fingerprint().startsWith(QStringLiteral("SHA256:")),
+             qPrintable(spoergsmaal[0] + u'|' + server->fingerprint()));
+    QVERIFY(bokse.isEmpty());
+    QVERIFY(!QFile::exists(sendt));
+    QVERIFY(!QFile::exists(knownHosts));
+
+    // "Ja": the key is kept where OpenSSH finds it, and the file goes.
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 2, 30000);
+    QVERIFY2(faerdig[1][1].toBool(), qPrintable(faerdig[1][2].toString() + u'\n' + w->uploadInfo->toPlainText()));
+    QCOMPARE(spoergsmaal.size(), 2);
+    QCOMPARE(laes(sendt), QByteArray("<p>hej</p>\r\n"));
+    QCOMPARE(QString::fromUtf8(laes(knownHosts)), QStringLiteral("[127.0.0.1]:%1 %2\n").arg(port).arg(server->publicKey()));
+    QVERIFY(!koer(QStringLiteral("ssh-keygen -F '[127.0.0.1]:%1' -f '%2'").arg(port).arg(knownHosts)).isEmpty());
+    QVERIFY(!w->uploadInfo->toPlainText().contains(kPassword));
+
+    // Known from now on.
+    QFile::remove(sendt);
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 3, 30000);
+    QVERIFY2(faerdig[2][1].toBool(), qPrintable(faerdig[2][2].toString()));
+    QCOMPARE(spoergsmaal.size(), 2);
+    QVERIFY(QFile::exists(sendt));
+
+    // The server comes back on its port with another host key: refused, never asked about.
+    QFile::remove(sendt);
+    const QByteArray kendt = laes(knownHosts);
+    server.reset();
+    server = std::make_unique<SshServer>(noegle, port);
+    QVERIFY2(server->port() == port, server->log().constData());
+    m.Aupload->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 4, 30000);
+    QVERIFY(!faerdig[3][1].toBool());
+    QCOMPARE(spoergsmaal.size(), 2);
+    QCOMPARE(bokse.size(), 1);
+    QVERIFY2(bokse[0].contains(QStringLiteral("Serverens værtsnøgle er en anden end den, der er godkendt for 127.0.0.1:%1")
+                                   .arg(port))
+                 && bokse[0].contains(server->fingerprint()),
+             qPrintable(bokse[0]));
+    QCOMPARE(laes(knownHosts), kendt);
+    QVERIFY(!QFile::exists(sendt));
+    Tspmform::setTestHandler({});
+    platform::setInfoBoxHandler({});
+}
+
+void TestFtp::protocolAndTrustLines_data()
+{
+    QTest::addColumn<QByteArray>("ekstra");   // the lines after the older format's
+    QTest::addColumn<int>("protokol");
+    QTest::addColumn<QString>("pin");
+    const QString pin = QStringLiteral("sha256//") + QString::fromLatin1(QByteArray(32, 'x').toBase64());
+    QTest::newRow("older file: plain FTP") << QByteArray() << int(ftp::Protokol::Ftp) << QString();
+    QTest::newRow("FTPS") << QByteArray("1\r\n") << int(ftp::Protokol::Ftps) << QString();
+    QTest::newRow("SFTP") << QByteArray("2\r\n") << int(ftp::Protokol::Sftp) << QString();
+    QTest::newRow("FTPS with its key") << QByteArray("1\r\n") + pin.toLatin1() + "\r\n" << int(ftp::Protokol::Ftps) << pin;
+    QTest::newRow("a file name is no key") << QByteArray("1\r\n/etc/passwd\r\n") << int(ftp::Protokol::Ftps) << QString();
+    QTest::newRow("a damaged key is none") << QByteArray("1\r\nsha256//kort=\r\n") << int(ftp::Protokol::Ftps) << QString();
+}
+
+void TestFtp::protocolAndTrustLines()
+{
+    QFETCH(QByteArray, ekstra);
+    QFETCH(int, protokol);
+    QFETCH(QString, pin);
+    TestProgramFolder folder;
+    folder.writeFile("Egenskaber/ftpegenskaber.txt", "5\r\n6\r\nh\r\n21\r\nu\r\n\r\n/\r\n0\r\n" + ekstra);
+    folder.writeFile("Egenskaber/ftpmappe/web.txt", "h\r\n21\r\nu\r\n\r\n/\r\n0\r\n" + ekstra);
+    const QString opt = folder.path("Egenskaber/ftpegenskaber.txt");
+    const QString con = folder.path("Egenskaber/ftpmappe/web.txt");
+    const auto e = ftp::hentEgenskaber(opt);
+    const auto f = ftp::hentForbindelse(con);
+    QVERIFY(e && f);
+    for (const ftp::Forbindelse &l : {e->f, *f}) {
+        QCOMPARE(int(l.protokol), protokol);
+        QCOMPARE(l.certPin, pin);
+    }
+    // Written back in the present format and read back the same.
+    QVERIFY(ftp::gemEgenskaber(opt, *e));
+    QVERIFY(ftp::gemForbindelse(con, *f));
+    QCOMPARE(laes(opt).count('\n'), 10);
+    QCOMPARE(laes(con).count('\n'), 8);
+    QCOMPARE(ftp::hentEgenskaber(opt)->f, e->f);
+    QCOMPARE(*ftp::hentForbindelse(con), *f);
+}
+
+void TestFtp::sshFilesInTheHome()
+{
+    Hjem hjem;
+    const QString known = hjem.path(QStringLiteral(".ssh/known_hosts"));
+    QCOMPARE(ftp::knownHostsSti(), known);
+
+    // SFTP needs no password when the user has a key of their own.
+    ftp::Forbindelse f{QStringLiteral("h"), QStringLiteral("22"), QStringLiteral("u"), {}, QStringLiteral("/"), false,
+                       ftp::Protokol::Sftp, {}};
+    QVERIFY(ftp::mangler(f));
+    QVERIFY(QDir().mkpath(hjem.path(QStringLiteral(".ssh"))));
+    skriv(hjem.path(QStringLiteral(".ssh/id_rsa")), "nøgle");
+    QVERIFY(!ftp::mangler(f));
+    f.protokol = ftp::Protokol::Ftp;
+    QVERIFY(ftp::mangler(f));
+    QVERIFY(QDir(hjem.path(QStringLiteral(".ssh"))).removeRecursively());
+
+    QByteArray blob("\0\0\0\x0bssh-ed25519\0\0\0\x20", 19);
+    blob += QByteArray(32, '\x07');
+    const QString linje = ftp::knownHostsLinje(QStringLiteral("server.example.dk"), 22, blob);
+    QCOMPARE(linje, QStringLiteral("server.example.dk ssh-ed25519 ") + QString::fromLatin1(blob.toBase64()));
+    QCOMPARE(ftp::knownHostsLinje(QStringLiteral("::1"), 2222, blob).section(u' ', 0, 0), QStringLiteral("[::1]:2222"));
+
+    // No ~/.ssh yet: made for its owner alone.
+    QVERIFY(!QFileInfo::exists(hjem.path(QStringLiteral(".ssh"))));
+    QVERIFY(ftp::gemKendtVaert(linje).ok);
+    QCOMPARE(mode(hjem.path(QStringLiteral(".ssh"))), 0700);
+    QCOMPARE(laes(known), linje.toUtf8() + '\n');
+    // The lines there stay, the last one gets its line break, the file keeps its mode.
+    skriv(known, "gammel.example.dk ssh-rsa AAAA");
+    QVERIFY(QFile::setPermissions(known, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(ftp::gemKendtVaert(linje).ok);
+    QCOMPARE(laes(known), "gammel.example.dk ssh-rsa AAAA\n" + linje.toUtf8() + '\n');
+    QCOMPARE(mode(known), 0600);
+}
+
+void TestFtp::knownHostsLineIsNoPattern_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::newRow("every host") << "*";
+    QTest::newRow("a whole domain") << "*.example.dk";
+    QTest::newRow("two hosts") << "a.example.dk,b.example.dk";
+    QTest::newRow("a negation") << "!a.example.dk";
+    QTest::newRow("a hashed name") << "|1|abc=|def=";
+    QTest::newRow("empty") << "";
+}
+
+void TestFtp::knownHostsLineIsNoPattern()
+{
+    // Accepting one server's key must never vouch for another.
+    QFETCH(QString, host);
+    QByteArray blob("\0\0\0\x0bssh-ed25519\0\0\0\x20", 19);
+    blob += QByteArray(32, '\x07');
+    QCOMPARE(ftp::knownHostsLinje(host, 22, blob), QString());
+}
+
+void TestFtp::formPortFollowsProtocol()
+{
+    TestProgramFolder folder;
+    TftpForm form;
+    auto klik = [&](const char *navn) {
+        auto *b = form.findChild<QRadioButton *>(QString::fromLatin1(navn));
+        QVERIFY(b);
+        b->click();
+    };
+    QCOMPARE(form.portEdit->text(), QStringLiteral("21"));
+    klik("protokolSftp");
+    QCOMPARE(form.portEdit->text(), QStringLiteral("22"));
+    QCOMPARE(form.forbindelse().protokol, ftp::Protokol::Sftp);
+    klik("protokolFtps");
+    QCOMPARE(form.portEdit->text(), QStringLiteral("21"));
+    QCOMPARE(form.forbindelse().protokol, ftp::Protokol::Ftps);
+    // A port of the user's own choosing stays.
+    form.portEdit->setText(QStringLiteral("2222"));
+    klik("protokolSftp");
+    QCOMPARE(form.portEdit->text(), QStringLiteral("2222"));
+    klik("protokolFtp");
+    QCOMPARE(form.portEdit->text(), QStringLiteral("2222"));
+
+    // A trusted certificate key shows with its connection, and goes with "Glem" or a new host.
+    const QString pin = QStringLiteral("sha256//") + QString::fromLatin1(QByteArray(32, 'x').toBase64());
+    ftp::Forbindelse f;
+    f.host = QStringLiteral("ftp.example.dk");
+    f.protokol = ftp::Protokol::Ftps;
+    f.certPin = pin;
+    form.setForbindelse(f);
+    auto *glem = form.findChild<QPushButton *>(QStringLiteral("glemCertKnap"));
+    auto *label = form.findChild<QLabel *>(QStringLiteral("certLabel"));
+    QVERIFY(glem && label);
+    QVERIFY(glem->isVisibleTo(&form));
+    QVERIFY(label->text().contains(pin));
+    QCOMPARE(form.forbindelse().certPin, pin);
+    glem->click();
+    QCOMPARE(form.forbindelse().certPin, QString());
+    QVERIFY(!glem->isVisibleTo(&form));
+    form.setForbindelse(f);
+    QTest::keyClick(form.hostEdit, Qt::Key_X);
+    QCOMPARE(form.forbindelse().certPin, QString());
 }
 
 QTEST_MAIN(TestFtp)
