@@ -21,6 +21,9 @@ public:
     virtual void vis(const QString &html, const QUrl &base, const QString &script = {}) = 0;
     // Whether the page's requests may go to the network; off, they are blocked and counted.
     virtual void setTilladNet(bool on) = 0;
+    // The folder the page may read from: the site's root, when the page's folder lies in it;
+    // empty, the page's own folder. Files outside it are never shown to the page.
+    virtual void setRod(const QString &mappe) = 0;
     virtual int blokerede() const = 0;   // network requests blocked so far
     // Runs a script in the world of the script given to vis (the page's document, not its
     // variables); svar, when set, gets its result.

@@ -6,6 +6,7 @@
 #include "visning/kildekort.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -24,9 +25,15 @@ TVisningsrude::TVisningsrude(QWidget *parent) : QWidget(parent)
     m_netCheck = new QCheckBox(QStringLiteral("Tillad net for siden"));
     m_netCheck->setObjectName(QStringLiteral("tilladNetCheck"));
     m_netCheck->setToolTip(QStringLiteral("Lad siden hente fra nettet (ellers kun lokale filer)"));
+    m_rodBox = new QComboBox;
+    m_rodBox->setObjectName(QStringLiteral("rodBox"));
+    m_rodBox->setToolTip(QStringLiteral("Siden kan læse filer i denne mappe og mapperne under den – vælg webstedets rodmappe, "
+                                        "hvis siden henter filer fra mapper over sin egen"));
+    m_rodBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_info = new QLabel;
     m_info->setObjectName(QStringLiteral("visningInfo"));
     bar->addWidget(m_netCheck);
+    bar->addWidget(m_rodBox);
     bar->addStretch(1);
     bar->addWidget(m_info);
     m_layout->addLayout(bar);
@@ -39,6 +46,7 @@ TVisningsrude::TVisningsrude(QWidget *parent) : QWidget(parent)
             m_motor->setTilladNet(on);
         opdaterNu();
     });
+    connect(m_rodBox, &QComboBox::activated, this, &TVisningsrude::rodValgt);
 
     m_tekstTimer.setSingleShot(true);
     m_tekstTimer.setInterval(kForsinkelse);
@@ -76,6 +84,7 @@ void TVisningsrude::folg(TEditor *edit, const QString &filnavn)
     }
     if (m_motor)
         m_motor->setTilladNet(m_netCheck->isChecked());
+    fyldRodBox();
     if (edit) {
         // Typing starts the wait anew; the preview follows once the keys rest.
         m_forbindelser << connect(edit, &TEditor::tekstAendret, this, [this] {
@@ -135,10 +144,68 @@ void TVisningsrude::opdaterNu()
         return;
     }
     setInfo(QString());
-    const QString mappe = m_fil.isEmpty() ? core::ProgramFolder::documentsDir()
-                                          : QFileInfo(m_fil).absolutePath();
-    const QUrl base = QUrl::fromLocalFile(QDir(mappe).absolutePath() + u'/');
+    const QUrl base = QUrl::fromLocalFile(sideMappe() + u'/');
+    m_motor->setRod(rod());
     m_motor->vis(visning::markerKilde(m_edit->text()), base, visning::sideScript(m_rulY));
+}
+
+QString TVisningsrude::sideMappe() const
+{
+    const QString mappe = m_fil.isEmpty() ? core::ProgramFolder::documentsDir() : QFileInfo(m_fil).absolutePath();
+    return QDir::cleanPath(QDir(mappe).absolutePath());
+}
+
+namespace {
+bool iMappe(const QString &mappe, const QString &rod)
+{
+    return mappe == rod || mappe.startsWith(rod == u"/" ? rod : rod + u'/');
+}
+} // namespace
+
+// The deepest root the user picked that holds the page's folder, else the folder itself.
+QString TVisningsrude::rod() const
+{
+    const QString mappe = sideMappe();
+    QString valgt = mappe;
+    for (const QString &r : m_roedder)
+        if (iMappe(mappe, r) && (valgt == mappe || r.size() > valgt.size()))
+            valgt = r;
+    return valgt;
+}
+
+// The page's folder and the folders above it, up to the home folder when it lies there;
+// never the whole disk.
+void TVisningsrude::fyldRodBox()
+{
+    const QSignalBlocker b(m_rodBox);
+    m_rodBox->clear();
+    const QString hjem = QDir::cleanPath(QDir::homePath());
+    const bool underHjem = iMappe(sideMappe(), hjem);
+    QDir d(sideMappe());
+    for (int i = 0; i < 8; ++i) {
+        const QString sti = d.absolutePath();
+        if (sti == u"/" && i > 0)
+            break;
+        QString vist = QDir::toNativeSeparators(sti);
+        if (underHjem)
+            vist = u'~' + vist.mid(hjem.size());
+        m_rodBox->addItem(QStringLiteral("Rod: %1").arg(vist), sti);
+        if ((underHjem && sti == hjem) || !d.cdUp())
+            break;
+    }
+    m_rodBox->setCurrentIndex(std::max(0, m_rodBox->findData(rod())));
+}
+
+void TVisningsrude::rodValgt(int index)
+{
+    const QString valgt = m_rodBox->itemData(index).toString();
+    const QString mappe = sideMappe();
+    m_roedder.erase(std::remove_if(m_roedder.begin(), m_roedder.end(),
+                                   [&](const QString &r) { return iMappe(mappe, r); }),
+                    m_roedder.end());
+    if (!valgt.isEmpty() && valgt != mappe)
+        m_roedder << valgt;
+    opdaterNu();
 }
 
 void TVisningsrude::konsol(const QString &message)

@@ -4,7 +4,8 @@
 // scrolled to), switches with the active document, scrolls to the element at the caret,
 // and a click on an element puts the caret at its tag. The engine is loaded when the pane
 // is first shown; the page's requests to the network are blocked unless the user allows
-// them for that page.
+// them for that page. The page reads local files from its own folder and below, or from
+// the site's root folder above it when the user picks one ("rodBox"); never from elsewhere.
 
 #include <QPointer>
 #include <QSet>
@@ -13,6 +14,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QVBoxLayout;
 class TEditor;
@@ -55,6 +57,10 @@ private:
     void konsol(const QString &message);
     void rulTilCaret();
     void setInfo(const QString &text);
+    QString sideMappe() const;
+    QString rod() const;
+    void fyldRodBox();
+    void rodValgt(int index);
 
     QPointer<TEditor> m_edit;
     QString m_fil;
@@ -62,6 +68,8 @@ private:
     QString m_fejl;
     QVBoxLayout *m_layout = nullptr;
     QCheckBox *m_netCheck = nullptr;
+    QComboBox *m_rodBox = nullptr;
+    QStringList m_roedder;      // the site roots the user picked, this run
     QLabel *m_info = nullptr;
     QTimer m_tekstTimer, m_rulTimer;
     QSet<QString> m_netSider;   // the pages allowed the network, this run

@@ -1,8 +1,10 @@
 // The live preview over Qt WebEngine, in the browser module (see visning/forhaandsvisning.h).
-// Its pages are local: requests to the network are blocked and counted unless the user
-// allows them for the page.
+// Its pages are local: they read the files of their own folder tree through our scheme and
+// nothing else on the machine, and requests to the network are blocked and counted unless
+// the user allows them for the page.
 
 #include "visning/forhaandsvisning.h"
+#include "webpane/sidesikring.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -30,8 +32,13 @@ public:
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
         const QString s = info.requestUrl().scheme().toLower();
-        if (s == u"file" || s == u"data" || s == u"blob" || s == u"about" || s == u"qrc")
+        if (s == QLatin1String(information::kSideSkema) || s == u"data" || s == u"blob" || s == u"about")
             return;
+        // Other local files are out of the page's reach, whatever the net allows.
+        if (s == u"file" || s == u"qrc") {
+            info.block(true);
+            return;
+        }
         if (tilladNet.load())
             return;
         ++blokeret;
@@ -73,11 +80,8 @@ public:
         m_vagt = new Visvagt(m_profil);
         m_profil->setUrlRequestInterceptor(m_vagt);
         m_profil->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        webpane::sikrProfil(m_profil, m_roedder);
         QWebEngineSettings *s = m_profil->settings();
-        // The guard decides on every request to the network (and counts what it stops);
-        // the engine's own bar for local pages would stop them unseen.
-        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
-        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
         s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
         s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
         m_profil->setParent(m_view);
@@ -105,11 +109,19 @@ public:
             s.setRunsOnSubFrames(false);
             scripts.insert(s);
         }
-        m_side->setHtml(html, base);
+        // The page's folder (or the site's root above it) is where its files come from.
+        QUrl side = base;
+        if (base.isLocalFile()) {
+            const QString mappe = base.toLocalFile();
+            const bool iRod = !m_rod.isEmpty() && !m_roedder->adresse(m_rod, mappe).isEmpty();
+            side = m_roedder->adresse(iRod ? m_rod : mappe, mappe);
+        }
+        m_side->setHtml(html, side);
         // The engine's first start may take a while on a busy machine.
         m_vagthund->start(m_harVist ? kSvarTidMs : 6 * kSvarTidMs);
     }
     void setTilladNet(bool on) override { m_vagt->tilladNet = on; }
+    void setRod(const QString &mappe) override { m_rod = mappe; }
     int blokerede() const override { return m_vagt->blokeret.load(); }
     void koerScript(const QString &js, const std::function<void(const QVariant &)> &svar) override
     {
@@ -178,6 +190,8 @@ private:
     bool m_harVist = false;   // a version has loaded since the engine started
     QWebEngineProfile *m_profil = nullptr;
     Visvagt *m_vagt = nullptr;
+    std::shared_ptr<information::SideRoedder> m_roedder = std::make_shared<information::SideRoedder>();
+    QString m_rod;
     QPointer<Side> m_side;
 };
 
@@ -185,5 +199,6 @@ private:
 
 extern "C" Q_DECL_EXPORT visning::TForhaandsvisning *tavlevirke_lavForhaandsvisning(QWidget *parent)
 {
+    webpane::forberedMotor();
     return new Visning(parent);
 }

@@ -2,7 +2,9 @@
 
 #include "information/netpolitik.h"
 #include "information/webrude.h"
+#include "webpane/sidesikring.h"
 
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -36,11 +38,23 @@ public:
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
     {
         const bool hoved = info.resourceType() == QWebEngineUrlRequestInfo::ResourceTypeMainFrame;
+        // Local pages come through our scheme (see visAdresse); a page never reads a file.
+        if (info.requestUrl().isLocalFile()) {
+            info.block(true);
+            return;
+        }
         if (!information::tilladAnmodning(info.requestUrl(), hoved, navigation(info.navigationType()),
                                           info.firstPartyUrl()))
             info.block(true);
     }
 };
+
+// The folders the pane's local pages come from, for the run.
+std::shared_ptr<information::SideRoedder> roedder()
+{
+    static auto r = std::make_shared<information::SideRoedder>();
+    return r;
+}
 
 // One profile for the run, kept in memory only: no cookies or cache on disk.
 QWebEngineProfile *profil()
@@ -49,8 +63,8 @@ QWebEngineProfile *profil()
         auto *pr = new QWebEngineProfile;   // off the record
         pr->setUrlRequestInterceptor(new Vagt(pr));
         pr->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+        webpane::sikrProfil(pr, roedder());
         QWebEngineSettings *s = pr->settings();
-        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
         s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
         return pr;
@@ -83,9 +97,11 @@ public:
             if (sideFaerdig) sideFaerdig(ok);
         });
         QObject::connect(side, &QWebEnginePage::linkHovered, m_view, [this](const QString &url) {
-            if (linkOver) linkOver(QUrl(url));
+            if (linkOver) linkOver(url.isEmpty() ? QUrl() : roedder()->somFil(QUrl(url)));
         });
-        QObject::connect(side, &QWebEnginePage::urlChanged, m_view, [this](const QUrl &url) { tilladKopi(url); });
+        QObject::connect(side, &QWebEnginePage::urlChanged, m_view, [this](const QUrl &url) {
+            tilladKopi(roedder()->somFil(url));
+        });
     }
     QWidget *widget() override { return m_view; }
     void visAdresse(const QUrl &url) override
@@ -93,9 +109,24 @@ public:
         if (!m_view)
             return;
         tilladKopi(url);
-        m_view->load(url);
+        m_view->load(sideAdresse(url));
     }
-    QUrl adresse() const override { return m_view ? m_view->url() : QUrl(); }
+    // The pane's own address is ours; the window knows the page by its file.
+    QUrl adresse() const override { return m_view ? roedder()->somFil(m_view->url()) : QUrl(); }
+
+    // A local page is read from the program's structures when it is one of them, otherwise
+    // from its own folder.
+    QUrl sideAdresse(const QUrl &url) const
+    {
+        if (!url.isLocalFile())
+            return url;
+        const QString fil = url.toLocalFile();
+        const QString rod = information::egenSide(url, egenMappe) ? egenMappe : QFileInfo(fil).absolutePath();
+        QUrl side = roedder()->adresse(rod, fil);
+        side.setFragment(url.fragment());
+        side.setQuery(url.query());
+        return side;
+    }
 
 private:
     void tilladKopi(const QUrl &url)
@@ -114,7 +145,7 @@ QWebEnginePage *Side::createWindow(WebWindowType)
     if (url.isEmpty())
         return nullptr;
     // The new window is this pane: it goes to the link once the request has returned.
-    QTimer::singleShot(0, this, [this, url] { load(url); });
+    QTimer::singleShot(0, this, [this, url] { load(m_rude->sideAdresse(url)); });
     return nullptr;
 }
 
@@ -122,5 +153,6 @@ QWebEnginePage *Side::createWindow(WebWindowType)
 
 extern "C" Q_DECL_EXPORT information::TWebRude *tavlevirke_lavWebRude(QWidget *parent)
 {
+    webpane::forberedMotor();
     return new Rude(parent);
 }

@@ -208,6 +208,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QStringLiteral("egen-kopieret"), 20000);
     }
 
+    void ownPagesReadOnlyTheStructures()
+    {
+        // A page among the structures reads a file beside it, and nothing outside them: not
+        // by a file address, not past the structures' folder with "..", not the settings.
+        // It reports in its address, which the pane gives as the file's.
+        folder->writeFile("Struktur/Information/tekstfiler/nabo.txt", "NABO");
+        folder->writeFile("hemmelig.txt", "HEMMELIG");
+        const QString fremmed = QUrl::fromLocalFile(folder->path("hemmelig.txt")).toString();
+        const QByteArray laes = QStringLiteral(
+            "<script>function laes(u){try{var x=new XMLHttpRequest();x.open('GET',u,false);x.send();"
+            "return x.status==200?x.responseText.trim():'-';}catch(e){return '-';}}"
+            "location.hash=[laes('nabo.txt'),laes('%1'),laes('../../../hemmelig.txt'),laes('/../../../hemmelig.txt')].join('.');"
+            "</script>").arg(fremmed).toUtf8();
+        folder->writeFile("Struktur/Information/tekstfiler/laes.html", side("laes", laes));
+        Tinfoform *info = main->infoform();
+        main->HelpInfo(QStringLiteral("Information.txt"), QString());
+        info->Edit->setText(QStringLiteral("laes"));
+        info->Ago->trigger();
+        QVERIFY(venterPaa(info, QStringLiteral("laes.html")));
+        QTRY_COMPARE_WITH_TIMEOUT(info->webRude()->adresse().fragment(), QStringLiteral("NABO.-.-.-"), 20000);
+        QCOMPARE(info->webRude()->adresse().toLocalFile(), folder->path("Struktur/Information/tekstfiler/laes.html"));
+    }
+
     void informationKeys()
     {
         Tinfoform *info = main->infoform();

@@ -14,7 +14,14 @@
 #include <QLabel>
 #include <QElapsedTimer>
 #include <QMdiArea>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QNetworkDatagram>
+#include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QUdpSocket>
 #include <QtTest>
 
 namespace {
@@ -41,9 +48,53 @@ struct Visning {
         rude.folg(&edit, path);
         rude.show();
     }
+    // Runs js in the preview's world (the page's document) and waits for its answer.
+    QVariant koer(const QString &js)
+    {
+        QVariant svar;
+        bool faaet = false;
+        rude.motor()->koerScript(js, [&](const QVariant &v) {
+            svar = v;
+            faaet = true;
+        });
+        if (!QTest::qWaitFor([&] { return faaet; }, 20000))
+            qWarning() << "no answer to" << js;
+        return svar;
+    }
     TEditor edit;
     TVisningsrude rude;
     QSignalSpy vist{&rude, &TVisningsrude::vist};
+};
+
+// A stand-in for a TURN server on a free port of 127.0.0.1, UDP and TCP: counts what reaches it.
+class TurnStub : public QObject {
+public:
+    TurnStub()
+    {
+        for (int i = 0; i < 20 && !m_udp.bind(QHostAddress::LocalHost, m_port = quint16(40000 + QRandomGenerator::global()->bounded(20000))); ++i) {}
+        m_tcp.listen(QHostAddress::LocalHost, m_port);
+        connect(&m_udp, &QUdpSocket::readyRead, this, [this] {
+            while (m_udp.hasPendingDatagrams()) {
+                m_udp.receiveDatagram();
+                ++pakker;
+            }
+        });
+        connect(&m_tcp, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = m_tcp.nextPendingConnection()) {
+                ++pakker;
+                s->close();
+                s->deleteLater();
+            }
+        });
+    }
+    bool klar() const { return m_udp.state() == QAbstractSocket::BoundState && m_tcp.isListening(); }
+    quint16 port() const { return m_port; }
+    int pakker = 0;
+
+private:
+    QUdpSocket m_udp;
+    QTcpServer m_tcp;
+    quint16 m_port = 0;
 };
 
 } // namespace
@@ -58,6 +109,8 @@ private slots:
     void sidenStyrerIkkeEditoren();
     void sidenDerAldrigSvarer();
     void dokumentvinduerGaarFri();
+    void sidenSerKunSinMappe();
+    void webRtcNaarIngenSteder();
 };
 
 void TestForhaandsvisning::markerKilde_data()
@@ -254,6 +307,95 @@ void TestForhaandsvisning::dokumentvinduerGaarFri()
         m.Aforhaandsvisning->setChecked(false);
     }
     platform::setInfoBoxHandler({});
+}
+
+void TestForhaandsvisning::sidenSerKunSinMappe()
+{
+    // A page read from a downloaded folder tries the machine's files by every road: a file
+    // address, ".." past its folder, a symbolic link out of it, a frame. It reads its own
+    // folder, and the site's folder once the user picks that as the root; nothing else, and
+    // allowing the network does not change that.
+    TestProgramFolder folder;
+    folder.writeFile("hemmelig.txt", "HEMMELIG");
+    folder.writeFile("site/stil.txt", "STIL");
+    folder.writeFile("site/sub/egen.txt", "EGEN");
+    QVERIFY(QFile::link(folder.path("hemmelig.txt"), folder.path("site/sub/link.txt")));
+    const QString hemmelig = QUrl::fromLocalFile(folder.path("hemmelig.txt")).toString();
+    const QString text = QStringLiteral(
+        "<!DOCTYPE html>\n<pre id=\"r\"></pre>\n<iframe id=\"f\" src=\"%1\"></iframe>\n<script>\n"
+        "function laes(u){try{var x=new XMLHttpRequest();x.open('GET',u,false);x.send();"
+        " return x.status==200||x.status==0&&x.responseText?x.responseText.trim():'-';}catch(e){return '-';}}\n"
+        "var r=[laes('egen.txt'),laes('%1'),laes('../../hemmelig.txt'),laes('/../../hemmelig.txt'),"
+        " laes('link.txt'),laes('../stil.txt')];\n"
+        "addEventListener('load',function(){var d='-';try{d=document.getElementById('f').contentDocument.body.textContent||'-';}catch(e){}\n"
+        " r.push(d);document.getElementById('r').textContent=r.join(' ');});\n</script>\n").arg(hemmelig);
+    folder.writeFile("site/sub/side.html", text.toUtf8());
+
+    Visning vis(text, folder.path("site/sub/side.html"));
+    if (!vis.rude.motor())
+        QFAIL(qPrintable(vis.rude.fejl()));
+    QVERIFY(vis.vist.wait(60000));
+    const QString svar = QStringLiteral("document.getElementById('r').textContent");
+    QTRY_COMPARE_WITH_TIMEOUT(vis.koer(svar).toString(), QStringLiteral("EGEN - - - - - -"), 20000);
+
+    // The site's root, picked above the page's folder: its files are the page's too.
+    auto *rodBox = vis.rude.findChild<QComboBox *>(QStringLiteral("rodBox"));
+    QVERIFY(rodBox);
+    const int site = rodBox->findData(QDir::cleanPath(folder.path("site")));
+    QVERIFY2(site > 0, qPrintable(rodBox->itemText(0)));
+    vis.vist.clear();
+    rodBox->setCurrentIndex(site);
+    emit rodBox->activated(site);
+    QVERIFY(vis.vist.wait(20000));
+    QTRY_COMPARE_WITH_TIMEOUT(vis.koer(svar).toString(), QStringLiteral("EGEN - - - - STIL -"), 20000);
+
+    vis.vist.clear();
+    vis.rude.findChild<QCheckBox *>(QStringLiteral("tilladNetCheck"))->setChecked(true);
+    QVERIFY(vis.vist.wait(20000));
+    QTRY_COMPARE_WITH_TIMEOUT(vis.koer(svar).toString(), QStringLiteral("EGEN - - - - STIL -"), 20000);
+}
+
+void TestForhaandsvisning::webRtcNaarIngenSteder()
+{
+    // WebRTC goes past the request guard; a page tries it towards a TURN stub from itself and
+    // from every kind of frame it can make (an empty frame reached through the element, by
+    // index and by name, one the parser made, srcdoc, data: and blob: frames). Each finds no
+    // constructor and nothing reaches the stub, by UDP or TCP.
+    TurnStub turn;
+    QVERIFY(turn.klar());
+    TestProgramFolder folder;
+    const QString proev = QStringLiteral(
+        "function proev(W,navn){var P=W&&(W.RTCPeerConnection||W.webkitRTCPeerConnection);"
+        "if(!P){return navn+':nej';}"
+        "['udp','tcp'].forEach(function(t){var pc=new P({iceServers:[{urls:'turn:127.0.0.1:%1?transport='+t,"
+        "username:'stjaalet',credential:'x'}],iceTransportPolicy:'relay'});pc.createDataChannel('d');"
+        "pc.createOffer().then(function(o){return pc.setLocalDescription(o);});});return navn+':JA';}")
+                              .arg(turn.port());
+    const QString text = QStringLiteral(
+        "<!DOCTYPE html>\n<pre id=\"r\"></pre>\n<script>%1\nvar r=[proev(window,'side')];\n"
+        "var a=document.createElement('iframe');document.body.appendChild(a);r.push(proev(a.contentWindow,'element'));\n"
+        "var b=document.createElement('iframe');document.body.appendChild(b);r.push(proev(window[window.length-1],'indeks'));\n"
+        "var c=document.createElement('iframe');c.name='navngivet';document.body.appendChild(c);r.push(proev(window.navngivet,'navn'));\n"
+        "function ramme(src){var f=document.createElement('iframe');f.src=src;document.body.appendChild(f);}\n"
+        "var kode='<script>'+proev.toString()+'parent.postMessage(proev(window,NAVN),\"*\")<\\/script>';\n"
+        "var s=document.createElement('iframe');s.srcdoc=kode.replace('NAVN','\"srcdoc\"');document.body.appendChild(s);\n"
+        "ramme('data:text/html,'+encodeURIComponent(kode.replace('NAVN','\"data\"')));\n"
+        "ramme(URL.createObjectURL(new Blob([kode.replace('NAVN','\"blob\"')],{type:'text/html'})));\n"
+        "addEventListener('message',function(e){r.push(e.data);vis();});\n"
+        "function vis(){document.getElementById('r').textContent=r.slice().sort().join(' ');}\n"
+        "</script>\n<iframe name=\"parser\"></iframe>\n<script>r.push(proev(window.parser,'parser'));vis();</script>\n")
+                             .arg(proev);
+    folder.writeFile("side.html", text.toUtf8());
+
+    Visning vis(text, folder.path("side.html"));
+    if (!vis.rude.motor())
+        QFAIL(qPrintable(vis.rude.fejl()));
+    QVERIFY(vis.vist.wait(60000));
+    QTRY_COMPARE_WITH_TIMEOUT(vis.koer(QStringLiteral("document.getElementById('r').textContent")).toString(),
+                              QStringLiteral("blob:nej data:nej element:nej indeks:nej navn:nej parser:nej side:nej srcdoc:nej"),
+                              20000);
+    QTest::qWait(3000);   // what a connection would have sent by now
+    QCOMPARE(turn.pakker, 0);
 }
 
 int main(int argc, char **argv)
