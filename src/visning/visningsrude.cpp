@@ -143,10 +143,16 @@ void TVisningsrude::opdaterNu()
         setInfo(QStringLiteral("Siden er for stor til forhåndsvisning."));
         return;
     }
-    setInfo(QString());
+    // A page that reaches above its folder shows without those files until the site's root
+    // is picked; say so rather than leave the user guessing.
+    const QString tekst = m_edit->text();
+    const bool op = rod() == sideMappe() && sideMappe() != u"/"
+        && (tekst.contains(QLatin1String("=\"../")) || tekst.contains(QLatin1String("='../"))
+            || tekst.contains(QLatin1String("url(../")) || tekst.contains(QLatin1String("url(\"../")));
+    setInfo(op ? QStringLiteral("Siden henter filer over sin mappe – vælg webstedets rod") : QString());
     const QUrl base = QUrl::fromLocalFile(sideMappe() + u'/');
     m_motor->setRod(rod());
-    m_motor->vis(visning::markerKilde(m_edit->text()), base, visning::sideScript(m_rulY));
+    m_motor->vis(visning::markerKilde(tekst), base, visning::sideScript(m_rulY));
 }
 
 QString TVisningsrude::sideMappe() const

@@ -322,7 +322,7 @@ void TestForhaandsvisning::sidenSerKunSinMappe()
     QVERIFY(QFile::link(folder.path("hemmelig.txt"), folder.path("site/sub/link.txt")));
     const QString hemmelig = QUrl::fromLocalFile(folder.path("hemmelig.txt")).toString();
     const QString text = QStringLiteral(
-        "<!DOCTYPE html>\n<pre id=\"r\"></pre>\n<iframe id=\"f\" src=\"%1\"></iframe>\n<script>\n"
+        "<!DOCTYPE html>\n<img src=\"../billede.png\">\n<pre id=\"r\"></pre>\n<iframe id=\"f\" src=\"%1\"></iframe>\n<script>\n"
         "function laes(u){try{var x=new XMLHttpRequest();x.open('GET',u,false);x.send();"
         " return x.status==200||x.status==0&&x.responseText?x.responseText.trim():'-';}catch(e){return '-';}}\n"
         "var r=[laes('egen.txt'),laes('%1'),laes('../../hemmelig.txt'),laes('/../../hemmelig.txt'),"
@@ -337,6 +337,8 @@ void TestForhaandsvisning::sidenSerKunSinMappe()
     QVERIFY(vis.vist.wait(60000));
     const QString svar = QStringLiteral("document.getElementById('r').textContent");
     QTRY_COMPARE_WITH_TIMEOUT(vis.koer(svar).toString(), QStringLiteral("EGEN - - - - - -"), 20000);
+    auto *info = vis.rude.findChild<QLabel *>(QStringLiteral("visningInfo"));
+    QCOMPARE(info->text(), QStringLiteral("Siden henter filer over sin mappe – vælg webstedets rod"));
 
     // The site's root, picked above the page's folder: its files are the page's too.
     auto *rodBox = vis.rude.findChild<QComboBox *>(QStringLiteral("rodBox"));
@@ -348,6 +350,7 @@ void TestForhaandsvisning::sidenSerKunSinMappe()
     emit rodBox->activated(site);
     QVERIFY(vis.vist.wait(20000));
     QTRY_COMPARE_WITH_TIMEOUT(vis.koer(svar).toString(), QStringLiteral("EGEN - - - - STIL -"), 20000);
+    QVERIFY(info->text().isEmpty());
 
     vis.vist.clear();
     vis.rude.findChild<QCheckBox *>(QStringLiteral("tilladNetCheck"))->setChecked(true);
