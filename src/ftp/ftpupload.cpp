@@ -8,8 +8,13 @@
 #include <openssl/ssl.h>
 #include <openssl/x509.h>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <mutex>
+#include <optional>
 
 namespace ftp {
 
@@ -166,6 +171,39 @@ QString danskGrund(CURLcode code, const QString &sidsteSvar, const QString &vaer
     return why;
 }
 
+// An in-memory file holding bytes, to hand the transfer library as a file name: what it
+// needs to read, without a copy on the disk. Closed with the object.
+class MinneFil {
+public:
+    explicit MinneFil(const QByteArray &bytes)
+    {
+        m_fd = memfd_create("known_hosts", MFD_CLOEXEC);
+        for (qsizetype sendt = 0; m_fd >= 0 && sendt < bytes.size();) {
+            const ssize_t n = ::write(m_fd, bytes.constData() + sendt, size_t(bytes.size() - sendt));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                ::close(m_fd);
+                m_fd = -1;
+            } else {
+                sendt += n;
+            }
+        }
+    }
+    MinneFil(const MinneFil &) = delete;
+    MinneFil &operator=(const MinneFil &) = delete;
+    ~MinneFil()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    // Empty when the file could not be made.
+    QByteArray sti() const { return m_fd >= 0 ? "/proc/self/fd/" + QByteArray::number(m_fd) : QByteArray(); }
+
+private:
+    int m_fd = -1;
+};
+
 // libcurl's global set-up, once, before any thread uses it.
 void initCurl()
 {
@@ -221,7 +259,12 @@ Resultat upload(const Opgave &opgave, const std::function<void(const QString &)>
     const QByteArray ca = QFile::encodeName(opgave.caFil);
     const bool pinned = tls && erGyldigPin(f.certPin);
     const QByteArray pin = f.certPin.toLatin1();
-    const QByteArray knownHosts = QFile::encodeName(knownHostsSti());
+    // The host's own lines of known_hosts, read as OpenSSH reads them (serveridentitet.h).
+    std::optional<MinneFil> vaertensNoegler;
+    if (ssh)
+        vaertensNoegler.emplace(vaertensLinjer(host, port));
+    const QByteArray knownHosts = vaertensNoegler && !vaertensNoegler->sti().isEmpty()
+                                    ? vaertensNoegler->sti() : QFile::encodeName(knownHostsSti());
     const QString noegle = ssh ? sshNoegle() : QString();
     const QByteArray noegleFil = QFile::encodeName(noegle);
     const QByteArray offentligFil =
@@ -374,7 +417,9 @@ void TftpUpload::send(const ftp::Opgave &opgave)
 
 void TftpUpload::udfald(const ftp::Opgave &opgave, const ftp::Resultat &r)
 {
-    if (r.ok || !r.ukendt.kanStoles() || !stolPaa) {
+    // An identity trusted for this very upload that still stops it is not asked about again
+    // (nor trusted again, round and round): the trust did not take.
+    if (r.ok || !r.ukendt.kanStoles() || !stolPaa || r.ukendt.noegle == opgave.betroet) {
         emit faerdig(opgave.fil, r.ok, r.fejl);
         return;
     }
@@ -384,6 +429,7 @@ void TftpUpload::udfald(const ftp::Opgave &opgave, const ftp::Resultat &r)
         return;
     }
     ftp::Opgave igen = opgave;
+    igen.betroet = r.ukendt.noegle;
     bool ja = false;
     if (m_betroet.contains(r.ukendt.noegle)) {
         if (r.ukendt.slags == ftp::Tillid::Certifikat)

@@ -26,6 +26,7 @@ struct Opgave {
     QString fil;           // the local file; stored under its own name in f.mappe
     bool tekst = true;     // ASCII transfer (line ends as the server keeps them); else binary
     QString caFil;         // a certificate file to trust besides the system's (FTPS)
+    QString betroet;       // the server identity trusted since this upload was first tried
 };
 
 struct Resultat {

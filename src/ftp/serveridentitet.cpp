@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageAuthenticationCode>
+#include <QRegularExpression>
 
 #include <sys/stat.h>
 
@@ -98,6 +100,59 @@ QString knownHostsLinje(const QString &host, int port, const QByteArray &blob)
 QString knownHostsSti()
 {
     return QDir::homePath() + QStringLiteral("/.ssh/known_hosts");
+}
+
+namespace {
+
+// Whether one host field of known_hosts names name ("host", or "[host]:port").
+bool navnPasser(const QByteArray &felt, const QByteArray &name)
+{
+    if (felt.startsWith("|1|")) {
+        const QList<QByteArray> dele = felt.split('|');   // "", "1", salt, hash
+        if (dele.size() != 4)
+            return false;
+        const QByteArray salt = QByteArray::fromBase64(dele[2]);
+        return QMessageAuthenticationCode::hash(name, salt, QCryptographicHash::Sha1) == QByteArray::fromBase64(dele[3]);
+    }
+    // A comma-separated list of patterns; a negated one that matches rules the line out.
+    bool passer = false;
+    for (QByteArray moenster : felt.split(',')) {
+        const bool ikke = moenster.startsWith('!');
+        if (ikke)
+            moenster.remove(0, 1);
+        // OpenSSH's patterns know "*" and "?" and nothing else ("[" is a port's bracket).
+        QString rx;
+        for (const QChar c : QString::fromUtf8(moenster))
+            rx += c == u'*' ? QStringLiteral(".*") : c == u'?' ? QStringLiteral(".") : QRegularExpression::escape(c);
+        const QRegularExpression re(QRegularExpression::anchoredPattern(rx), QRegularExpression::CaseInsensitiveOption);
+        if (re.match(QString::fromUtf8(name)).hasMatch()) {
+            if (ikke)
+                return false;
+            passer = true;
+        }
+    }
+    return passer;
+}
+
+} // namespace
+
+QByteArray vaertensLinjer(const QString &host, int port)
+{
+    QFile f(knownHostsSti());
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray name = (port == 22 ? host : QStringLiteral("[%1]:%2").arg(host).arg(port)).toLower().toUtf8();
+    QByteArray ud;
+    for (const QByteArray &raa : f.readAll().split('\n')) {
+        const QByteArray linje = raa.simplified();
+        if (linje.isEmpty() || linje.startsWith('#') || linje.startsWith('@'))
+            continue;
+        const qsizetype blank = linje.indexOf(' ');
+        if (blank <= 0 || !navnPasser(linje.left(blank), name))
+            continue;
+        ud += name + linje.mid(blank) + '\n';
+    }
+    return ud;
 }
 
 core::ReadResult gemKendtVaert(const QString &linje)

@@ -10,7 +10,8 @@
 // -fingerprint -sha256" show it.
 //
 // SFTP: host keys are checked against ~/.ssh/known_hosts, the file the user's other SSH
-// programs use. An unknown key is shown as OpenSSH shows it ("SHA256:" and base64) and, once
+// programs use, read as OpenSSH reads it (hashed names, patterns); lines with a marker
+// ("@cert-authority", "@revoked") are left out. An unknown key is shown as OpenSSH shows it ("SHA256:" and base64) and, once
 // accepted, appended to that file; a key that differs from the one the file holds for the
 // host is refused and never replaced from here.
 //
@@ -59,6 +60,12 @@ QString sshNoegletype(const QByteArray &blob);
 QString knownHostsLinje(const QString &host, int port, const QByteArray &blob);
 
 QString knownHostsSti();
+// The lines of known_hosts that speak for host at port, each with the host written out
+// plainly in front of its key: names hashed by OpenSSH (HashKnownHosts) and patterns
+// ("*.example.dk", "!a,b") resolved here. The transfer library is handed these alone: it
+// takes the key type of the first hashed line of the whole file, whichever host that line is
+// for, and would then ask the server for a key type it may not have.
+QByteArray vaertensLinjer(const QString &host, int port);
 // Appends a line to known_hosts through the atomic writer, keeping the file's mode, and
 // makes ~/.ssh (mode 0700) when it is missing.
 core::ReadResult gemKendtVaert(const QString &linje);

@@ -238,11 +238,14 @@ private slots:
     void modifiedDocumentIsSavedBeforeItGoes();
     void ftpsTrustsTheServersOwnCertificate();
     void sftpAsksAboutAnUnknownHostAndRefusesAChangedOne();
+    void oneQuestionPerServer();
     void protocolAndTrustLines_data();
     void protocolAndTrustLines();
     void sshFilesInTheHome();
     void knownHostsLineIsNoPattern_data();
     void knownHostsLineIsNoPattern();
+    void knownHostsLinesOfAHost_data();
+    void knownHostsLinesOfAHost();
     void formPortFollowsProtocol();
 
 private:
@@ -798,6 +801,14 @@ void TestFtp::sftpAsksAboutAnUnknownHostAndRefusesAChangedOne()
     QTemporaryDir maal;
     const QString sendt = maal.filePath(QStringLiteral("side.html"));
     const QString knownHosts = hjem.path(QStringLiteral(".ssh/known_hosts"));
+    // Another host's key of a type this server lacks, hashed as Debian's OpenSSH writes it.
+    QVERIFY(QProcess::execute(QStringLiteral("ssh-keygen"), {"-q", "-t", "ecdsa", "-N", "", "-f", maal.filePath("anden")}) == 0);
+    skriv(knownHosts, "andenvaert.example.dk " + laes(maal.filePath("anden.pub")));
+    QFile::remove(maal.filePath("anden"));
+    QFile::remove(maal.filePath("anden.pub"));
+    QVERIFY(!koer(QStringLiteral("ssh-keygen -H -f '%1' && rm '%1.old' && echo ok").arg(knownHosts)).isEmpty());
+    const QByteArray andenVaert = laes(knownHosts);
+    QVERIFY(andenVaert.startsWith("|1|"));
     Tmainform m;
     m.show();
     Twinform *w = m.openwin(folder.path("Dokumenter/side.html"), {});
@@ -817,7 +828,7 @@ void TestFtp::sftpAsksAboutAnUnknownHostAndRefusesAChangedOne()
              qPrintable(spoergsmaal[0] + u'|' + server->fingerprint()));
     QVERIFY(bokse.isEmpty());
     QVERIFY(!QFile::exists(sendt));
-    QVERIFY(!QFile::exists(knownHosts));
+    QCOMPARE(laes(knownHosts), andenVaert);
 
     // "Ja": the key is kept where OpenSSH finds it, and the file goes.
     m.Aupload->trigger();
@@ -825,11 +836,13 @@ void TestFtp::sftpAsksAboutAnUnknownHostAndRefusesAChangedOne()
     QVERIFY2(faerdig[1][1].toBool(), qPrintable(faerdig[1][2].toString() + u'\n' + w->uploadInfo->toPlainText()));
     QCOMPARE(spoergsmaal.size(), 2);
     QCOMPARE(laes(sendt), QByteArray("<p>hej</p>\r\n"));
-    QCOMPARE(QString::fromUtf8(laes(knownHosts)), QStringLiteral("[127.0.0.1]:%1 %2\n").arg(port).arg(server->publicKey()));
+    QCOMPARE(QString::fromUtf8(laes(knownHosts)),
+             QString::fromUtf8(andenVaert) + QStringLiteral("[127.0.0.1]:%1 %2\n").arg(port).arg(server->publicKey()));
     QVERIFY(!koer(QStringLiteral("ssh-keygen -F '[127.0.0.1]:%1' -f '%2'").arg(port).arg(knownHosts)).isEmpty());
     QVERIFY(!w->uploadInfo->toPlainText().contains(kPassword));
 
-    // Known from now on.
+    // Known from now on, also once OpenSSH has hashed the names.
+    QVERIFY(!koer(QStringLiteral("ssh-keygen -H -f '%1' && rm '%1.old' && echo ok").arg(knownHosts)).isEmpty());
     QFile::remove(sendt);
     m.Aupload->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 3, 30000);
@@ -856,6 +869,57 @@ void TestFtp::sftpAsksAboutAnUnknownHostAndRefusesAChangedOne()
     QVERIFY(!QFile::exists(sendt));
     Tspmform::setTestHandler({});
     platform::setInfoBoxHandler({});
+}
+
+void TestFtp::oneQuestionPerServer()
+{
+    FtpServer server(m_cert->cert, m_cert->key);
+    QVERIFY(server.port() > 0);
+    const QString a = m_lokal.filePath(QStringLiteral("a.html")), b = m_lokal.filePath(QStringLiteral("b.html"));
+    skriv(a, "a");
+    skriv(b, "b");
+    ftp::Opgave o;
+    o.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), kBruger, kPassword, QStringLiteral("/"), false,
+           ftp::Protokol::Ftps, {}};
+    TftpUpload upload;
+    QSignalSpy faerdig(&upload, &TftpUpload::faerdig);
+    int spurgt = 0;
+    bool gem = true;
+    upload.stolPaa = [&](const ftp::Tillid &t, ftp::Opgave &opgave) {
+        ++spurgt;
+        if (gem)
+            opgave.f.certPin = t.noegle;
+        return true;
+    };
+
+    // Two uploads waiting for the same server: one question, and both go.
+    o.fil = a;
+    upload.upload(o);
+    o.fil = b;
+    upload.upload(o);
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig.size(), 2, 30000);
+    QCOMPARE(spurgt, 1);
+    for (const auto &f : faerdig)
+        QVERIFY2(f[1].toBool(), qPrintable(f[2].toString()));
+    QCOMPARE(laes(server.root() + "b.html"), QByteArray("b"));
+
+    // A yes that keeps nothing ends the upload after one more try, never round and round.
+    FtpServer ny(m_cert->cert, m_cert->key);
+    TftpUpload upload2;
+    QSignalSpy faerdig2(&upload2, &TftpUpload::faerdig);
+    upload2.stolPaa = upload.stolPaa;
+    gem = false;
+    spurgt = 0;
+    o.f.port = QString::number(ny.port());
+    upload2.upload(o);
+    QTRY_COMPARE_WITH_TIMEOUT(faerdig2.size(), 1, 30000);
+    QTest::qWait(300);
+    QCOMPARE(faerdig2.size(), 1);
+    QCOMPARE(spurgt, 1);
+    QVERIFY(!faerdig2[0][1].toBool());
+    QVERIFY2(faerdig2[0][2].toString().contains(QStringLiteral("certifikat")), qPrintable(faerdig2[0][2].toString()));
+    QCOMPARE(upload2.ventende(), 0);
+    QVERIFY(!QFile::exists(ny.root() + "b.html"));
 }
 
 void TestFtp::protocolAndTrustLines_data()
@@ -952,6 +1016,46 @@ void TestFtp::knownHostsLineIsNoPattern()
     QByteArray blob("\0\0\0\x0bssh-ed25519\0\0\0\x20", 19);
     blob += QByteArray(32, '\x07');
     QCOMPARE(ftp::knownHostsLinje(host, 22, blob), QString());
+}
+
+void TestFtp::knownHostsLinesOfAHost_data()
+{
+    QTest::addColumn<QByteArray>("linje");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<bool>("hashet");   // hashed by OpenSSH's own ssh-keygen -H first
+    QTest::addColumn<QByteArray>("ud");  // the line handed on, empty: none
+    const QByteArray k = " ssh-ed25519 AAAAC3NzaC1lZDI1NTE5AAAAIAaw8CUUcVPJWacuM7MzqfF9fa355/7/FjH6tb4qDEY+";
+    const QByteArray plain = "server.example.dk" + k + "\n";
+    QTest::newRow("its name") << "server.example.dk" + k << 22 << false << plain;
+    QTest::newRow("another name") << "andet.example.dk" + k << 22 << false << QByteArray();
+    QTest::newRow("its name, hashed") << "server.example.dk" + k << 22 << true << plain;
+    QTest::newRow("another name, hashed") << "andet.example.dk" + k << 22 << true << QByteArray();
+    QTest::newRow("its port") << "[server.example.dk]:2222" + k << 2222 << false << "[server.example.dk]:2222" + k + "\n";
+    QTest::newRow("its port, hashed") << "[server.example.dk]:2222" + k << 2222 << true
+                                      << "[server.example.dk]:2222" + k + "\n";
+    QTest::newRow("another port") << "server.example.dk" + k << 2222 << false << QByteArray();
+    QTest::newRow("in a list") << "a.example.dk,server.example.dk" + k << 22 << false << plain;
+    QTest::newRow("a wildcard") << "*.example.dk" + k << 22 << false << plain;
+    QTest::newRow("ruled out") << "!server.example.dk,*.example.dk" + k << 22 << false << QByteArray();
+    QTest::newRow("upper case") << "SERVER.Example.dk" + k << 22 << false << plain;
+    QTest::newRow("with a marker") << "@revoked server.example.dk" + k << 22 << false << QByteArray();
+}
+
+void TestFtp::knownHostsLinesOfAHost()
+{
+    QFETCH(QByteArray, linje);
+    QFETCH(int, port);
+    QFETCH(bool, hashet);
+    QFETCH(QByteArray, ud);
+    Hjem hjem;
+    QVERIFY(QDir().mkpath(hjem.path(QStringLiteral(".ssh"))));
+    const QString known = hjem.path(QStringLiteral(".ssh/known_hosts"));
+    skriv(known, "# kommentar\n" + linje + "\n");
+    if (hashet) {
+        QVERIFY(!koer(QStringLiteral("ssh-keygen -H -f '%1' && echo ok").arg(known)).isEmpty());
+        QVERIFY(laes(known).contains("|1|"));
+    }
+    QCOMPARE(ftp::vaertensLinjer(QStringLiteral("server.example.dk"), port), ud);
 }
 
 void TestFtp::formPortFollowsProtocol()
