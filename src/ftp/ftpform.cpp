@@ -201,7 +201,9 @@ void TftpForm::setForbindelse(const ftp::Forbindelse &f)
 void TftpForm::setCertPin(const QString &pin)
 {
     m_certPin = ftp::erGyldigPin(pin) ? pin : QString();
-    certLabel->setText(QStringLiteral("Betroet nøgle: %1").arg(m_certPin));
+    // The whole key would stretch the window; its start tells keys apart, the hint has it all.
+    certLabel->setText(QStringLiteral("Betroet nøgle: %1…").arg(m_certPin.left(24)));
+    certLabel->setToolTip(m_certPin);
     visCert();
 }
 

@@ -239,6 +239,7 @@ private slots:
     void ftpsTrustsTheServersOwnCertificate();
     void sftpAsksAboutAnUnknownHostAndRefusesAChangedOne();
     void oneQuestionPerServer();
+    void sftpFailuresSayWhy();
     void protocolAndTrustLines_data();
     void protocolAndTrustLines();
     void sshFilesInTheHome();
@@ -922,6 +923,61 @@ void TestFtp::oneQuestionPerServer()
     QVERIFY(!QFile::exists(ny.root() + "b.html"));
 }
 
+void TestFtp::sftpFailuresSayWhy()
+{
+    if (!QFile::exists(QStringLiteral("/usr/sbin/sshd")))
+        QFAIL("openssh-server is needed (tools/install-deps.sh)");
+    Hjem hjem;
+    QVERIFY(QDir().mkpath(hjem.path(QStringLiteral(".ssh"))));
+    QCOMPARE(QProcess::execute(QStringLiteral("ssh-keygen"),
+                               {"-q", "-t", "ed25519", "-N", kPassword, "-f", hjem.path(QStringLiteral(".ssh/id_ed25519"))}),
+             0);
+    SshServer server(hjem.path(QStringLiteral(".ssh/id_ed25519.pub")));
+    QVERIFY2(server.port() > 0, server.log().constData());
+    const QString knownHosts = hjem.path(QStringLiteral(".ssh/known_hosts"));
+    const QByteArray kendt = QStringLiteral("[127.0.0.1]:%1 %2\n").arg(server.port()).arg(server.publicKey()).toUtf8();
+    QTemporaryDir maal;
+    const QString side = m_lokal.filePath(QStringLiteral("side.html"));
+    skriv(side, "<p>x</p>");
+
+    ftp::Opgave god;
+    god.f = {QStringLiteral("127.0.0.1"), QString::number(server.port()), brugernavn(), kPassword, maal.path(), false,
+             ftp::Protokol::Sftp, {}};
+    god.fil = side;
+    struct Fejl {
+        const char *navn;
+        std::function<void(ftp::Opgave &)> aendr;
+        QByteArray knownHosts;
+        const char *grund;
+    };
+    const Fejl fejl[] = {
+        {"host not known", [](ftp::Opgave &) {}, QByteArray(), "Serverens værtsnøgle kunne ikke godkendes"},
+        {"wrong passphrase", [](ftp::Opgave &o) { o.f.password = QStringLiteral("forkert"); }, kendt,
+         "Serveren godtog hverken SSH-nøglen eller passwordet for brugeren."},
+        {"missing folder", [](ftp::Opgave &o) { o.f.mappe += QStringLiteral("/findes/ikke"); }, kendt,
+         "Mappen findes ikke på serveren."},
+    };
+    for (const Fejl &f : fejl) {
+        ftp::Opgave o = god;
+        f.aendr(o);
+        skriv(knownHosts, f.knownHosts);
+        QStringList status;
+        const ftp::Resultat r = ftp::upload(o, [&](const QString &t) { status << t; });
+        QVERIFY2(!r.ok, f.navn);
+        QVERIFY2(r.fejl.startsWith(QStringLiteral("Filen side.html blev ikke sendt til 127.0.0.1.\r") + QString::fromUtf8(f.grund)),
+                 qPrintable(QString::fromLatin1(f.navn) + QStringLiteral(": ") + r.fejl + u'\n' + status.join(u'\n')));
+        QVERIFY(!r.fejl.contains(kPassword));
+        QVERIFY(!status.join(u'\n').contains(kPassword));
+        // Only the unknown host may be offered for trust.
+        QCOMPARE(r.ukendt.kanStoles(), f.knownHosts.isEmpty());
+    }
+    QVERIFY(QDir(maal.path()).entryList(QDir::Files).isEmpty());
+    skriv(knownHosts, kendt);
+    const ftp::Resultat r = ftp::upload(god, {});
+    QVERIFY2(r.ok, qPrintable(r.fejl));
+    QCOMPARE(laes(maal.filePath(QStringLiteral("side.html"))), QByteArray("<p>x</p>"));
+}
+
 void TestFtp::protocolAndTrustLines_data()
 {
     QTest::addColumn<QByteArray>("ekstra");   // the lines after the older format's
@@ -1092,7 +1148,7 @@ void TestFtp::formPortFollowsProtocol()
     auto *label = form.findChild<QLabel *>(QStringLiteral("certLabel"));
     QVERIFY(glem && label);
     QVERIFY(glem->isVisibleTo(&form));
-    QVERIFY(label->text().contains(pin));
+    QCOMPARE(label->toolTip(), pin);
     QCOMPARE(form.forbindelse().certPin, pin);
     glem->click();
     QCOMPARE(form.forbindelse().certPin, QString());
