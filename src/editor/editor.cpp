@@ -517,6 +517,10 @@ void TEditor::setSprog(const QString &ext)
     m_lexer = lavLexer(ext, this);
     if (!m_lexer) {
         m_sci->setLexer(nullptr);
+        // Without a language the text is plain: Scintilla's null lexer marks it styled. Left
+        // to the container lexer, styling never finishes and idle styling asks for it without
+        // end, keeping a core busy.
+        send(QsciScintillaBase::SCI_SETLEXER, QsciScintillaBase::SCLEX_NULL);
         send(QsciScintillaBase::SCI_STYLECLEARALL);
     }
     anvendFont();

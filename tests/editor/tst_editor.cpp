@@ -2,6 +2,8 @@
 
 #include "editor/editor.h"
 
+#include <Qsci/qsciscintilla.h>
+
 #include <QtTest>
 
 class TestEditor : public QObject {
@@ -17,6 +19,8 @@ private slots:
     void colouringByType();
     void lineNumbers();
     void longLinesWrapButOnHugePages();
+    void stylingEndsForEveryType_data();
+    void stylingEndsForEveryType();
 };
 
 namespace {
@@ -230,3 +234,27 @@ void TestEditor::longLinesWrapButOnHugePages()
 
 QTEST_MAIN(TestEditor)
 #include "tst_editor.moc"
+
+void TestEditor::stylingEndsForEveryType_data()
+{
+    QTest::addColumn<QString>("ext");
+    for (const char *ext : {".txt", "", ".html", ".css", ".js", ".vbs", ".bat", ".xml", ".ukendt"})
+        QTest::newRow(*ext ? ext : "no type") << QString::fromLatin1(ext);
+}
+
+// An idle document is all styled: where styling never ends, idle styling goes on asking for it
+// and keeps a core busy for as long as the document is open.
+void TestEditor::stylingEndsForEveryType()
+{
+    QFETCH(QString, ext);
+    TEditor e;
+    e.setSprog(ext);
+    e.setText(QString(QStringLiteral("hej <b>med</b> dig\n")).repeated(2000));
+    e.resize(400, 300);
+    e.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e));
+    auto *sci = e.findChild<QsciScintilla *>(QStringLiteral("scintilla"));
+    QVERIFY(sci);
+    const long laengde = sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    QTRY_COMPARE(sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED), laengde);
+}
