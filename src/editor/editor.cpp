@@ -101,6 +101,7 @@ TEditor::TEditor(QWidget *parent) : QFrame(parent)
     send(QsciScintillaBase::SCI_SETMODEVENTMASK,
          QsciScintillaBase::SC_MOD_BEFOREINSERT | QsciScintillaBase::SC_MOD_BEFOREDELETE);
     connect(m_sci, &QsciScintillaBase::SCN_MODIFIED, this, &TEditor::foerRedigering);
+    connect(m_sci, &QsciScintillaBase::SCN_MODIFIED, this, &TEditor::foerIndsaettelse);
 
     // The completion list: picked without regard to case, hidden when nothing matches.
     send(QsciScintillaBase::SCI_AUTOCSETIGNORECASE, 1);
@@ -160,6 +161,36 @@ void TEditor::foerRedigering(int position, int type)
             opdaterMargen();
             emit linesChanged();
         }
+    }, Qt::QueuedConnection);
+}
+
+// The page's custom elements are known to the colouring as they are written: once an
+// insertion is made, the lines it touched are read for them (the whole page once, when it is
+// loaded).
+void TEditor::foerIndsaettelse(int position, int type, const char *, int length)
+{
+    if (!(type & QsciScintillaBase::SC_MOD_BEFOREINSERT) || !m_lexer)
+        return;
+    // The text is not told before it is inserted; once it is, it lies at position.
+    m_egneBytes = m_egneBytes ? std::pair{std::min(m_egneBytes->first, qsizetype(position)),
+                                          std::max(m_egneBytes->second, qsizetype(position) + length)}
+                              : std::pair{qsizetype(position), qsizetype(position) + length};
+    if (m_egneBytesVenter)
+        return;
+    m_egneBytesVenter = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_egneBytesVenter = false;
+        const auto [fra, til] = *std::exchange(m_egneBytes, std::nullopt);
+        if (!m_lexer)
+            return;
+        const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, lineOfByte(std::min(fra, byteLength())));
+        const long slut = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, lineOfByte(std::min(til, byteLength())));
+        if (slut <= start)
+            return;
+        const auto *tekst = reinterpret_cast<const char *>(
+            m_sci->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), slut - start));
+        if (tekst && tilfoejEgneElementer(m_lexer, tekst, slut - start))
+            m_sci->SendScintilla(QsciScintillaBase::SCI_SETKEYWORDS, 0ul, m_lexer->keywords(1));
     }, Qt::QueuedConnection);
 }
 

@@ -173,11 +173,14 @@ protected:
 private:
     long send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
     void foerRedigering(int position, int type);
+    void foerIndsaettelse(int position, int type, const char *text, int length);
     void insertBytes(qsizetype from, qsizetype to, const QByteArray &utf8);
     void opdaterMargen();
     void anvendFont();
 
     QsciScintilla *m_sci = nullptr;
+    std::optional<std::pair<qsizetype, qsizetype>> m_egneBytes;   // inserted text, to read for custom elements
+    bool m_egneBytesVenter = false;
     QsciLexer *m_lexer = nullptr;
     QString m_ext;            // the extension the colouring was chosen for
     bool m_harSprog = false;

@@ -7,7 +7,12 @@
 #include <Qsci/qscilexerjavascript.h>
 #include <Qsci/qscilexerxml.h>
 
+#include "core/programfolder.h"
+
 #include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QHash>
 #include <QSet>
 
 namespace {
@@ -68,6 +73,61 @@ private:
     enum { Default, Comment, Number, Keyword, String, Preprocessor, Operator, Identifier, Date, UnclosedString };
 };
 
+// The program's element and attribute names, in lower case, read once per program folder.
+QByteArray programmetsHtmlOrd()
+{
+    static QHash<QString, QByteArray> ord;
+    const QString dir = core::ProgramFolder::programDir();
+    auto it = ord.find(dir);
+    if (it != ord.end())
+        return *it;
+    QSet<QByteArray> navne;
+    auto laes = [&](const QString &fil) {
+        QFile f(fil);
+        if (!f.open(QIODevice::ReadOnly))
+            return;
+        for (const QByteArray &linje : f.readAll().split('\n')) {
+            const QByteArray n = linje.trimmed().toLower();
+            if (!n.isEmpty() && !n.contains(' '))
+                navne.insert(n);
+        }
+    };
+    laes(core::ProgramFolder::findFileNoCase(dir + QStringLiteral("Dir/Html/"), QStringLiteral("AlleKoder.txt")));
+    const QDir attributter(dir + QStringLiteral("Dir/Attributes/"));
+    for (const QString &fil : attributter.entryList({QStringLiteral("*.txt")}, QDir::Files))
+        laes(attributter.filePath(fil));
+    QByteArray liste;
+    for (const QByteArray &n : std::as_const(navne))
+        liste += n + ' ';
+    return *ord.insert(dir, liste);
+}
+
+// Scintilla's HTML lexer with the program's names besides its own (HTML 4), and the page's
+// custom elements.
+class THtmlLexer : public QsciLexerHTML {
+public:
+    explicit THtmlLexer(QObject *parent) : QsciLexerHTML(parent)
+    {
+        m_ord = QByteArray(QsciLexerHTML::keywords(1)) + ' ' + programmetsHtmlOrd();
+    }
+    const char *keywords(int set) const override
+    {
+        return set == 1 ? m_ord.constData() : QsciLexerHTML::keywords(set);
+    }
+    bool tilfoej(const QByteArray &navn)
+    {
+        if (m_egne.contains(navn))
+            return false;
+        m_egne.insert(navn);
+        m_ord += ' ' + navn;
+        return true;
+    }
+
+private:
+    QByteArray m_ord;
+    QSet<QByteArray> m_egne;
+};
+
 const QSet<QString> &htmlTyper()
 {
     static const QSet<QString> typer{".html", ".htm", ".shtml", ".shtm", ".xhtml", ".hta", ".asp", ".aspx",
@@ -81,7 +141,7 @@ QsciLexer *lavLexer(const QString &ext, QObject *parent)
 {
     const QString e = ext.toLower();
     if (htmlTyper().contains(e))
-        return new QsciLexerHTML(parent);
+        return new THtmlLexer(parent);
     if (e == QLatin1String(".css"))
         return new QsciLexerCSS(parent);
     if (e == QLatin1String(".js") || e == QLatin1String(".mjs") || e == QLatin1String(".json"))
@@ -94,4 +154,31 @@ QsciLexer *lavLexer(const QString &ext, QObject *parent)
         || e == QLatin1String(".svg"))
         return new QsciLexerXML(parent);
     return nullptr;
+}
+
+bool tilfoejEgneElementer(QsciLexer *lexer, const char *utf8, qsizetype length)
+{
+    auto *html = dynamic_cast<THtmlLexer *>(lexer);
+    if (!html)
+        return false;
+    bool nye = false;
+    const auto bogstav = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    const auto navnetegn = [&](char c) { return bogstav(c) || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.'; };
+    for (qsizetype i = 0; i + 1 < length; ++i) {
+        if (utf8[i] != '<')
+            continue;
+        qsizetype j = i + 1;
+        if (utf8[j] == '/')
+            ++j;
+        if (j >= length || !bogstav(utf8[j]))
+            continue;
+        const qsizetype start = j;
+        while (j < length && navnetegn(utf8[j]))
+            ++j;
+        const QByteArray navn = QByteArray(utf8 + start, j - start).toLower();
+        if (navn.contains('-'))
+            nye = html->tilfoej(navn) || nye;
+        i = j - 1;
+    }
+    return nye;
 }

@@ -1,6 +1,7 @@
 // The edit control: character positions over a UTF-8 buffer, editing, colouring.
 
 #include "editor/editor.h"
+#include "testsupport/testenv.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -19,8 +20,14 @@ private slots:
     void colouringByType();
     void lineNumbers();
     void longLinesWrapButOnHugePages();
+    void htmlFiveAndCustomElements_data();
+    void htmlFiveAndCustomElements();
     void stylingEndsForEveryType_data();
     void stylingEndsForEveryType();
+    void cleanupTestCase() { m_data.reset(); }
+
+private:
+    std::unique_ptr<TestProgramFolder> m_data;   // the installed data tree, for the tag lists
 };
 
 namespace {
@@ -257,4 +264,47 @@ void TestEditor::stylingEndsForEveryType()
     QVERIFY(sci);
     const long laengde = sci->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     QTRY_COMPARE(sci->SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED), laengde);
+}
+
+void TestEditor::htmlFiveAndCustomElements_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("style");
+    QTest::newRow("nav") << "<nav><p>x</p></nav>" << "nav" << "Tag";
+    QTest::newRow("main in capitals") << "<MAIN>x</MAIN>" << "MAIN" << "Tag";
+    QTest::newRow("time") << "<p><time datetime=\"2026\">i dag</time></p>" << "time" << "Tag";
+    QTest::newRow("html5 attribute") << "<input placeholder=\"navn\">" << "placeholder" << "Attribute";
+    QTest::newRow("custom element") << "<min-widget id=\"a\"></min-widget>" << "min-widget" << "Tag";
+    QTest::newRow("custom end tag") << "<p>z</p></x-y>" << "x-y" << "Tag";
+    QTest::newRow("still unknown") << "<nav2>x</nav2>" << "nav2" << "Unknown tag";
+}
+
+// Pages are coloured by the program's own tag lists and the page's custom elements: HTML5 is
+// not shown as wrong. A custom element typed after the page was loaded is known too.
+void TestEditor::htmlFiveAndCustomElements()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, word);
+    QFETCH(QString, style);
+    if (!m_data) {
+        // The tag lists of the installed data tree, and nothing else.
+        m_data = std::make_unique<TestProgramFolder>();
+        const QDir kilde(QStringLiteral(TAVLEVIRKE_SOURCE_DATA "/Dir"));
+        QStringList filer{QStringLiteral("Html/AlleKoder.txt")};
+        for (const QString &f : QDir(kilde.filePath(QStringLiteral("Attributes"))).entryList(QDir::Files))
+            filer << QStringLiteral("Attributes/") + f;
+        for (const QString &f : std::as_const(filer)) {
+            QFile fil(kilde.filePath(f));
+            QVERIFY(fil.open(QIODevice::ReadOnly));
+            m_data->writeFile(QStringLiteral("Dir/") + f, fil.readAll());
+        }
+    }
+    TEditor e;
+    e.setSprog(QStringLiteral(".html"));
+    e.setText(text);
+    QTRY_COMPARE(e.stilVed(text.indexOf(word)), style);
+    QTRY_COMPARE(e.stilVed(text.lastIndexOf(word)), style);
+    e.replaceRange(0, 0, QStringLiteral("<ny-ting>a</ny-ting>"));
+    QTRY_COMPARE(e.stilVed(1), QStringLiteral("Tag"));
 }
