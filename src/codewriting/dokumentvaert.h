@@ -38,6 +38,9 @@ public:
     // A yes/no question in the program's question window above owner's window (the main
     // window when none); true only for "Ja".
     virtual bool spoergJa(const QString &question, QWidget *owner = nullptr) = 0;
+    // The same for a question whose "Ja" deletes, overwrites or throws something away: "Nej"
+    // is the answer a plain Enter gives.
+    virtual bool spoergJaNejForvalgt(const QString &question, QWidget *owner = nullptr) { return spoergJa(question, owner); }
 
     // --- The open documents
     struct Dokument {

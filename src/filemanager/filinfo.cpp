@@ -1,13 +1,14 @@
 #include "filemanager/filinfo.h"
 
+#include "core/fejltekst.h"
 #include "core/stoerrelse.h"
 #include "filemanager/filnavne.h"
+#include "filemanager/mappeliste.h"
 #include "platform/drev.h"
 #include "platform/infobox.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,9 +26,68 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace filemanager {
+
+MappeIndhold taelMappe(const QString &folder, const std::atomic<bool> &stop,
+                       const std::function<void(const MappeIndhold &)> &undervejs)
+{
+    MappeIndhold m;
+    QList<QByteArray> todo{QFile::encodeName(folder)};
+    qint64 n = 0;
+    for (bool foerste = true; !todo.isEmpty() && !stop; foerste = false) {
+        const QByteArray dir = todo.takeLast();
+        DIR *d = ::opendir(dir.constData());
+        if (!d) {
+            const int e = errno;
+            if (foerste)
+                m.fejl = core::fejlGrund(e, QString::fromLocal8Bit(std::strerror(e)), folder);
+            else
+                ++m.ulaeseligeMapper;
+            continue;
+        }
+        const QByteArray base = dir.endsWith('/') ? dir : dir + '/';
+        while (const dirent *e = ::readdir(d)) {
+            if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
+                continue;
+            struct stat st;
+            if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+                ++m.filer;
+                continue;
+            }
+            if (S_ISDIR(st.st_mode)) {
+                ++m.mapper;
+                todo << base + e->d_name;
+            } else {
+                ++m.filer;
+                if (!S_ISLNK(st.st_mode))
+                    m.stoerrelse += st.st_size;
+            }
+            if (++n % 2000 == 0 && undervejs)
+                undervejs(m);
+        }
+        ::closedir(d);
+    }
+    return m;
+}
+
+QString indholdTekst(const MappeIndhold &m)
+{
+    if (!m.fejl.isEmpty())
+        return ulaeseligMappeTekst(m.fejl);
+    const QLocale l;
+    QString t = l.toString(m.filer) + QStringLiteral(" filer, ") + l.toString(m.mapper) + QStringLiteral(" mapper");
+    if (m.ulaeseligeMapper == 1)
+        t += QStringLiteral("\r1 undermappe kunne ikke læses og er ikke talt med.");
+    else if (m.ulaeseligeMapper > 1)
+        t += QStringLiteral("\r") + l.toString(m.ulaeseligeMapper) + QStringLiteral(" undermapper kunne ikke læses og er ikke talt med.");
+    return t;
+}
 
 namespace {
 QString artAf(const QString &ext)
@@ -280,10 +340,9 @@ bool Tfilinfoform::showMappeInfo(const QString &folder)
     m_stop = stop;
     QPointer<Tfilinfoform> self(this);
     QThread *t = QThread::create([stop, folder, self] {
-        qint64 size = 0, filer = 0, mapper = 0;
-        auto vis = [&] {
-            const QString s = core::formatStoerrelse(size);
-            const QString indhold = QLocale().toString(filer) + QStringLiteral(" filer, ") + QLocale().toString(mapper) + QStringLiteral(" mapper");
+        auto vis = [&](const MappeIndhold &m) {
+            const QString s = core::formatStoerrelse(m.stoerrelse);
+            const QString indhold = platform::displayText(indholdTekst(m));
             QMetaObject::invokeMethod(qApp, [self, stop, s, indhold] {
                 if (self && !*stop) {
                     self->LabelMappeSize->setText(s);
@@ -291,22 +350,7 @@ bool Tfilinfoform::showMappeInfo(const QString &folder)
                 }
             });
         };
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        int n = 0;
-        while (it.hasNext() && !*stop) {
-            it.next();
-            const QFileInfo fi = it.fileInfo();
-            if (fi.isDir() && !fi.isSymLink()) {
-                ++mapper;
-            } else {
-                ++filer;
-                size += fi.isSymLink() ? 0 : fi.size();
-            }
-            if (++n % 2000 == 0)
-                vis();
-        }
-        vis();
+        vis(taelMappe(folder, *stop, vis));
     });
     connect(t, &QThread::finished, t, &QObject::deleteLater);
     t->start();

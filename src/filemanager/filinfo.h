@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <atomic>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -18,6 +19,20 @@ namespace filemanager {
 QString filtypeTekst(const QString &path);
 // The file panel's document kind of an extension with its point, compared exactly.
 QString dokumentType(const QString &ext);
+
+// What a folder holds, counted through all its subfolders (links are counted as files and
+// not followed).
+struct MappeIndhold {
+    qint64 filer = 0, mapper = 0, stoerrelse = 0;
+    int ulaeseligeMapper = 0;   // subfolders whose contents could not be read
+    QString fejl;               // why the folder itself could not be read; empty when it could
+};
+// Counts folder; undervejs (when given) sees the running count every few thousand entries, and
+// stop ends the count early.
+MappeIndhold taelMappe(const QString &folder, const std::atomic<bool> &stop,
+                       const std::function<void(const MappeIndhold &)> &undervejs = {});
+// The properties window's line for a count: "12 filer, 3 mapper", or why it is not whole.
+QString indholdTekst(const MappeIndhold &m);
 }
 
 class Tfilinfoform : public QDialog {

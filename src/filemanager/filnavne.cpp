@@ -1,6 +1,7 @@
 #include "filemanager/filnavne.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace filemanager {
@@ -100,8 +101,19 @@ QString extensionMedPunktum(const QString &path)
 
 bool gyldigtNavn(const QString &name)
 {
+    // 255 bytes is the longest name the usual file systems (ext4, btrfs, xfs, tmpfs) hold.
     return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..")
-           && !name.contains(u'/') && !name.contains(QChar(0));
+           && !name.contains(u'/') && !name.contains(QChar(0)) && QFile::encodeName(name).size() <= 255;
+}
+
+QString skrevetSti(const QString &text, const QString &folder)
+{
+    QString p = text;
+    if (p == QStringLiteral("~") || p.startsWith(QStringLiteral("~/")))
+        p = QDir::homePath() + p.mid(1);
+    else if (!p.startsWith(u'/'))
+        p = tilfoej(folder, p);
+    return QDir::cleanPath(p);
 }
 
 bool erSammeEllerUnder(const QString &path, const QString &folder)

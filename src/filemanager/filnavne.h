@@ -26,8 +26,12 @@ QString kopiNavn(const QString &path);
 // The extension with its point, as the file's name has it (".html"; empty without one).
 QString extensionMedPunktum(const QString &path);
 // Whether a typed name may become a file or folder name in the folder it is typed in: not
-// empty, not "." or "..", no "/" and no NUL character.
+// empty, not "." or "..", no "/", no NUL character, at most 255 bytes.
 bool gyldigtNavn(const QString &name);
+// A path typed in the file browser, made whole: "~" and "~/…" start in the home folder, a
+// path starting with "/" stands as it is, anything else is taken inside folder; "." and
+// ".." are resolved and a trailing "/" dropped.
+QString skrevetSti(const QString &text, const QString &folder);
 // Whether path is folder itself or lies somewhere inside it (after resolving "." and "..").
 bool erSammeEllerUnder(const QString &path, const QString &folder);
 

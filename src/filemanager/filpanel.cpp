@@ -286,7 +286,8 @@ TFilPanel::TFilPanel(TDokumentVaert *vaert, QWidget *parent)
     connect(dirBoks, &QListWidget::itemActivated, this, [this](QListWidgetItem *it) { setMappe(it->data(Qt::UserRole).toString()); });
     connect(filterBoks, &QComboBox::activated, this, [this] { laesFiler(); });
     connect(filBoks, &QListWidget::itemActivated, this, [this](QListWidgetItem *) { emit aabnFil(valgtFil()); });
-    connect(filBoks, &QListWidget::currentItemChanged, this, [this] {
+    // A mouse press makes the item current before it selects it: the selection is what counts.
+    connect(filBoks, &QListWidget::itemSelectionChanged, this, [this] {
         opdaterActions();
         emit filValgt(valgtFil());
     });
@@ -408,7 +409,7 @@ void TFilPanel::slet()
     const QString fil = valgtFil();
     if (fil.isEmpty() || !m_vaert)
         return;
-    if (!m_vaert->spoergJa(QStringLiteral("Skal filen:\r") + QFileInfo(fil).fileName() + QStringLiteral("\r") + QStringLiteral("slettes til papirkurven?")))
+    if (!m_vaert->spoergJaNejForvalgt(QStringLiteral("Skal filen:\r") + QFileInfo(fil).fileName() + QStringLiteral("\r") + QStringLiteral("slettes til papirkurven?")))
         return;
     QString grund;
     if (!platform::tilPapirkurv(fil, &grund))

@@ -169,7 +169,7 @@ int THandlinger::PasteElementer(bool move)
         if (egenMappe && findes(t)) {
             t = unikMappenavn(t);
         } else if (findes(t)) {
-            if (!m_dlg->spoergJa(QStringLiteral("Mappen eksisterer.\rSkal alle elementer overskrives?")))
+            if (!m_dlg->spoergJaNejForvalgt(QStringLiteral("Mappen eksisterer.\rSkal alle elementer overskrives?")))
                 continue;   // neither copied nor, when moving, deleted
         }
         opgaver.append({Opgave::KopierMappe, f, t, deleteAfterCopy, true});
@@ -186,7 +186,7 @@ int THandlinger::PasteElementer(bool move)
     for (const QString &n : std::as_const(fList))
         filOpgave(n, tilfoej(dest, n));
     auto spoergFil = [this](const QString &n) {
-        return m_dlg->spoergJa(QStringLiteral("Skal filen \r") + n + QStringLiteral("\roverskrives?"));
+        return m_dlg->spoergJaNejForvalgt(QStringLiteral("Skal filen \r") + n + QStringLiteral("\roverskrives?"));
     };
     if (eList.size() == 1) {
         if (spoergFil(eList.constFirst()))
@@ -365,7 +365,7 @@ int THandlinger::OpenElementer()
 
 bool THandlinger::EmptyRecycleBin()
 {
-    if (!m_dlg->spoergJa(QStringLiteral("Skal alle elementer i papirkurven slettes permanent?")))
+    if (!m_dlg->spoergJaNejForvalgt(QStringLiteral("Skal alle elementer i papirkurven slettes permanent?")))
         return false;
     QString r;
     if (!platform::toemPapirkurv(&r)) {

@@ -19,6 +19,8 @@ public:
     virtual void fejl(const QString &text) = 0;
     // A yes/no question; true only for "Ja".
     virtual bool spoergJa(const QString &question) = 0;
+    // The same for a question whose "Ja" overwrites or deletes: "Nej" is what Enter answers.
+    virtual bool spoergJaNejForvalgt(const QString &question) = 0;
 
     // The copy, move or delete confirmation ("Ja" gives true).
     struct Bekraeftelse {

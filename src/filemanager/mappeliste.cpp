@@ -1,5 +1,6 @@
 #include "filemanager/mappeliste.h"
 
+#include "core/fejltekst.h"
 #include "filemanager/filnavne.h"
 #include "platform/drev.h"
 
@@ -10,18 +11,33 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
 
 namespace filemanager {
 
-QList<StrukturRec> laesMappe(const QString &folder)
+QString ulaeseligMappeTekst(const QString &grund)
+{
+    return QStringLiteral("Mappen kan ikke læses.\r") + grund;
+}
+
+QList<StrukturRec> laesMappe(const QString &folder, QString *fejl)
 {
     QList<StrukturRec> mapper, filer;
+    if (fejl)
+        fejl->clear();
     DIR *d = ::opendir(QFile::encodeName(folder).constData());
-    if (!d)
+    if (!d) {
+        const int e = errno;
+        if (fejl)
+            *fejl = core::fejlGrund(e, QString::fromLocal8Bit(std::strerror(e)), folder);
         return {};
+    }
     const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
     const QByteArray baseBytes = QFile::encodeName(base);
     while (const dirent *e = ::readdir(d)) {
@@ -176,9 +192,10 @@ bool TMappeListe::makeStruktur2(const QString &folder)
     FFilnavn.clear();
     QString f = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     FGrundmappe = FBibmappe = f;
-    QList<StrukturRec> entries = laesMappe(f);
+    QList<StrukturRec> entries = laesMappe(f, &FLaesefejl);
     FAntalGrundmapper = int(std::count_if(entries.cbegin(), entries.cend(), [](const StrukturRec &r) { return r.erMappe(); }));
     FAntalGrundfiler = int(entries.size()) - FAntalGrundmapper;
+    QScopedValueRollback bygger(m_bygger, true);
     m_sel->clear();
     m_model->saet(std::move(entries));
     if (FAntalGrundfiler > 0) {

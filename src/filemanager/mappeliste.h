@@ -21,8 +21,11 @@ struct StrukturRec {
 
 // Reads a folder: visible subfolders first, then visible files, each in name order
 // (case-insensitive). Hidden entries (a name starting with ".") and broken links are left
-// out. An unreadable folder gives what could be read (possibly nothing).
-QList<StrukturRec> laesMappe(const QString &folder);
+// out. A folder that cannot be read gives nothing, with the reason in *fejl (left empty when
+// the folder could be read).
+QList<StrukturRec> laesMappe(const QString &folder, QString *fejl = nullptr);
+// The sentence the browser shows for a folder it cannot read, with the reason.
+QString ulaeseligMappeTekst(const QString &grund);
 
 // The entries as a list model: the name as text, an icon by kind, the name editable, and the
 // entries as file URLs when dragged.
@@ -63,6 +66,7 @@ public:
     QString FBibmappe;         // the selected folder, or FGrundmappe
     QString FFilnavn;          // the selected file's full path, or empty
     QString FOldgrundmappe;    // the current folder before the last rebuild
+    QString FLaesefejl;        // why the current folder could not be read; empty when it could
 
     TStrukturModel *model() const { return m_model; }
     QItemSelectionModel *selection() const { return m_sel; }
@@ -71,6 +75,9 @@ public:
 
     // Shows folder in the list; false (and nothing changed) when it is not a folder.
     bool makeStruktur2(const QString &folder);
+    // True while makeStruktur2 fills the list and picks its first entry: the selection then is
+    // the list's own, not the user's.
+    bool bygger() const { return m_bygger; }
     // Reads the selection into FBibmappe/FFilnavn and announces it.
     void infoStruktur2();
     // Enters the selected folder (or takes the selected file); a vanished folder recovers.
@@ -99,6 +106,7 @@ signals:
 protected:
     TStrukturModel *m_model;
     QItemSelectionModel *m_sel;
+    bool m_bygger = false;
 };
 
 }

@@ -24,7 +24,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
@@ -70,6 +72,35 @@ void TFilListe::dropEvent(QDropEvent *event)
     emit droppet(at.isValid() ? at.row() : -1, intern, urls);
 }
 
+void TFilListe::keyPressEvent(QKeyEvent *event)
+{
+    // The view lets Enter travel on to the window after activating; here it ends.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
+        if (currentIndex().isValid())
+            emit activated(currentIndex());
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void TFilListe::setTomTekst(const QString &text)
+{
+    m_tomTekst = text;
+    viewport()->update();
+}
+
+void TFilListe::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    if (m_tomTekst.isEmpty() || (model() && model()->rowCount() > 0))
+        return;
+    QPainter p(viewport());
+    p.setPen(palette().color(QPalette::PlaceholderText));
+    p.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+               platform::displayText(m_tomTekst));
+}
+
 // ---------------------------------------------------------------- the window
 
 namespace {
@@ -94,6 +125,9 @@ QPushButton *knap(const char *name, const QString &text)
 {
     auto *b = new QPushButton(text);
     b->setObjectName(QString::fromLatin1(name));
+    // Enter belongs to the list and the name fields; a dialog's default button would take it
+    // after them and act a second time.
+    b->setAutoDefault(false);
     return b;
 }
 }
@@ -187,6 +221,7 @@ Topenfilform::Topenfilform(TDokumentVaert *vaert, QWidget *parent)
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         menu = new QMenu(b);
         menu->setObjectName(QString::fromLatin1(menuName));
+        b->setMenu(menu);
         for (const auto &[caption, which] : items) {
             const platform::KendtMappe w = which;
             connect(menu->addAction(caption), &QAction::triggered, this, [this, w] {
@@ -212,9 +247,7 @@ Topenfilform::Topenfilform(TDokumentVaert *vaert, QWidget *parent)
                 visMappe(p);
             });
         }
-        const platform::KendtMappe first = items.front().second;
         connect(b, &QToolButton::clicked, this, [menu] { menu->actions().constFirst()->trigger(); });
-        Q_UNUSED(first);
         lp->addWidget(b);
     };
     using K = platform::KendtMappe;
@@ -291,7 +324,8 @@ Topenfilform::Topenfilform(TDokumentVaert *vaert, QWidget *parent)
     ps->setContentsMargins(0, 0, 0, 0);
     EditSti = new QLineEdit;
     EditSti->setObjectName(QStringLiteral("EditSti"));
-    EditSti->setReadOnly(true);
+    // A name or path typed here opens that file, or shows that folder.
+    connect(EditSti, &QLineEdit::returnPressed, this, &Topenfilform::aabnSkrevet);
     redigerKnap = knap("redigerKnap", QStringLiteral("Rediger"));
     connect(redigerKnap, &QPushButton::clicked, aRedigerDokument, &QAction::trigger);
     lukKnap = knap("lukKnap", QStringLiteral("Luk"));
@@ -453,10 +487,17 @@ void Topenfilform::showEvent(QShowEvent *event)
 {
     if (opstart) {
         opstart = false;
-        if (!funk->makeStruktur2(funk->FGrundmappe))
+        // The active document's folder first, where the user works; else the folder of the
+        // last session.
+        QString start;
+        const QList<TDokumentVaert::Dokument> docs = m_vaert ? m_vaert->aabneDokumenter() : QList<TDokumentVaert::Dokument>();
+        if (!docs.isEmpty() && !docs.constFirst().filnavn.isEmpty())
+            start = QFileInfo(docs.constFirst().filnavn).absolutePath();
+        if (!funk->makeStruktur2(start) && !funk->makeStruktur2(funk->FGrundmappe))
             funk->makeStruktur2(QDir::homePath());
     }
     QDialog::showEvent(event);
+    (boxType == 1 ? static_cast<QWidget *>(EditFilnavn) : openbox)->setFocus(Qt::OtherFocusReason);
 }
 
 void Topenfilform::aabenMode()
@@ -465,6 +506,7 @@ void Topenfilform::aabenMode()
     setWindowTitle(QStringLiteral("Åben dokument"));
     panelGem->hide();
     PanelSti->show();
+    openbox->setFocus(Qt::OtherFocusReason);
     opdaterActions();
 }
 
@@ -472,6 +514,7 @@ void Topenfilform::gemMode(const QString &navn)
 {
     boxType = 1;
     Filnavnet = navn;
+    m_gemNavn = navn;
     setWindowTitle(QStringLiteral("Gem dokument"));
     EditFilnavn->setText(navn);
     PanelSti->hide();
@@ -513,9 +556,20 @@ void Topenfilform::mappenChange()
     const QString ext = extensionMedPunktum(funk->FFilnavn);
     if (!funk->FFilnavn.isEmpty() && erDetEnTekstfil(ext)) {
         EditSti->setText(sidsteDel(funk->FFilnavn));
-        EditFilnavn->setText(sidsteDel(funk->FFilnavn));
+        // The save name follows a file the user picks, never the entry a new list starts on:
+        // that would offer to save over an unrelated file.
+        if (!funk->bygger())
+            EditFilnavn->setText(sidsteDel(funk->FFilnavn));
     } else {
         EditSti->clear();
+    }
+    const QString fejl = funk->FLaesefejl.isEmpty() ? QString() : ulaeseligMappeTekst(funk->FLaesefejl);
+    if (openbox->tomTekst() != fejl) {
+        openbox->setTomTekst(fejl);
+        if (fejl.isEmpty())
+            infobar->clearMessage();
+        else
+            infobar->showMessage(platform::displayText(fejl).replace(u'\n', u' '));
     }
     opdaterActions();
 }
@@ -578,29 +632,76 @@ void Topenfilform::openDokument(const QString &path)
     m_vaert->aabnFil(path);
 }
 
-void Topenfilform::gem()
+bool Topenfilform::skrevetFil(const QString &tekst, QString *fil)
 {
-    const QString navn = EditFilnavn->text().trimmed();
-    if (navn.isEmpty() || !m_vaert)
-        return;
-    if (!gyldigtNavn(navn)) {
-        platform::infoBox(this, QStringLiteral("Navnet \"%1\" kan ikke bruges.\rEt filnavn må ikke indeholde \"/\".").arg(navn));
-        return;
+    const QString sti = skrevetSti(tekst, funk->FGrundmappe);
+    if (QFileInfo(sti).isDir()) {
+        visMappe(sti);
+        return false;
     }
-    Filnavnet = tilfoej(funk->FGrundmappe, navn);
-    if (m_vaert->gemAktivSom(Filnavnet))
-        updateStrukturer();
+    const QString mappe = foraelder(sti);
+    if (tekst.endsWith(u'/') || !QFileInfo(mappe).isDir()) {
+        platform::infoBox(this, QStringLiteral("Mappen %1 findes ikke.").arg(tekst.endsWith(u'/') ? sti : mappe));
+        return false;
+    }
+    if (!gyldigtNavn(sidsteDel(sti))) {
+        platform::infoBox(this, QStringLiteral("Navnet \"%1\" kan ikke bruges som filnavn.").arg(sidsteDel(sti)));
+        return false;
+    }
+    *fil = sti;
+    return true;
 }
 
-void Topenfilform::dobbeltKlik()
+void Topenfilform::aabnSkrevet()
 {
+    const QString tekst = EditSti->text().trimmed();
+    QString fil;
+    if (tekst.isEmpty() || !skrevetFil(tekst, &fil))
+        return;
+    if (!QFileInfo(fil).isFile()) {
+        platform::infoBox(this, QStringLiteral("Filen %1 findes ikke.").arg(fil));
+        return;
+    }
+    openDokument(fil);
+}
+
+void Topenfilform::gem()
+{
+    const QString tekst = EditFilnavn->text().trimmed();
+    if (tekst.isEmpty() || !m_vaert || m_gemmer)
+        return;
+    const QScopedValueRollback vagt(m_gemmer, true);
+    const bool mappe = QFileInfo(skrevetSti(tekst, funk->FGrundmappe)).isDir();
+    QString fil;
+    if (!skrevetFil(tekst, &fil)) {
+        if (mappe)
+            EditFilnavn->setText(m_gemNavn);   // a folder was typed: it shows, the name stays
+        return;
+    }
+    Filnavnet = fil;
+    if (!m_vaert->gemAktivSom(Filnavnet))
+        return;
+    // The save may have added the document's extension: the name is the document's now.
+    const QList<TDokumentVaert::Dokument> docs = m_vaert->aabneDokumenter();
+    const QString gemt = docs.isEmpty() || docs.constFirst().filnavn.isEmpty() ? Filnavnet : docs.constFirst().filnavn;
+    visMappe(foraelder(gemt));
+    m_gemNavn = sidsteDel(gemt);
+    EditFilnavn->setText(m_gemNavn);
+}
+
+void Topenfilform::dobbeltKlik(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    // The entry under the cursor, also when the cursor was moved without selecting.
+    if (!funk->selection()->isSelected(index))
+        funk->vaelg(index.row());
     funk->infoStruktur2();
     if (funk->FFilnavn.isEmpty()) {
         funk->udfoldFilDirectory();
     } else if (boxType == 1) {
-        Filnavnet = funk->FFilnavn;
-        if (m_vaert && m_vaert->gemAktivSom(Filnavnet))
-            updateStrukturer();
+        EditFilnavn->setText(sidsteDel(funk->FFilnavn));
+        gem();
     } else {
         aRedigerDokument->trigger();
     }

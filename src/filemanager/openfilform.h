@@ -24,11 +24,15 @@ class TFilDialogerVinduer;
 class Tfilinfoform;
 class Tbilledform;
 
-// The file list: a flat list with drag and drop inside it and to and from the desktop.
+// The file list: a flat list with drag and drop inside it and to and from the desktop. Enter
+// activates the entry under the cursor and goes no further (no button of the window takes it);
+// an empty list can say why it is empty.
 class TFilListe : public QListView {
     Q_OBJECT
 public:
     using QListView::QListView;
+    void setTomTekst(const QString &text);
+    QString tomTekst() const { return m_tomTekst; }
 signals:
     void traekStarter();
     void droppet(int row, bool intern, const QList<QUrl> &urls);
@@ -37,6 +41,10 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+private:
+    QString m_tomTekst;
 };
 
 class Topenfilform : public QDialog {
@@ -91,7 +99,9 @@ private:
     void opdaterActions();
     void rapport(const char *verb, int n);
     void gem();
-    void dobbeltKlik();
+    void aabnSkrevet();
+    bool skrevetFil(const QString &tekst, QString *fil);
+    void dobbeltKlik(const QModelIndex &index);
     void redigeringSlut(int row, const QString &text);
     void drop(int row, bool intern, const QList<QUrl> &urls);
     void stiKlik(int index);
@@ -102,4 +112,6 @@ private:
     Tbilledform *m_billede = nullptr;
     QStringList m_stiArray;
     int m_redigeretRaekke = -1;
+    QString m_gemNavn;      // the name the save field offers: the document's, or the one saved last
+    bool m_gemmer = false;
 };

@@ -89,11 +89,10 @@ Tkopieringsform::Tkopieringsform(QWidget *parent)
     mappeBox->setObjectName(QStringLiteral("mappeBox"));
     Image1 = navngivet(new QLabel, "Image1");
     LabelSpm = navngivet(new QLabel, "LabelSpm");
-    auto *nej = new QPushButton(QStringLiteral("Nej"));
+    auto *nej = nejKnap = new QPushButton(QStringLiteral("Nej"));
     nej->setObjectName(QStringLiteral("nejKnap"));
-    auto *ja = new QPushButton(QStringLiteral("Ja"));
+    auto *ja = jaKnap = new QPushButton(QStringLiteral("Ja"));
     ja->setObjectName(QStringLiteral("jaKnap"));
-    ja->setDefault(true);
     connect(nej, &QPushButton::clicked, this, &QDialog::reject);
     connect(ja, &QPushButton::clicked, this, &QDialog::accept);
     auto *g = new QGridLayout(this);
@@ -127,6 +126,11 @@ bool Tkopieringsform::vis(const filemanager::TFilDialoger::Bekraeftelse &b)
     mappeBox->addItems(b.mapper);
     Editsource->setText(b.kilde);
     EditDest->setText(b.destination);
+    // Enter answers "Ja" to a copy or a move; a deletion takes a deliberate "Ja".
+    QPushButton *forvalgt = b.billede == B::Slet ? nejKnap : jaKnap;
+    for (QPushButton *k : {jaKnap, nejKnap})
+        k->setDefault(k == forvalgt);
+    forvalgt->setFocus(Qt::OtherFocusReason);
     return exec() == QDialog::Accepted;
 }
 
@@ -262,7 +266,12 @@ void TFilDialogerVinduer::fejl(const QString &text) { platform::errorBox(m_owner
 
 bool TFilDialogerVinduer::spoergJa(const QString &question)
 {
-    return m_vaert && m_vaert->spoergJa(question);
+    return m_vaert && m_vaert->spoergJa(question, m_owner);
+}
+
+bool TFilDialogerVinduer::spoergJaNejForvalgt(const QString &question)
+{
+    return m_vaert && m_vaert->spoergJaNejForvalgt(question, m_owner);
 }
 
 bool TFilDialogerVinduer::bekraeft(const Bekraeftelse &b)

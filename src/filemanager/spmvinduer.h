@@ -36,6 +36,7 @@ public:
     QLineEdit *Editsource, *EditDest;
     QListWidget *filBox, *mappeBox;
     QLabel *Image1, *LabelSpm;
+    QPushButton *jaKnap, *nejKnap;
 };
 
 class Tprogressform : public QDialog {
@@ -66,6 +67,7 @@ public:
     void info(const QString &text) override;
     void fejl(const QString &text) override;
     bool spoergJa(const QString &question) override;
+    bool spoergJaNejForvalgt(const QString &question) override;
     bool bekraeft(const Bekraeftelse &b) override;
     int filerFindes(const QStringList &names) override;
     void visFremskridt(bool kopi, filemanager::JobStatus *status) override;

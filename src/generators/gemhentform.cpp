@@ -109,7 +109,7 @@ void TgemHentForm::okKnapClick()
     const QString navn = filnavnEdit->text();
     if (gemBoks) {
         if (QFileInfo::exists(fil)
-            && !m->spoergJa(QStringLiteral("Design: ") + navn + QStringLiteral("\rFilen eksisterer allerede.\rSkal den overskrives?"), this))
+            && !m->spoergJaNejForvalgt(QStringLiteral("Design: ") + navn + QStringLiteral("\rFilen eksisterer allerede.\rSkal den overskrives?"), this))
             return;
         if (!m_vindue->gemOpt(fil))
             return;   // the reason is shown; another name may do
@@ -131,7 +131,7 @@ void TgemHentForm::sletKnapClick()
         platform::infoBox(this, QStringLiteral("Filen blev ikke fundet."));
         return;
     }
-    if (!m->spoergJa(QStringLiteral("Skal designfilen: ") + navn + QStringLiteral("\rslettes til papirkurven?"), this))
+    if (!m->spoergJaNejForvalgt(QStringLiteral("Skal designfilen: ") + navn + QStringLiteral("\rslettes til papirkurven?"), this))
         return;
     QString grund;
     if (!platform::tilPapirkurv(fil, &grund)) {

@@ -69,9 +69,11 @@ QList<gendan::GendanPost> Tgendanform::valgte() const
 void Tgendanform::vaelg(Valg v)
 {
     // Deleting throws unsaved work away for good: only after a "Ja".
+    Tspmform::Knapper knapper;
+    knapper.standard = Tspmform::Nej;
     if (v == Slet && !valgte().isEmpty()
         && Tspmform::ask(QStringLiteral("Skal de afkrydsede gendannelseskopier slettes?\rÆndringerne i dem kan ikke hentes igen."),
-                         this) != Tspmform::Ja)
+                         this, knapper) != Tspmform::Ja)
         return;
     m_valg = v;
     if (v == Senere)

@@ -171,6 +171,7 @@ public:
     void dokumentKommando(QAction *action) override;
     QString cssEgenskabsliste() const override { return findCssFilename; }
     bool spoergJa(const QString &question, QWidget *owner = nullptr) override;
+    bool spoergJaNejForvalgt(const QString &question, QWidget *owner = nullptr) override;
     bool gemAktivSom(const QString &path) override;
     void visFilMappe(const QString &folder) override;
     bool erTekstType(const QString &ext) const override;

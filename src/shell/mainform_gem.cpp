@@ -103,8 +103,10 @@ bool Tmainform::GemSom(Twinform *win, const QString &Filnavnet)
     if (saerfilAfvist(this, N))
         return false;
     if (QFileInfo::exists(N)) {
+        Tspmform::Knapper knapper;
+        knapper.standard = Tspmform::Nej;
         const auto svar = spoerg(QStringLiteral("Filen ") + QFileInfo(N).fileName()
-                                 + QStringLiteral(" eksisterer allerede!\rSkal den overskrives?"));
+                                 + QStringLiteral(" eksisterer allerede!\rSkal den overskrives?"), knapper);
         if (svar != Tspmform::Ja)
             return false;
         // Other windows on that file close first (each asks about its own changes); one that

@@ -56,6 +56,13 @@ bool Tmainform::spoergJa(const QString &question, QWidget *owner)
     return Tspmform::ask(question, owner) == Tspmform::Ja;
 }
 
+bool Tmainform::spoergJaNejForvalgt(const QString &question, QWidget *owner)
+{
+    Tspmform::Knapper knapper;
+    knapper.standard = Tspmform::Nej;
+    return Tspmform::ask(question, owner, knapper) == Tspmform::Ja;
+}
+
 void Tmainform::kodebogLille()
 {
     bog->setCurrentIndex(0);

@@ -136,7 +136,9 @@ void Ttypeform::deleteClick()
         platform::infoBox(this, QStringLiteral("Der er ikke valgt en filtype!"));
         return;
     }
-    if (Tspmform::ask(QStringLiteral("Skal filtypen:\r") + item->text(0) + QStringLiteral("\rslettes permanent?"), this)
+    Tspmform::Knapper knapper;
+    knapper.standard = Tspmform::Nej;
+    if (Tspmform::ask(QStringLiteral("Skal filtypen:\r") + item->text(0) + QStringLiteral("\rslettes permanent?"), this, knapper)
         == Tspmform::Ja)
         delete item;
     opdaterFlyt();

@@ -1,11 +1,13 @@
 // The file manager's operations on temporary folders: registration, paste, conflicts,
-// names, rename, deletion, the listing and the size texts.
+// names, rename, deletion, the listing, folders that cannot be read, and the size texts.
 
 #include "core/filkopi.h"
 #include "core/stoerrelse.h"
+#include "filemanager/filinfo.h"
 #include "filemanager/filnavne.h"
 #include "filemanager/handlinger.h"
 #include "testsupport/testenv.h"
+#include "testsupport/widgets.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,7 @@ using namespace filemanager;
 namespace {
 struct FakeDialoger : TFilDialoger {
     QStringList infos, fejlene, spoergsmaal;
+    QStringList nejForvalgt;     // the questions asked with "Nej" as the Enter answer
     QList<bool> svar;            // answers to spoergJa, "Ja" when empty
     bool bekraeftSvar = true;
     int handling = 0;            // the choice of "Hvad skal der gøres"
@@ -28,6 +31,11 @@ struct FakeDialoger : TFilDialoger {
     {
         spoergsmaal << q;
         return svar.isEmpty() ? true : svar.takeFirst();
+    }
+    bool spoergJaNejForvalgt(const QString &q) override
+    {
+        nejForvalgt << q;
+        return spoergJa(q);
     }
     bool bekraeft(const Bekraeftelse &b) override { sidste = b; return bekraeftSvar; }
     int filerFindes(const QStringList &n) override { findesNavne = n; return handling; }
@@ -121,6 +129,9 @@ private slots:
     void cancelledCopyLeavesNoPartialFile();
     void sizeTexts_data();
     void sizeTexts();
+    void typedPaths_data();
+    void typedPaths();
+    void unreadableFolderSaysWhy();
 
 private:
     QScopedPointer<TestProgramFolder> m_prog;
@@ -493,6 +504,58 @@ void TestHandlinger::sizeTexts()
     QFETCH(QString, lang);
     QCOMPARE(core::stoerrelsesTekst(bytes), kort);
     QCOMPARE(core::formatStoerrelse(bytes), lang);
+}
+
+void TestHandlinger::typedPaths_data()
+{
+    QTest::addColumn<QString>("skrevet");
+    QTest::addColumn<QString>("sti");   // "%" the home folder, "@" the shown folder
+    QTest::newRow("navn") << "side.html" << "@/side.html";
+    QTest::newRow("undermappe") << "mappe/side.html" << "@/mappe/side.html";
+    QTest::newRow("op og ned") << "mappe/../../side.html" << "@/../side.html";
+    QTest::newRow("absolut") << "/tmp//a/./b.html" << "/tmp/a/b.html";
+    QTest::newRow("hjem") << "~/Dokumenter/x.html" << "%/Dokumenter/x.html";
+    QTest::newRow("kun hjem") << "~" << "%";
+    QTest::newRow("tilde i navn") << "~x.html" << "@/~x.html";
+    QTest::newRow("mappe med skråstreg") << "mappe/" << "@/mappe";
+}
+
+void TestHandlinger::typedPaths()
+{
+    QFETCH(QString, skrevet);
+    QFETCH(QString, sti);
+    const QString vist = m_root + "/vist";
+    sti.replace(u'%', QDir::homePath()).replace(u'@', vist);
+    QCOMPARE(skrevetSti(skrevet, vist), QDir::cleanPath(sti));
+}
+
+void TestHandlinger::unreadableFolderSaysWhy()
+{
+    skriv(m_root + "/laast/inde.txt");
+    skriv(m_root + "/aaben/a.txt", "abc");
+    skriv(m_root + "/aaben/laast/b.txt");
+    const std::atomic<bool> stop(false);
+    {
+        UlaeseligMappe laast(m_root + "/laast");
+        UlaeseligMappe dybt(m_root + "/aaben/laast");
+        QVERIFY(laast.ok() && dybt.ok());
+        // The list is empty and says why; the properties say the same instead of "0 filer".
+        QVERIFY(m_h->makeStruktur2(m_root + "/laast"));
+        QVERIFY(navne(*m_h).isEmpty());
+        QCOMPARE(m_h->FLaesefejl, QString("Du har ikke adgang til filen eller mappen."));
+        const MappeIndhold top = taelMappe(m_root + "/laast", stop);
+        QCOMPARE(indholdTekst(top), QString("Mappen kan ikke læses.\rDu har ikke adgang til filen eller mappen."));
+        // A subfolder that cannot be read is not counted as empty.
+        const MappeIndhold under = taelMappe(m_root + "/aaben", stop);
+        QCOMPARE(under.filer, 1);
+        QCOMPARE(under.mapper, 1);
+        QCOMPARE(under.stoerrelse, 3);
+        QCOMPARE(indholdTekst(under), QString("1 filer, 1 mapper\r1 undermappe kunne ikke læses og er ikke talt med."));
+    }
+    QVERIFY(m_h->makeStruktur2(m_root + "/laast"));
+    QCOMPARE(navne(*m_h), QStringList{"inde.txt"});
+    QVERIFY(m_h->FLaesefejl.isEmpty());
+    QCOMPARE(indholdTekst(taelMappe(m_root + "/aaben", stop)), QString("2 filer, 1 mapper"));
 }
 
 QTEST_GUILESS_MAIN(TestHandlinger)

@@ -10,13 +10,17 @@
 #include "shell/spmform.h"
 #include "shell/winform.h"
 #include "testsupport/testenv.h"
+#include "testsupport/widgets.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <unistd.h>
@@ -51,6 +55,14 @@ private slots:
     void openAndSaveThroughTheBrowser();
     void filePanelCopyKeepsExistingFiles();
     void nameThatIsNoTextIsRefused();
+    void keyboardInTheBrowser();
+    void typedPathsInTheBrowser_data();
+    void typedPathsInTheBrowser();
+    void enterInADestructiveQuestionKeepsTheFiles_data();
+    void enterInADestructiveQuestionKeepsTheFiles();
+    void knownFoldersAndTheFirstFolder();
+    void mouseClickInThePanelEnablesItsCommands();
+    void unreadableFolderSaysSo();
 };
 
 void TestFiler::insertKeepsOrderWithoutDuplicates()
@@ -229,11 +241,11 @@ void TestFiler::openAndSaveThroughTheBrowser()
     QVERIFY(f->funk->model()->rowCount() == 2);   // the list shows the new file
     QVERIFY(spoergsmaal.isEmpty());
     QVERIFY2(bokse.isEmpty(), qPrintable(bokse.join(u'|')));
-    // A typed name holding a folder is refused, nothing written.
-    f->EditFilnavn->setText(QStringLiteral("../ud.html"));
+    // A typed name in a folder that does not exist is refused, nothing written.
+    f->EditFilnavn->setText(QStringLiteral("ingen/ud.html"));
     f->gemKnap->click();
     QCOMPARE(bokse.size(), 1);
-    QVERIFY(!QFile::exists(QFileInfo(d.path()).path() + QStringLiteral("/ud.html")));
+    QVERIFY(!QFile::exists(d.filePath(QStringLiteral("ingen"))));
     Tspmform::setTestHandler({});
     platform::setInfoBoxHandler({});
     w->setModified(false);
@@ -266,6 +278,323 @@ void TestFiler::filePanelCopyKeepsExistingFiles()
         QCOMPARE(c.readAll(), QByteArray("a"));
         p->filBoks->setCurrentItem(p->filBoks->findItems(QStringLiteral("a.html"), Qt::MatchExactly).constFirst());
     }
+    m.close();
+}
+
+void TestFiler::keyboardInTheBrowser()
+{
+    TestProgramFolder folder;
+    QTemporaryDir d, panel;
+    QDir(d.path()).mkpath(QStringLiteral("mappe"));
+    skriv(d.filePath(QStringLiteral("app.js")), "js");
+    skriv(d.filePath(QStringLiteral("b.html")), "<p>b</p>");
+    QStringList spoergsmaal;
+    Tspmform::setTestHandler([&](const QString &q) { spoergsmaal << q; return Tspmform::Nej; });
+    QStringList bokse;
+    platform::setInfoBoxHandler([&](const QString &t) { bokse << t; });
+    Tmainform m;
+    m.show();
+    m.filpanel()->setMappe(panel.path());
+    QVERIFY(m.nytDokument(QStringLiteral(".html"), QStringLiteral("<p>ny</p>")));
+    Twinform *w = m.aktivWin();
+    bokse.clear();
+
+    // "Gem som": the keyboard is in the name field, which keeps the document's name when the
+    // list moves to a folder that starts with a script.
+    m.FileSaveAs->trigger();
+    Topenfilform *f = m.openfilform();
+    auto *navn = navngivet<QLineEdit>(f, "EditFilnavn");
+    auto *liste = navngivet<QListView>(f, "openbox");
+    f->visMappe(d.path());
+    QTRY_COMPARE(QApplication::focusWidget(), navn);
+    QCOMPARE(navn->text(), QStringLiteral("IkkeNavngivet"));
+
+    // Enter on a folder opens it and saves nothing.
+    liste->setFocus();
+    QTest::keyClick(liste, Qt::Key_Home);
+    QTest::keyClick(liste, Qt::Key_Return);
+    QCOMPARE(f->funk->FGrundmappe, d.filePath(QStringLiteral("mappe")));
+    QVERIFY(w->Filnavn.isEmpty());
+    QVERIFY(QDir(d.filePath(QStringLiteral("mappe"))).isEmpty());
+
+    // One Enter in the name field is one save, and the field keeps the saved name.
+    f->visMappe(d.path());
+    navn->setFocus();
+    navn->selectAll();
+    QTest::keyClicks(navn, QStringLiteral("ny"));
+    QTest::keyClick(navn, Qt::Key_Return);
+    QCOMPARE(w->Filnavn, d.filePath(QStringLiteral("ny.html")));
+    QVERIFY2(spoergsmaal.isEmpty(), qPrintable(spoergsmaal.join(u'|')));
+    QCOMPARE(navn->text(), QStringLiteral("ny.html"));
+    // So a second Enter is about that file, not about the first one in the list.
+    QTest::keyClick(navn, Qt::Key_Return);
+    QCOMPARE(spoergsmaal, QStringList{QStringLiteral("Filen ny.html eksisterer allerede!\rSkal den overskrives?")});
+    QCOMPARE(f->funk->FGrundmappe, d.path());
+
+    // "Åben": the keyboard is in the list; Enter opens the file under the cursor and the list
+    // stays where it is.
+    m.FileOpen->trigger();
+    QTRY_COMPARE(QApplication::focusWidget(), liste);
+    QTest::keyClick(liste, Qt::Key_End);   // mappe, app.js, b.html, ny.html
+    QTest::keyClick(liste, Qt::Key_Up);
+    QTest::keyClick(liste, Qt::Key_Return);
+    QCOMPARE(m.aktivWin()->Filnavn, d.filePath(QStringLiteral("b.html")));
+    QCOMPARE(f->funk->FGrundmappe, d.path());
+    QVERIFY2(bokse.isEmpty(), qPrintable(bokse.join(u'|')));
+    Tspmform::setTestHandler({});
+    platform::setInfoBoxHandler({});
+    for (Twinform *x : m.dokumenter())
+        x->setModified(false);
+    m.close();
+}
+
+void TestFiler::typedPathsInTheBrowser_data()
+{
+    // "@" stands for the shown folder, "~" for the home folder.
+    QTest::addColumn<bool>("gem");
+    QTest::addColumn<QString>("skrevet");
+    QTest::addColumn<QString>("fil");      // saved or opened; empty: none
+    QTest::addColumn<QString>("mappe");    // shown afterwards
+    QTest::addColumn<QString>("besked");   // the message given; empty: none
+    const QString ingen;
+    QTest::newRow("gem navn") << true << "ny" << "@/ny.html" << "@" << ingen;
+    QTest::newRow("gem relativ sti") << true << "mappe/ny.htm" << "@/mappe/ny.htm" << "@/mappe" << ingen;
+    QTest::newRow("gem absolut sti") << true << "@/mappe/abs" << "@/mappe/abs.html" << "@/mappe" << ingen;
+    QTest::newRow("gem i hjemmet") << true << "~/hjem.html" << "~/hjem.html" << "~" << ingen;
+    QTest::newRow("gem mappe") << true << "mappe" << ingen << "@/mappe" << ingen;
+    QTest::newRow("gem hjemmet") << true << "~" << ingen << "~" << ingen;
+    QTest::newRow("gem op") << true << ".." << ingen << "@/.." << ingen;
+    QTest::newRow("gem manglende mappe") << true << "ingen/x.html" << ingen << "@" << "Mappen @/ingen findes ikke.";
+    QTest::newRow("gem mappe der mangler") << true << "ingen/" << ingen << "@" << "Mappen @/ingen findes ikke.";
+    QTest::newRow("gem for langt navn") << true << QString(256, u'x') << ingen << "@"
+                                         << "Navnet \"" + QString(256, u'x') + "\" kan ikke bruges som filnavn.";
+    QTest::newRow("åben relativ fil") << false << "mappe/inde.html" << "@/mappe/inde.html" << "@" << ingen;
+    QTest::newRow("åben i hjemmet") << false << "~/h.html" << "~/h.html" << "@" << ingen;
+    QTest::newRow("åben mappe") << false << "@/mappe" << ingen << "@/mappe" << ingen;
+    QTest::newRow("åben manglende fil") << false << "ingen.html" << ingen << "@" << "Filen @/ingen.html findes ikke.";
+}
+
+void TestFiler::typedPathsInTheBrowser()
+{
+    QFETCH(bool, gem);
+    QFETCH(QString, skrevet);
+    QFETCH(QString, fil);
+    QFETCH(QString, mappe);
+    QFETCH(QString, besked);
+    TestProgramFolder folder;
+    QTemporaryDir d, hjem;
+    const QByteArray gammeltHjem = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(hjem.path()));
+    auto udfyld = [&](QString t) {
+        return QDir::cleanPath(t.replace(u'@', d.path()).replace(u'~', hjem.path()));
+    };
+    QDir(d.path()).mkpath(QStringLiteral("mappe"));
+    skriv(d.filePath(QStringLiteral("mappe/inde.html")), "<p>inde</p>");
+    skriv(hjem.filePath(QStringLiteral("h.html")), "<p>h</p>");
+    QStringList bokse;
+    platform::setInfoBoxHandler([&](const QString &t) { bokse << t; });
+    Tspmform::setTestHandler([](const QString &) { return Tspmform::Nej; });
+    {
+        Tmainform m;
+        m.show();
+        if (gem) {
+            QVERIFY(m.nytDokument(QStringLiteral(".html"), QStringLiteral("<p>ny</p>")));
+            m.FileSaveAs->trigger();
+        } else {
+            m.FileOpen->trigger();
+        }
+        Topenfilform *f = m.openfilform();
+        f->visMappe(d.path());
+        bokse.clear();
+        auto *felt = navngivet<QLineEdit>(f, gem ? "EditFilnavn" : "EditSti");
+        felt->setFocus();
+        felt->selectAll();
+        QTest::keyClicks(felt, skrevet.replace(u'@', d.path()));
+        QTest::keyClick(felt, Qt::Key_Return);
+
+        Twinform *w = m.aktivWin();
+        QCOMPARE(w ? w->Filnavn : QString(), fil.isEmpty() ? QString() : udfyld(fil));
+        if (!fil.isEmpty())
+            QVERIFY(QFile::exists(udfyld(fil)));
+        QCOMPARE(f->funk->FGrundmappe, udfyld(mappe));
+        QCOMPARE(bokse, besked.isEmpty() ? QStringList() : QStringList{udfyld(besked)});
+        if (gem && fil.isEmpty())   // a folder shown or a name refused: the name stays to be saved
+            QCOMPARE(navngivet<QLineEdit>(f, "EditFilnavn")->text(),
+                     besked.isEmpty() ? QStringLiteral("IkkeNavngivet") : skrevet);
+        for (Twinform *x : m.dokumenter())
+            x->setModified(false);
+        m.close();
+    }
+    platform::setInfoBoxHandler({});
+    Tspmform::setTestHandler({});
+    qputenv("HOME", gammeltHjem);
+}
+
+void TestFiler::enterInADestructiveQuestionKeepsTheFiles_data()
+{
+    QTest::addColumn<QString>("hvor");
+    QTest::addColumn<QStringList>("titler");   // of the windows that asked
+    const QString spm = QStringLiteral("Spørgemål");
+    QTest::newRow("Ctrl+D i listen") << "ctrl+d" << QStringList{QStringLiteral("Sletning af elementer")};
+    QTest::newRow("Delete i listen") << "del" << QStringList{QStringLiteral("Sletning af elementer")};
+    QTest::newRow("Shift+Delete i listen") << "shift+del" << QStringList{QStringLiteral("Sletning af elementer")};
+    QTest::newRow("indsæt over en fil") << "indsaet" << QStringList{QStringLiteral("Kopiering af elementer"), spm};
+    QTest::newRow("gem over en fil") << "gem" << QStringList{spm};
+    QTest::newRow("tøm papirkurven") << "papirkurv" << QStringList{spm};
+    QTest::newRow("slet i filpanelet") << "filpanel" << QStringList{spm};
+}
+
+void TestFiler::enterInADestructiveQuestionKeepsTheFiles()
+{
+    QFETCH(QString, hvor);
+    QFETCH(QStringList, titler);
+    // The start-up note about the missing data files of a bare program folder.
+    platform::setInfoBoxHandler([](const QString &) {});
+    auto gendan = qScopeGuard([] { platform::setInfoBoxHandler({}); });
+    TestProgramFolder folder;
+    QTemporaryDir d;
+    const QString fil = d.filePath(QStringLiteral("a.html"));
+    skriv(fil, "gammel");
+    QDir(d.path()).mkpath(QStringLiteral("kilde"));
+    skriv(d.filePath(QStringLiteral("kilde/a.html")), "ny");
+    const QString kurv = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/");
+    QDir().mkpath(kurv);
+    skriv(kurv + QStringLiteral("smidt.html"), "smidt");
+    Tmainform m;
+    m.show();
+    Topenfilform *f = m.openfilform();
+    auto *liste = navngivet<QListView>(f, "openbox");
+    {
+        EnterSvar svar;
+        if (hvor == QLatin1String("filpanel")) {
+            TFilPanel *p = m.filpanel();
+            p->setMappe(d.path());
+            p->filBoks->setCurrentRow(0);
+            p->AsletFil->trigger();
+        } else if (hvor == QLatin1String("gem")) {
+            QVERIFY(m.nytDokument(QStringLiteral(".html"), QStringLiteral("<p>ny</p>")));
+            m.FileSaveAs->trigger();
+            f->visMappe(d.path());
+            auto *navn = navngivet<QLineEdit>(f, "EditFilnavn");
+            navn->selectAll();
+            QTest::keyClicks(navn, QStringLiteral("a.html"));
+            QTest::keyClick(navn, Qt::Key_Return);
+            m.aktivWin()->setModified(false);
+        } else {
+            m.FileOpen->trigger();
+            QTRY_COMPARE(QApplication::focusWidget(), liste);
+            if (hvor == QLatin1String("indsaet")) {
+                f->visMappe(d.filePath(QStringLiteral("kilde")));
+                QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+                f->visMappe(d.path());
+                QTest::keyClick(liste, Qt::Key_I, Qt::ControlModifier);   // "Marker ingen": into the shown folder
+                QTest::keyClick(liste, Qt::Key_V, Qt::ControlModifier);
+            } else if (hvor == QLatin1String("papirkurv")) {
+                navngivet<QAction>(f, "aEmptyRB")->trigger();
+            } else {
+                f->visMappe(d.path());
+                QTest::keyClick(liste, Qt::Key_End);   // kilde, a.html
+                if (hvor == QLatin1String("ctrl+d"))
+                    QTest::keyClick(liste, Qt::Key_D, Qt::ControlModifier);
+                else
+                    QTest::keyClick(liste, Qt::Key_Delete, hvor == QLatin1String("del") ? Qt::NoModifier : Qt::ShiftModifier);
+            }
+        }
+        QCOMPARE(svar.titler, titler);
+    }
+    QFile a(fil);
+    QVERIFY(a.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), QByteArray("gammel"));
+    QVERIFY(QFile::exists(kurv + QStringLiteral("smidt.html")));
+    m.close();
+}
+
+void TestFiler::knownFoldersAndTheFirstFolder()
+{
+    // The start-up note about the missing data files of a bare program folder.
+    platform::setInfoBoxHandler([](const QString &) {});
+    auto gendan = qScopeGuard([] { platform::setInfoBoxHandler({}); });
+    TestProgramFolder folder;
+    QTemporaryDir d;
+    skriv(d.filePath(QStringLiteral("side.html")), "<p>");
+    Tmainform m;
+    m.show();
+    QVERIFY(m.openwin(d.filePath(QStringLiteral("side.html")), QStringLiteral(".html")));
+    // The first showing starts in the active document's folder.
+    m.FileOpen->trigger();
+    Topenfilform *f = m.openfilform();
+    QCOMPARE(f->funk->FGrundmappe, d.path());
+    // The arrows beside "Kendte" and "Delte" open their menus.
+    for (const auto &[knap, menu] : {std::pair{"kendteKnap", "PUkendte"}, std::pair{"delteKnap", "PUdelte"}}) {
+        auto *b = navngivet<QToolButton>(f, knap);
+        QMenu *forventet = navngivet<QMenu>(f, menu);
+        QWidget *aaben = nullptr;
+        QTimer::singleShot(50, [&] {
+            aaben = QApplication::activePopupWidget();
+            if (aaben)
+                aaben->close();
+        });
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(b->width() - 4, b->height() / 2));
+        QTRY_VERIFY(aaben);
+        QCOMPARE(aaben, forventet);
+        QVERIFY(forventet->actions().size() >= 4);
+    }
+    m.close();
+}
+
+void TestFiler::mouseClickInThePanelEnablesItsCommands()
+{
+    // The start-up note about the missing data files of a bare program folder.
+    platform::setInfoBoxHandler([](const QString &) {});
+    auto gendan = qScopeGuard([] { platform::setInfoBoxHandler({}); });
+    TestProgramFolder folder;
+    QTemporaryDir d;
+    skriv(d.filePath(QStringLiteral("a.html")));
+    skriv(d.filePath(QStringLiteral("b.html")));
+    Tmainform m;
+    m.visFtpFunktioner = true;   // the upload button shows
+    m.visFtpKnapper();
+    m.show();
+    TFilPanel *p = m.filpanel();
+    p->setMappe(d.path());
+    auto *filBoks = navngivet<QListWidget>(&m, "filBoks");
+    const QList<QAction *> kommandoer{navngivet<QAction>(&m, "AuploadFile"), p->Agogo, p->ACopy, p->ARename, p->AsletFil};
+    for (QAction *a : kommandoer)
+        QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    QTest::mouseClick(filBoks->viewport(), Qt::LeftButton, {}, filBoks->visualItemRect(filBoks->item(1)).center());
+    QCOMPARE(m.filPanelFil(), d.filePath(QStringLiteral("b.html")));
+    for (QAction *a : kommandoer)
+        QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+    m.close();
+}
+
+void TestFiler::unreadableFolderSaysSo()
+{
+    // The start-up note about the missing data files of a bare program folder.
+    platform::setInfoBoxHandler([](const QString &) {});
+    auto gendan = qScopeGuard([] { platform::setInfoBoxHandler({}); });
+    TestProgramFolder folder;
+    QTemporaryDir d;
+    QDir(d.path()).mkpath(QStringLiteral("laast"));
+    skriv(d.filePath(QStringLiteral("laast/inde.html")), "<p>");
+    const QString grund = QStringLiteral("Mappen kan ikke læses.\rDu har ikke adgang til filen eller mappen.");
+    Tmainform m;
+    m.show();
+    m.FileOpen->trigger();
+    Topenfilform *f = m.openfilform();
+    UlaeseligMappe laast(d.filePath(QStringLiteral("laast")));
+    QVERIFY(laast.ok());
+    f->visMappe(d.filePath(QStringLiteral("laast")));
+    QCOMPARE(navngivet<TFilListe>(f, "openbox")->tomTekst(), grund);
+    QCOMPARE(navngivet<QStatusBar>(f, "infobar")->currentMessage(),
+             QStringLiteral("Mappen kan ikke læses. Du har ikke adgang til filen eller mappen."));
+    // Its properties say the same, not "0 filer, 0 mapper".
+    f->visMappe(d.path());
+    auto *liste = navngivet<QListView>(f, "openbox");
+    liste->setFocus();
+    QTest::keyClick(liste, Qt::Key_Home);
+    navngivet<QAction>(f, "aEleEgenskaber")->trigger();
+    QTRY_COMPARE(navngivet<QLabel>(f, "LabelMappeIndhold")->text(), platform::displayText(grund));
     m.close();
 }
 
