@@ -1,5 +1,6 @@
 #include "analysis/structure.h"
 
+#include "analysis/taglaeser.h"
 #include "analysis/tagscanner.h"
 #include "codewriting/taglist.h"
 
@@ -371,35 +372,12 @@ StructureTree readStructure(QStringView text, const StructureLists &lists,
     qsizetype lineBreaks = 0;
     int reported = 0;
 
-    bool collecting = false, isEnd = false;
-    qsizetype tagPos = 0, nameStart = 0;
-    auto complete = [&](qsizetype nameEnd) {
-        collecting = false;
-        builder.tagComplete(text.mid(nameStart, nameEnd - nameStart), tagPos + lineBreaks, nameEnd, isEnd);
-    };
-
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'<') {
-            if (i + 1 >= n) {
-                collecting = false;  // a "<" ending the text names nothing
-            } else if (text[i + 1] == u'/') {
-                isEnd = true;
-                tagPos = i;
-                ++i;
-                nameStart = i + 1;
-                collecting = true;
-            } else {
-                isEnd = false;
-                collecting = !isNoTagAfterLt(text[i + 1]);
-                tagPos = i;
-                nameStart = i + 1;
-            }
-            continue;
-        }
-        if (collecting && isTagNameEnd(c))
-            complete(i);
-        if (c == u'\n') {
+    // Line breaks are counted as the reading passes them: a tag's offset counts CR LF as two.
+    qsizetype counted = 0;
+    auto countTo = [&](qsizetype pos) {
+        for (; counted < pos; ++counted) {
+            if (text[counted] != u'\n')
+                continue;
             if (progress) {
                 const int percent = int(std::lround(double(lineBreaks) * 100.0 / double(lines)));
                 if (percent != reported)
@@ -407,6 +385,13 @@ StructureTree readStructure(QStringView text, const StructureLists &lists,
             }
             ++lineBreaks;
         }
+    };
+    TagLaeser laeser(text);
+    while (const std::optional<TagLaeser::Tag> tag = laeser.naeste()) {
+        countTo(tag->start);
+        builder.tagComplete(text.mid(tag->navnStart, tag->navnSlut - tag->navnStart), tag->start + lineBreaks,
+                            tag->navnSlut, tag->slutkode);
     }
+    countTo(n);
     return builder.take();
 }

@@ -3,6 +3,7 @@
 // node by node in depth-first order. Shared by the structure test and the fuzz target.
 
 #include "analysis/structure.h"
+#include "analysis/taglaeser.h"
 #include "analysis/tagscanner.h"
 #include "codewriting/taglist.h"
 
@@ -68,43 +69,29 @@ inline StructureTree readStructure(QStringView text, const StructureLists &lists
             current = id;
     };
 
-    qsizetype breaks = 0, tagPos = 0, nameStart = 0;
-    bool collecting = false, isEnd = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'<') {
-            collecting = i + 1 < text.size() && !isNoTagAfterLt(text[i + 1]);
-            isEnd = collecting && text[i + 1] == u'/';
-            tagPos = i;
+    TagLaeser laeser(text);
+    while (const std::optional<TagLaeser::Tag> tag = laeser.naeste()) {
+        const qsizetype offset = tag->start + std::count(text.begin(), text.begin() + tag->start, u'\n');
+        const QString name = text.mid(tag->navnStart, tag->navnSlut - tag->navnStart).toString();
+        const bool isEnd = tag->slutkode;
+        const bool scriptOrStyle = name.compare(u"script", Qt::CaseInsensitive) == 0
+            || name.compare(u"style", Qt::CaseInsensitive) == 0;
+        if (lists.exclude.contains(name)) {
+        } else if (lists.nosluttag.contains(name)) {
+            addStart(name, offset, false);
+        } else if (lists.tag.contains(name)) {
             if (isEnd)
-                ++i;
-            nameStart = i + 1;
-            continue;
+                addEnd(name, offset);
+            else
+                addStart(name, offset, true);
+            if (scriptOrStyle)
+                skip = !isEnd;
+        } else if (!skip) {
+            if (isEnd)
+                addEnd(name, offset);
+            else
+                addStart(name, offset, true);
         }
-        if (collecting && isTagNameEnd(c)) {
-            collecting = false;
-            const QString name = text.mid(nameStart, i - nameStart).toString();
-            const bool scriptOrStyle = name.compare(u"script", Qt::CaseInsensitive) == 0
-                || name.compare(u"style", Qt::CaseInsensitive) == 0;
-            if (lists.exclude.contains(name)) {
-            } else if (lists.nosluttag.contains(name)) {
-                addStart(name, tagPos + breaks, false);
-            } else if (lists.tag.contains(name)) {
-                if (isEnd)
-                    addEnd(name, tagPos + breaks);
-                else
-                    addStart(name, tagPos + breaks, true);
-                if (scriptOrStyle)
-                    skip = !isEnd;
-            } else if (!skip) {
-                if (isEnd)
-                    addEnd(name, tagPos + breaks);
-                else
-                    addStart(name, tagPos + breaks, true);
-            }
-        }
-        if (c == u'\n')
-            ++breaks;
     }
     t.finish();
     return std::move(t);

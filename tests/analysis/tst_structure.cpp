@@ -82,10 +82,28 @@ void TestStructure::shape_data()
     QTest::newRow("after last close, children of the closed element")
         << "<p></p><div>" << "Hjemmeside\n p\n  div*\n /p";
     QTest::newRow("leaves") << "<p>a<br>b<br/>c</br></p>" << "Hjemmeside\n p\n  br\n  br\n  br\n /p";
-    QTest::newRow("comment makes no node, its content does")
-        << "<!-- <b> --><!DOCTYPE html><?xml?><% x %>< p" << "Hjemmeside\n b*";
-    QTest::newRow("script ignores unknown names") << "<script>if (a<n) x<b></script>"
-                                                  << "Hjemmeside\n script\n  b*\n  /script";
+    QTest::newRow("comment and declarations make no node, nor does a comment's content")
+        << "<!-- <b> --><!DOCTYPE html><?xml?><% x %>< p" << "Hjemmeside";
+    QTest::newRow("script content is text") << "<script>if (a<n) x<b></script>"
+                                            << "Hjemmeside\n script\n /script";
+    // Text that only looks like a tag.
+    QTest::newRow("< in a quoted value") << "<img alt=\"a<b\"><p>x</p>" << "Hjemmeside\n img\n p\n /p";
+    QTest::newRow("tags in a quoted value") << "<span title='<p>x</p>'>y</span>"
+                                            << "Hjemmeside\n span\n /span";
+    QTest::newRow("> in a quoted value") << "<a title=\"a>b\" href=x>y</a>" << "Hjemmeside\n a\n /a";
+    QTest::newRow("< in an unquoted value") << "<a href=a<b class=c>x</a>" << "Hjemmeside\n a\n /a";
+    QTest::newRow("comparison in text") << "<p>a <= b, 1<2</p>" << "Hjemmeside\n p\n /p";
+    QTest::newRow("comment with tags") << "<p><!-- <div> <b> --></p>" << "Hjemmeside\n p\n /p";
+    QTest::newRow("comment never closed") << "<p></p><!-- <div>" << "Hjemmeside\n p\n /p";
+    QTest::newRow("style content") << "<style>a>b{x:1}</style>" << "Hjemmeside\n style\n /style";
+    QTest::newRow("textarea content") << "<textarea><p>x</b></textarea><p>" << "Hjemmeside\n textarea\n  p*\n /textarea";
+    QTest::newRow("title content") << "<title>a<b>c</title>" << "Hjemmeside\n title\n /title";
+    QTest::newRow("script end tag in capitals") << "<SCRIPT>x<b></Script><p></p>"
+                                                << "Hjemmeside\n SCRIPT*\n  /Script!\n  p\n  /p";
+    QTest::newRow("script end tag needs its whole name") << "<script>\"</scripts>\"</script>"
+                                                         << "Hjemmeside\n script\n /script";
+    QTest::newRow("script never closed") << "<script>x<p>y</p>" << "Hjemmeside\n script*";
+    QTest::newRow("quote never closed") << "<p title=\"x>y</p>" << "Hjemmeside\n p\n /p";
     QTest::newRow("unknown names open outside script") << "<foo>x</foo>" << "Hjemmeside\n foo\n /foo";
     QTest::newRow("excluded names") << "<table><tbody><tr></tr></tbody></table>"
                                     << "Hjemmeside\n table\n  tr\n  /tr\n /table";

@@ -1,0 +1,114 @@
+#include "analysis/taglaeser.h"
+
+namespace {
+
+bool bogstav(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool blank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// Elements whose content is text up to their own end tag.
+bool raatekst(QStringView navn)
+{
+    for (const char16_t *r : {u"script", u"style", u"textarea", u"title"})
+        if (navn.compare(QStringView(r), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool TagLaeser::navneslut(QChar c)
+{
+    return blank(c) || c == u'/' || c == u'>' || c == u'<';
+}
+
+std::optional<TagLaeser::Tag> TagLaeser::naeste()
+{
+    const qsizetype n = m_text.size();
+    while (m_pos < n) {
+        const qsizetype i = m_text.indexOf(u'<', m_pos);
+        if (i < 0 || i + 1 >= n) {
+            m_pos = n;
+            return std::nullopt;
+        }
+        if (m_text.mid(i, 4) == u"<!--") {
+            const qsizetype slut = m_text.indexOf(u"-->", i + 4);
+            m_pos = slut < 0 ? n : slut + 3;
+            continue;
+        }
+        Tag tag;
+        tag.start = i;
+        tag.slutkode = m_text[i + 1] == u'/';
+        tag.navnStart = i + 1 + (tag.slutkode ? 1 : 0);
+        if (tag.navnStart >= n || !bogstav(m_text[tag.navnStart])) {
+            m_pos = i + 1;
+            continue;
+        }
+        tag.navnSlut = tag.navnStart;
+        while (tag.navnSlut < n && !navneslut(m_text[tag.navnSlut]))
+            ++tag.navnSlut;
+        tag.slut = tagSlut(tag.navnSlut);
+        m_pos = tag.slut;
+        if (!tag.slutkode && raatekst(m_text.mid(tag.navnStart, tag.navnSlut - tag.navnStart)))
+            m_pos = raatekstSlut(m_text.mid(tag.navnStart, tag.navnSlut - tag.navnStart), m_pos);
+        return tag;
+    }
+    return std::nullopt;
+}
+
+// After the ">" that closes the tag whose name ends at fra; values are passed over whatever
+// they hold.
+qsizetype TagLaeser::tagSlut(qsizetype fra) const
+{
+    const qsizetype n = m_text.size();
+    const qsizetype graense = std::min(n, fra + kMaksTag);
+    bool efterLig = false;   // after "=": blanks, then a value
+    for (qsizetype k = fra; k < graense; ++k) {
+        const QChar c = m_text[k];
+        if (efterLig) {
+            if (blank(c))
+                continue;
+            efterLig = false;
+            if (c == u'"' || c == u'\'') {
+                const qsizetype luk = m_text.indexOf(c, k + 1);
+                if (luk < 0 || luk >= graense)
+                    return fra;   // a quote never closed: the tag ends at its name
+                k = luk;
+                continue;
+            }
+            if (c == u'>')
+                return k + 1;
+            // Unquoted: up to a blank or ">".
+            while (k + 1 < graense && !blank(m_text[k + 1]) && m_text[k + 1] != u'>')
+                ++k;
+            continue;
+        }
+        if (c == u'>')
+            return k + 1;
+        if (c == u'<')
+            return k;
+        if (c == u'=')
+            efterLig = true;
+    }
+    return graense == n ? n : fra;
+}
+
+// Where the element's own end tag ("</name" and a character ending a name) starts after fra;
+// the end of the text when it has none.
+qsizetype TagLaeser::raatekstSlut(QStringView navn, qsizetype fra) const
+{
+    const qsizetype n = m_text.size();
+    for (qsizetype k = m_text.indexOf(u"</", fra); k >= 0; k = m_text.indexOf(u"</", k + 2)) {
+        const qsizetype efter = k + 2 + navn.size();
+        if (m_text.mid(k + 2, navn.size()).compare(navn, Qt::CaseInsensitive) == 0
+            && (efter >= n || navneslut(m_text[efter])))
+            return k;
+    }
+    return n;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// TagLaeser reads the tags of a page in order, the way a browser tells tags from text:
+// - a tag starts with "<" and a letter ("</" and a letter for an end tag); any other "<"
+//   ("a <= b", "<!DOCTYPE", "<%", "< p") is text;
+// - inside a tag, an attribute value ends only at its closing quote, or, unquoted, at a
+//   blank or ">": a "<" or ">" in a value belongs to the value. Outside a value a "<" ends
+//   a tag that was never closed, so it cannot swallow the page; so does a value whose quote
+//   is not closed within kMaksTag characters;
+// - comments ("<!-- … -->") are skipped whole, and the content of script, style, textarea
+//   and title is text up to the element's own end tag.
+
+#include <QStringView>
+
+#include <optional>
+
+class TagLaeser {
+public:
+    explicit TagLaeser(QStringView text) : m_text(text) {}
+
+    struct Tag {
+        qsizetype start = 0;       // its "<"
+        qsizetype navnStart = 0;   // its name: [navnStart, navnSlut)
+        qsizetype navnSlut = 0;
+        qsizetype slut = 0;        // after its ">" (or where an unclosed tag was let go)
+        bool slutkode = false;     // "</name"
+    };
+
+    // The next tag, or nothing when the page has no more.
+    std::optional<Tag> naeste();
+
+    // Where reading goes on: the end of the last tag (or of the text after it that is
+    // not read for tags).
+    qsizetype position() const { return m_pos; }
+
+    // Whether c ends a tag's name: a blank, a line break, "/", ">" or "<".
+    static bool navneslut(QChar c);
+
+    // The longest tag read through for its ">".
+    static constexpr qsizetype kMaksTag = 20000;
+
+private:
+    qsizetype tagSlut(qsizetype fra) const;
+    qsizetype raatekstSlut(QStringView navn, qsizetype fra) const;
+
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
