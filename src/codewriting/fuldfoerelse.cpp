@@ -8,6 +8,7 @@
 #include "core/textfile.h"
 #include "editor/editor.h"
 
+#include <QColor>
 #include <QFileInfo>
 #include <QSet>
 
@@ -279,6 +280,36 @@ QStringList laes(const QString &path)
     return lines;
 }
 
+// Whether the declaration at pos already has its ";" (blanks on the line before it skipped).
+bool semikolonFoelger(const TEditor &edit, qsizetype pos)
+{
+    const QString resten = edit.textRange(pos, std::min(pos + 200, edit.length()));
+    for (const QChar c : resten) {
+        if (c == u';')
+            return true;
+        if (c != u' ' && c != u'\t')
+            return false;
+    }
+    return false;
+}
+
+// Properties whose value may have more parts after the one chosen ("Arial, sans-serif",
+// "1px solid red", "0 auto"): completion leaves the ";" to the author there.
+bool vaerdienKanFortsaette(const QString &egenskab)
+{
+    static const QStringList flere{
+        "font", "font-family", "font-variant", "margin", "padding", "inset", "border", "outline", "background",
+        "transition", "animation", "transform", "box-shadow", "text-shadow", "text-decoration", "grid",
+        "flex", "flex-flow", "list-style", "columns", "gap", "place-", "content", "quotes", "counter-",
+        "filter", "mask", "clip-path", "will-change", "src", "scroll-margin", "scroll-padding", "overflow"};
+    // A name ending in "-" stands for a family; the others for themselves and their longhands
+    // ("border" for "border-top").
+    const QString e = egenskab.toLower();
+    return std::any_of(flere.begin(), flere.end(), [&](const QString &f) {
+        return f.endsWith(u'-') ? e.startsWith(f) : (e == f || e.startsWith(f + u'-'));
+    });
+}
+
 // A value the CSS box writes when it is chosen; capitals name a heading or a kind of value
 // ("COLOR", "LENGTH"), "x.name" points to another property.
 bool skrivbarCssVaerdi(const QString &v)
@@ -332,9 +363,12 @@ const QStringList &Kilder::cssVaerdier(const QString &egenskab)
     const QString gruppe = m_cssGruppe.value(egenskab);
     if (core::ProgramFolder::isSafeName(gruppe) && core::ProgramFolder::isSafeName(egenskab)) {
         const QString dir = m_dir + QStringLiteral("CSS/Values/") + gruppe + u'/';
-        for (const QString &v : laes(core::ProgramFolder::findFileNoCase(dir, egenskab + QStringLiteral(".txt"))))
-            if (skrivbarCssVaerdi(v))
+        for (const QString &v : laes(core::ProgramFolder::findFileNoCase(dir, egenskab + QStringLiteral(".txt")))) {
+            if (v == u"COLOR")
+                list << QColor::colorNames();   // the named colours
+            else if (skrivbarCssVaerdi(v))
                 list << v;
+        }
     }
     return *m_cssVaerdier.insert(egenskab, sorteret(list));
 }
@@ -456,7 +490,7 @@ Slags skriv(Tinfotag &taginf, const QString &item)
         break;
     case Slags::CssVaerdi:
         if (foer == u':' || (foer == u' ' && foer2 == u':'))
-            taginf.udskrivCssValue(k.egenskab, item);
+            taginf.udskrivCssValue(k.egenskab, item, !semikolonFoelger(*edit, k.fra) && !vaerdienKanFortsaette(k.egenskab));
         else
             taginf.UdskrivKoden(item);
         break;

@@ -249,7 +249,7 @@ void Tinfotag::udskrivAttValue(const QString &aAttribut, QString aValue)
     finish(FEditor->caretPos(), true);
 }
 
-void Tinfotag::udskrivCssValue(const QString &aProp, const QString &aValue)
+void Tinfotag::udskrivCssValue(const QString &aProp, const QString &aValue, bool semikolon)
 {
     if (!FEditor)
         return;
@@ -258,12 +258,13 @@ void Tinfotag::udskrivCssValue(const QString &aProp, const QString &aValue)
     const bool afterColon = line.text.size() > 1 && line.column > 1
         && (before == u':' || (before == u' ' && line.before(2) == u':'));
     QString text;
+    const QString slut = semikolon ? QStringLiteral(";") : QString();
     if (afterColon && before == u' ')
-        text = aValue + u';';
+        text = aValue + slut;
     else if (afterColon)
-        text = u' ' + aValue + u';';
+        text = u' ' + aValue + slut;
     else
-        text = aProp + QStringLiteral(": ") + aValue + u';';
+        text = aProp + QStringLiteral(": ") + aValue + slut;
     FEditor->beginUndoAction();
     FEditor->replaceSelection(text);
     finish(FEditor->caretPos(), true);

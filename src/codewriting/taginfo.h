@@ -94,7 +94,8 @@ public:
     static QString GetColor(const QColor &color);
     void udskrivAttribut(const QString &aAttribut);
     void udskrivAttValue(const QString &aAttribut, QString aValue);
-    void udskrivCssValue(const QString &aProp, const QString &aValue);
+    // semikolon: the value ends with ";" (completion leaves it out where the value may go on).
+    void udskrivCssValue(const QString &aProp, const QString &aValue, bool semikolon = true);
 
     // --- end tags ---
     bool UdskrivSlutkode();

@@ -224,6 +224,8 @@ void TestFuldfoerelse::forslag()
     const QStringList colours = entries("<html><p style=\"color: |");
     QVERIFY(colours.contains("transparent"));
     QVERIFY(!colours.contains("COLOR"));   // a kind of value, not one to write
+    QVERIFY(colours.contains("red") && colours.contains("lightseagreen"));   // the named colours
+    QVERIFY(entries("<style>p { background-color: |").contains("white"));
     QVERIFY(entries("<html><p style=\"display: |").contains("inline-block"));
     QVERIFY(entries("<html><p style=\"no-such-property: |").isEmpty());
     const QStringList named = entries("<html><p>&|");
@@ -253,6 +255,11 @@ void TestFuldfoerelse::skriv_data()
     QTest::newRow("CSS property") << "<html><p style=\"co|\">" << "color" << "<html><p style=\"color: |\">";
     QTest::newRow("CSS value") << "<html><p style=\"color: |\">" << "red" << "<html><p style=\"color: red;|\">";
     QTest::newRow("CSS value begun") << "<html><p style=\"color:r|\">" << "red" << "<html><p style=\"color: red;|\">";
+    QTest::newRow("CSS value before its ;") << "<html><p style=\"color: |;\">" << "red" << "<html><p style=\"color: red|;\">";
+    QTest::newRow("CSS value before a blank and ;") << "<style>p { color: r| ; }" << "red" << "<style>p { color: red| ; }";
+    QTest::newRow("CSS value that may go on") << "<style>p { font-family: sa|" << "sans-serif"
+                                               << "<style>p { font-family: sans-serif|";
+    QTest::newRow("CSS longhand that may go on") << "<style>p { margin-top: |" << "auto" << "<style>p { margin-top: auto|";
     QTest::newRow("CSS second word") << "<html><p style=\"border: 1px so|\">" << "solid"
                                      << "<html><p style=\"border: 1px solid|\">";
     QTest::newRow("entity") << "<html><p>a &am|" << "amp" << "<html><p>a &amp;|";
