@@ -47,8 +47,24 @@ bool VbOrdbog::retLinie(QString &linje) const
 {
     bool aendret = false;
     const qsizetype n = linje.size();
+    bool saetningStart = true;   // no word yet in this statement (a "Rem" here is a comment)
     for (qsizetype i = 0; i < n;) {
-        if (!erBogstav(linje[i])) {
+        const QChar c = linje[i];
+        // Only code is changed: a string runs to its closing quote ("" inside it is a quote
+        // and closes and opens again), a comment to the end of the line.
+        if (c == u'"') {
+            const qsizetype luk = linje.indexOf(u'"', i + 1);
+            i = luk < 0 ? n : luk + 1;
+            saetningStart = false;
+            continue;
+        }
+        if (c == u'\'')
+            break;
+        if (!erBogstav(c)) {
+            if (c == u':')
+                saetningStart = true;
+            else if (c != u' ' && c != u'\t')
+                saetningStart = false;
             ++i;
             continue;
         }
@@ -56,6 +72,15 @@ bool VbOrdbog::retLinie(QString &linje) const
         while (j < n && erBogstav(linje[j]))
             ++j;
         const QString ord = linje.mid(i, j - i);
+        if (saetningStart && ord.compare(u"rem", Qt::CaseInsensitive) == 0 && (j == n || linje[j] == u' ' || linje[j] == u'\t')) {
+            const QString ny = ret(ord);
+            if (ny != ord) {
+                linje.replace(i, j - i, ny);
+                aendret = true;
+            }
+            break;
+        }
+        saetningStart = false;
         const QString ny = ret(ord);
         if (ny != ord) {   // same length: only the case differs
             linje.replace(i, j - i, ny);

@@ -19,7 +19,8 @@ public:
     // The word as the reference writes it, or the word itself. A word written as one of the
     // titles stays as it is, so running the command twice changes nothing the second time.
     QString ret(const QString &ord) const;
-    // Corrects every word (run of the letters A-Z, a-z) of the line; true when one changed.
+    // Corrects every word (run of the letters A-Z, a-z) of the line's code, leaving its
+    // strings and its comment (after "'" or "Rem") as written; true when one changed.
     bool retLinie(QString &linje) const;
 
     bool isEmpty() const { return m_forste.isEmpty(); }

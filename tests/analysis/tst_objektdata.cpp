@@ -72,12 +72,18 @@ private slots:
         QTest::newRow("digits split words") << "response2write" << "Response2Write";
         QTest::newRow("unknown words stay") << "dim Minvariabel" << "dim Minvariabel";
         QTest::newRow("a word spelt as a title stays") << "WRITE Write write" << "WRITE Write Write";
+        QTest::newRow("string stays") << "msgbox \"now write the form\" & form" << "msgbox \"now write the form\" & Form";
+        QTest::newRow("quote inside a string") << "x = \"a \"\"form\"\" b\" : write" << "x = \"a \"\"form\"\" b\" : Write";
+        QTest::newRow("comment stays") << "write x ' write the form" << "Write x ' write the form";
+        QTest::newRow("rem comment stays") << "rem write the form" << "Rem write the form";
+        QTest::newRow("rem after a colon") << "write : REM form" << "Write : Rem form";
+        QTest::newRow("a word starting with rem is code") << "remform.write" << "remform.Write";
     }
     void capitalisation()
     {
         QFETCH(QString, foer);
         // Depth-first order: the first spelling wins; titles with other signs never match a word.
-        const analysis::VbOrdbog ordbog({"Response", "Write", "WRITE", "Request", "Form", "Request.Form", "Dim x"});
+        const analysis::VbOrdbog ordbog({"Response", "Write", "WRITE", "Request", "Form", "Request.Form", "Dim x", "Rem"});
         QString linje = foer;
         QFETCH(QString, efter);
         QCOMPARE(ordbog.retLinie(linje), foer != efter);
