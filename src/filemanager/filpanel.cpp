@@ -7,6 +7,7 @@
 #include "core/programfolder.h"
 #include "filemanager/filinfo.h"
 #include "filemanager/filnavne.h"
+#include "filemanager/mappeliste.h"
 #include "platform/drev.h"
 #include "platform/infobox.h"
 #include "platform/papirkurv.h"
@@ -396,10 +397,17 @@ void TFilPanel::laesFiler()
     filBoks->clear();
     if (m_mappe.isEmpty())
         return;
+    QString fejl;
+    const QList<StrukturRec> indhold = laesMappe(m_mappe, &fejl);
+    if (!fejl.isEmpty()) {
+        // An empty list would say the folder is empty; the line says why it shows nothing.
+        auto *it = new QListWidgetItem(platform::displayText(ulaeseligMappeTekst(fejl)).replace(u'\n', u' '), filBoks);
+        it->setFlags(Qt::NoItemFlags);
+    }
     QStringList navne;
-    for (const QString &f : QDir(m_mappe).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
-        if (maske.isEmpty() || passerMaske(f, maske))
-            navne << f;
+    for (const StrukturRec &r : indhold)
+        if (!r.erMappe() && (maske.isEmpty() || passerMaske(r.navn, maske)))
+            navne << r.navn;
     filBoks->addItems(navne);
     opdaterActions();
 }

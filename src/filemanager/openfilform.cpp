@@ -498,6 +498,13 @@ void Topenfilform::showEvent(QShowEvent *event)
     }
     QDialog::showEvent(event);
     (boxType == 1 ? static_cast<QWidget *>(EditFilnavn) : openbox)->setFocus(Qt::OtherFocusReason);
+    emit modeSkiftet();
+}
+
+void Topenfilform::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    emit modeSkiftet();
 }
 
 void Topenfilform::aabenMode()
@@ -508,6 +515,7 @@ void Topenfilform::aabenMode()
     PanelSti->show();
     openbox->setFocus(Qt::OtherFocusReason);
     opdaterActions();
+    emit modeSkiftet();
 }
 
 void Topenfilform::gemMode(const QString &navn)
@@ -521,6 +529,7 @@ void Topenfilform::gemMode(const QString &navn)
     panelGem->show();
     EditFilnavn->setFocus();
     opdaterActions();
+    emit modeSkiftet();
 }
 
 void Topenfilform::visMappe(const QString &folder)

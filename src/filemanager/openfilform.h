@@ -89,8 +89,14 @@ public:
         *aRename, *aDelete, *aDeletePermanent, *aCopy, *aKlip, *aPaste, *aEmptyRB, *aEleEgenskaber,
         *aDrevinfo, *Agofile, *aVisBillede, *aOpenFunk;
 
+signals:
+    // Shown, hidden, or switched between opening and saving: the host's "Gem funktion"
+    // follows.
+    void modeSkiftet();
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void hentOpt();

@@ -200,6 +200,7 @@ Topenfilform *Tmainform::openfilform()
         m_openfilform = new Topenfilform(this, this);
         m_openfilform->setGemFunk(aGemFunk);
         connect(this, &Tmainform::dokumentGemt, m_openfilform, &Topenfilform::updateStrukturer);
+        connect(m_openfilform, &Topenfilform::modeSkiftet, this, &Tmainform::opdaterFilActions);
     }
     return m_openfilform;
 }

@@ -332,9 +332,12 @@ void TestFiler::keyboardInTheBrowser()
     QCOMPARE(f->funk->FGrundmappe, d.path());
 
     // "Åben": the keyboard is in the list; Enter opens the file under the cursor and the list
-    // stays where it is.
+    // stays where it is. "Gem funktion" takes the browser back to saving.
+    auto *gemFunk = navngivet<QAction>(&m, "aGemFunk");
+    QVERIFY(!gemFunk->isEnabled());
     m.FileOpen->trigger();
     QTRY_COMPARE(QApplication::focusWidget(), liste);
+    QVERIFY(gemFunk->isEnabled());
     QTest::keyClick(liste, Qt::Key_End);   // mappe, app.js, b.html, ny.html
     QTest::keyClick(liste, Qt::Key_Up);
     QTest::keyClick(liste, Qt::Key_Return);
@@ -588,6 +591,14 @@ void TestFiler::unreadableFolderSaysSo()
     QCOMPARE(navngivet<TFilListe>(f, "openbox")->tomTekst(), grund);
     QCOMPARE(navngivet<QStatusBar>(f, "infobar")->currentMessage(),
              QStringLiteral("Mappen kan ikke læses. Du har ikke adgang til filen eller mappen."));
+    // The file panel says it too, in a line that cannot be chosen as a file.
+    m.filpanel()->setMappe(d.filePath(QStringLiteral("laast")));
+    auto *filBoks = navngivet<QListWidget>(&m, "filBoks");
+    QCOMPARE(filBoks->count(), 1);
+    QCOMPARE(filBoks->item(0)->text(), QStringLiteral("Mappen kan ikke læses. Du har ikke adgang til filen eller mappen."));
+    QCOMPARE(filBoks->item(0)->flags(), Qt::NoItemFlags);
+    QTest::mouseClick(filBoks->viewport(), Qt::LeftButton, {}, filBoks->visualItemRect(filBoks->item(0)).center());
+    QVERIFY(m.filPanelFil().isEmpty());
     // Its properties say the same, not "0 filer, 0 mapper".
     f->visMappe(d.path());
     auto *liste = navngivet<QListView>(f, "openbox");
