@@ -8,6 +8,7 @@
 #include "testsupport/testenv.h"
 
 #include <QTreeView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestKontrolFund : public QObject {
@@ -68,6 +69,23 @@ void TestKontrolFund::fundPaaTags()
     QCOMPARE(marks[0].fra, 12);
     QCOMPARE(marks[0].til, 17);
     QVERIFY(marks[0].tip.contains(QStringLiteral("Ukendt kode")));
+
+    // An unknown attribute is marked where it is named, not over the whole tag; a value
+    // holding the name or a ">" is passed over.
+    const QString side = QStringLiteral("<p title=\"colr>\" colr=\"x\" CLASS=a data-colr=1 onclick=y>x</p>");
+    m_edit.setText(side);
+    m_taginf.ReadStructure();
+    QTemporaryDir attributter;
+    QFile p(attributter.filePath(QStringLiteral("p.txt")));
+    QVERIFY(p.open(QIODevice::WriteOnly));
+    p.write("title\nclass\n");
+    p.close();
+    QCOMPARE(m_taginf.AttributeKontrol(attributter.path() + u'/'), 2);
+    kontrol::markerFund(&m_edit, kontrol::fund(*m_taginf.TreeModel()));
+    marks = m_edit.markeringer(TEditor::Markering::Fund);
+    const QString tip = QStringLiteral("p Ukendt: colr Ukendt: onclick");
+    const qsizetype colr = side.indexOf(QStringLiteral(" colr=")) + 1, onclick = side.indexOf(QStringLiteral("onclick"));
+    QCOMPARE(marks, (QList<TEditor::Omraade>{{colr, colr + 4, tip}, {onclick, onclick + 7, tip}}));
 
     // A clean page: no marks.
     QVERIFY(kontroller(QStringLiteral("<html><body><p>x</p></body></html>"), &Tinfotag::EndtagsKontrol).isEmpty());
