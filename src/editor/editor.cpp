@@ -109,6 +109,8 @@ TEditor::TEditor(QWidget *parent) : QFrame(parent)
     send(QsciScintillaBase::SCI_AUTOCSETORDER, QsciScintillaBase::SC_ORDER_PERFORMSORT);
     send(QsciScintillaBase::SCI_AUTOCSETMAXHEIGHT, 12);
     connect(m_sci, &QsciScintillaBase::SCN_CHARADDED, this, [this](int c) {
+        if (c == '\n')
+            beholdIndrykning();
         if (c > 0 && c < 0x10000)
             emit tegnSkrevet(QChar(c));
     });
@@ -192,6 +194,25 @@ void TEditor::foerIndsaettelse(int position, int type, const char *, int length)
         if (tekst && tilfoejEgneElementer(m_lexer, tekst, slut - start))
             m_sci->SendScintilla(QsciScintillaBase::SCI_SETKEYWORDS, 0ul, m_lexer->keywords(1));
     }, Qt::QueuedConnection);
+}
+
+// Return keeps the indentation of the line it broke, blanks and tabs as they were.
+void TEditor::beholdIndrykning()
+{
+    const int linje = lineOfByte(send(QsciScintillaBase::SCI_GETCURRENTPOS));
+    if (linje < 1)
+        return;
+    const long start = send(QsciScintillaBase::SCI_POSITIONFROMLINE, linje - 1);
+    const long slut = send(QsciScintillaBase::SCI_GETLINEENDPOSITION, linje - 1);
+    QByteArray indrykning;
+    for (long p = start; p < slut; ++p) {
+        const char c = char(send(QsciScintillaBase::SCI_GETCHARAT, p));
+        if (c != ' ' && c != '\t')
+            break;
+        indrykning += c;
+    }
+    if (!indrykning.isEmpty())
+        m_sci->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, uintptr_t(indrykning.size()), indrykning.constData());
 }
 
 void TEditor::meldAendringer()

@@ -174,6 +174,7 @@ private:
     long send(unsigned int msg, unsigned long wParam = 0, long lParam = 0) const;
     void foerRedigering(int position, int type);
     void foerIndsaettelse(int position, int type, const char *text, int length);
+    void beholdIndrykning();
     void insertBytes(qsizetype from, qsizetype to, const QByteArray &utf8);
     void opdaterMargen();
     void anvendFont();

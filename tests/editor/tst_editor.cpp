@@ -24,6 +24,8 @@ private slots:
     void htmlFiveAndCustomElements();
     void stylingEndsForEveryType_data();
     void stylingEndsForEveryType();
+    void returnKeepsTheIndentation_data();
+    void returnKeepsTheIndentation();
     void cleanupTestCase() { m_data.reset(); }
 
 private:
@@ -307,4 +309,29 @@ void TestEditor::htmlFiveAndCustomElements()
     QTRY_COMPARE(e.stilVed(text.lastIndexOf(word)), style);
     e.replaceRange(0, 0, QStringLiteral("<ny-ting>a</ny-ting>"));
     QTRY_COMPARE(e.stilVed(1), QStringLiteral("Tag"));
+}
+
+void TestEditor::returnKeepsTheIndentation_data()
+{
+    QTest::addColumn<QString>("ext");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("page, blanks") << ".html" << "<ul>\n    <li>a</li>" << "<ul>\n    <li>a</li>\n    ";
+    QTest::newRow("script, tab") << ".js" << "if (a) {\n\tb();" << "if (a) {\n\tb();\n\t";
+    QTest::newRow("plain text") << ".txt" << "  hej" << "  hej\n  ";
+    QTest::newRow("no indentation") << ".html" << "<p>" << "<p>\n";
+}
+
+void TestEditor::returnKeepsTheIndentation()
+{
+    QFETCH(QString, ext);
+    QFETCH(QString, text);
+    TEditor e;
+    e.setSprog(ext);
+    e.setText(text);
+    e.setCaretPos(e.length());
+    auto *sci = e.findChild<QsciScintilla *>(QStringLiteral("scintilla"));
+    QTest::keyClick(sci, Qt::Key_Return);
+    QTEST(e.text(), "after");
+    QCOMPARE(e.caretPos(), e.length());
 }
