@@ -197,6 +197,8 @@ QWidget *Tstrukturform::lavEditSide(bool objekt)
     reload = handling(side, QStringLiteral("Areload") + s, QStringLiteral("Genindlæs"),
                       QStringLiteral("Genindlæs struktur ved fortrydelse af ændring der ikke er gemt"));
     bar->addActions({slet, gem, reload});
+    // The column is as wide as its tool bar, so no command hides behind the bar's "»".
+    t->setMinimumWidth(bar->sizeHint().width());
     venstre->addWidget(bar);
     venstre->addWidget(t, 1);
     QLineEdit *element = new QLineEdit(side);
@@ -254,6 +256,10 @@ QWidget *Tstrukturform::lavEditSide(bool objekt)
             opdaterHandlinger();
         });
     }
+    // Definitions and syntax are long lines; their fields get room for a good part of one.
+    for (QLineEdit *felt : side->findChildren<QLineEdit *>())
+        if (form->indexOf(felt) >= 0)
+            felt->setMinimumWidth(felt->fontMetrics().averageCharWidth() * 40);
     hoejre->addLayout(form);
     auto *kl = new QHBoxLayout;
     kl->addWidget(knap(clear, side));
@@ -365,6 +371,11 @@ void Tstrukturform::gemNewSL()
 bool Tstrukturform::spoergJa(const QString &question, QWidget *owner)
 {
     return m_vaert && m_vaert->spoergJa(question, owner);
+}
+
+bool Tstrukturform::spoergSlet(const QString &question, QWidget *owner)
+{
+    return m_vaert && m_vaert->spoergJaNejForvalgt(question, owner);
 }
 
 bool Tstrukturform::erAaben(bool objekt) const
@@ -575,7 +586,7 @@ void Tstrukturform::AredigerExecute()
             vis(QStringLiteral("Filnavnet:\r") + ny + QStringLiteral("\r") + QStringLiteral("eksisterer allerede!"));
             return;
         }
-        if (!spoergJa(QStringLiteral("Der er indført et nyt filnavn,\rder ikke er anvendt iforvejen.\rSkal det nye navn anvendes,\r"
+        if (!spoergSlet(QStringLiteral("Der er indført et nyt filnavn,\rder ikke er anvendt iforvejen.\rSkal det nye navn anvendes,\r"
                                          "og den gamle fil slettes?"), this))
             return;
     }
@@ -614,7 +625,7 @@ void Tstrukturform::AsletExecute(bool objekt)
     const QString q = node == t->forsteNode() ? QStringLiteral("Skal hele strukturen slettes?")
                     : node->childCount() > 0 ? QStringLiteral("Skal elementet ") + node->text(0) + QStringLiteral(" med underelementer slettes?")
                                              : QStringLiteral("Skal elementet ") + node->text(0) + QStringLiteral(" slettes?");
-    if (!spoergJa(q, this))
+    if (!spoergSlet(q, this))
         return;
     t->SletNode();
     tomFelter(objekt);
@@ -695,7 +706,7 @@ void Tstrukturform::sletInfoStruktur()
         return;
     }
     if (!information::sikkerDatatekst(navn)
-        || !spoergJa(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this))
+        || !spoergSlet(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this))
         return;
     infostruktur->clear();
     infostruktur->Strukturfile.clear();
@@ -731,7 +742,7 @@ void Tstrukturform::sletObjektStruktur()
             + QStringLiteral("Den må ikke slettes."));
         return;
     }
-    if (!spoergJa(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this))
+    if (!spoergSlet(QStringLiteral("Skal strukturen ") + navn + QStringLiteral(" slettes totalt?"), this))
         return;
     objektstruktur->clear();
     objektstruktur->Strukturfile.clear();

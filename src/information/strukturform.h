@@ -79,6 +79,8 @@ private:
     void gemNewSL();
     bool erAaben(bool objekt) const;
     bool spoergJa(const QString &question, QWidget *owner);
+    // A question whose "Ja" deletes: "Nej" is what a plain Enter answers.
+    bool spoergSlet(const QString &question, QWidget *owner);
     void vis(const QString &tekst);
     TDokumentVaert *m_vaert;
 };
