@@ -2,6 +2,7 @@
 
 #include "core/optionfile.h"
 #include "core/programfolder.h"
+#include "platform/vinduesplads.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -87,7 +88,7 @@ Tkontrolform::Tkontrolform(QWidget *parent, QAbstractItemModel *model)
     core::OptionReader r(optfil, 4);
     const int top = r.integer(0), left = r.integer(1), width = r.integer(2), height = r.integer(3);
     if (r.ok())
-        setGeometry(left, top, qMax(width, 285), qMax(height, 361));
+        platform::placerIndre(this, QRect(left, top, qMax(width, 285), qMax(height, 361)));
     else
         setGeometry(100, 100, 285, 370);   // the minimum size wins over the default width
 }

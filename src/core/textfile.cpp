@@ -184,6 +184,28 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+QString linjeskiftNavn(QStringView text)
+{
+    bool crlf = false, lf = false, cr = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < n && text[i + 1] == u'\n') {
+                crlf = true;
+                ++i;
+            } else {
+                cr = true;
+            }
+        } else if (c == u'\n') {
+            lf = true;
+        }
+    }
+    if (int(crlf) + int(lf) + int(cr) > 1)
+        return QStringLiteral("Blandede");
+    return crlf ? QStringLiteral("CR LF") : lf ? QStringLiteral("LF") : cr ? QStringLiteral("CR") : QString();
+}
+
 QString joinLines(const QStringList &lines)
 {
     qsizetype total = 0;

@@ -39,6 +39,10 @@ bool canEncode(const QString &text, Encoding enc);
 // Splits text into lines at CR LF, LF or a lone CR; a final line break gives no extra line.
 QStringList splitLines(const QString &text);
 
+// The line breaks a text holds, for the status bar: "CR LF", "LF", "CR", "Blandede" when it
+// holds more than one kind, or empty when it holds none.
+QString linjeskiftNavn(QStringView text);
+
 // Joins lines with CR LF and a final CR LF.
 QString joinLines(const QStringList &lines);
 

@@ -364,16 +364,18 @@ bool Tfilinfoform::showDriveInfo(const QString &path)
     setWindowTitle(QStringLiteral("Drev egenskaber"));
     SideNummer = 1;
     Bog->setCurrentIndex(1);
-    const qint64 kap = d.klar ? d.kapacitet : 0;
+    // As df reports them: the blocks kept for the administrator are neither used nor part of
+    // the size the user can have.
+    const qint64 kap = d.klar ? platform::drevStoerrelse(d) : 0;
     const qint64 ledig = d.klar ? d.ledig : 0;
-    const qint64 brugt = kap - ledig;
+    const qint64 brugt = d.klar ? d.brugt : 0;
     EditDisknavn->setText(d.etiket + QStringLiteral(" (") + d.rod + u')');
     LabelType->setText(platform::drevTypeTekst(d.type));
     LabelFilsystem->setText(d.filsystem.isEmpty() ? QStringLiteral("Ukendt") : d.filsystem);
     LabelAnvendtSpace->setText(core::formatStoerrelse(brugt));
     LabelFreeSpace->setText(core::formatStoerrelse(ledig));
     LabelKapasitet->setText(core::formatStoerrelse(kap));
-    ProgressBar->setValue(kap > 0 ? int(qRound(double(brugt) * 100.0 / double(kap))) : 100);
+    ProgressBar->setValue(kap > 0 ? platform::brugtProcent(d) : 100);
     show();
     raise();
     return true;

@@ -12,6 +12,7 @@
 #include "platform/infobox.h"
 #include "platform/papirkurv.h"
 #include "platform/shellopen.h"
+#include "platform/vinduesplads.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -65,18 +66,44 @@ namespace {
 // Top and left of a small dialog, read at its first showing and written at each closing.
 void hentPos(QWidget *w, const QString &fil)
 {
-    core::OptionReader r(fil, 2);
-    const int top = r.integer(0), left = r.integer(1);
-    if (r.ok())
-        w->move(left, top);
+    platform::hentPlads(w, fil);
 }
 void gemPos(QWidget *w, const QString &fil)
 {
-    core::OptionWriter o;
-    o.add(w->pos().y()).add(w->pos().x());
     QString error;
-    if (!o.write(fil, &error))
+    if (!platform::gemPlads(w, fil, &error))
         platform::errorBox(w, QStringLiteral("Indstillingerne kunne ikke gemmes i %1.\r%2").arg(fil, error));
+}
+
+// A drive chooser: the ready drives the menu names, the one holding folder chosen.
+void fyldDrev(QComboBox *boks, const QString &folder)
+{
+    boks->clear();
+    for (const platform::Drev &d : platform::drevListe()) {
+        const QString t = platform::drevMenuTekst(d);
+        if (!t.isEmpty() && d.klar)
+            boks->addItem(QIcon::fromTheme(QStringLiteral("drive-harddisk")), t, d.rod);
+    }
+    boks->setCurrentIndex(boks->findData(platform::drevFor(folder.isEmpty() ? QDir::homePath() : folder).rod));
+}
+
+// A folder list: folder with its parents, indented, then its subfolders; each item holds its
+// path. The folder itself is the current row.
+void fyldMapper(QListWidget *liste, const QString &folder)
+{
+    liste->clear();
+    const QStringList dele = stiDele(folder);
+    for (int i = 0; i < dele.size(); ++i) {
+        auto *it = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("folder-open")),
+                                       QString(i * 2, u' ') + dele[i], liste);
+        it->setData(Qt::UserRole, stiTilIndex(dele, i));
+    }
+    liste->setCurrentRow(liste->count() - 1);
+    const QString indryk(dele.size() * 2, u' ');
+    for (const QString &d : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        auto *it = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("folder")), indryk + d, liste);
+        it->setData(Qt::UserRole, tilfoej(folder, d));
+    }
 }
 QLineEdit *edit(const char *name)
 {
@@ -118,7 +145,29 @@ Tkopiform::Tkopiform(QWidget *parent)
     Memo->setObjectName(QStringLiteral("Memo"));
     Memo->setReadOnly(true);
     f->addRow(Memo);
+    DriveBox = new QComboBox;
+    DriveBox->setObjectName(QStringLiteral("DriveBox"));
+    f->addRow(QStringLiteral("Drev"), DriveBox);
+    Dirbox = new QListWidget;
+    Dirbox->setObjectName(QStringLiteral("Dirbox"));
+    f->addRow(Dirbox);
     f->addRow(knapper(this, QStringLiteral("Kopier")));
+    // Choosing a folder (or a drive) shows it and makes it the destination.
+    auto vaelg = [this](const QString &folder) {
+        if (!QFileInfo(folder).isDir())
+            return;
+        visMappe(folder);
+        mappeEdit->setText(folder.endsWith(u'/') ? folder : folder + u'/');
+    };
+    connect(Dirbox, &QListWidget::itemActivated, this, [vaelg](QListWidgetItem *it) { vaelg(it->data(Qt::UserRole).toString()); });
+    connect(DriveBox, &QComboBox::activated, this, [this, vaelg](int i) { vaelg(DriveBox->itemData(i).toString()); });
+}
+
+void Tkopiform::visMappe(const QString &folder)
+{
+    const QString mappe = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    fyldDrev(DriveBox, mappe);
+    fyldMapper(Dirbox, mappe);
 }
 
 void Tkopiform::showEvent(QShowEvent *e)
@@ -332,14 +381,7 @@ void TFilPanel::opdaterActions()
 
 void TFilPanel::opdaterDrev()
 {
-    drevBoks->clear();
-    for (const platform::Drev &d : platform::drevListe()) {
-        const QString t = platform::drevMenuTekst(d);
-        if (!t.isEmpty() && d.klar)
-            drevBoks->addItem(QIcon::fromTheme(QStringLiteral("drive-harddisk")), t, d.rod);
-    }
-    const int i = drevBoks->findData(platform::drevFor(m_mappe.isEmpty() ? QDir::homePath() : m_mappe).rod);
-    drevBoks->setCurrentIndex(i);
+    fyldDrev(drevBoks, m_mappe);
 }
 
 void TFilPanel::setFiltre(const QList<Filter> &filtre)
@@ -375,20 +417,7 @@ void TFilPanel::opdater()
 
 void TFilPanel::laesMapper()
 {
-    dirBoks->clear();
-    // The folder with its parents, then its subfolders.
-    const QStringList dele = stiDele(m_mappe);
-    for (int i = 0; i < dele.size(); ++i) {
-        auto *it = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("folder-open")),
-                                       QString(i * 2, u' ') + dele[i], dirBoks);
-        it->setData(Qt::UserRole, stiTilIndex(dele, i));
-    }
-    dirBoks->setCurrentRow(dirBoks->count() - 1);
-    const QString indryk(dele.size() * 2, u' ');
-    for (const QString &d : QDir(m_mappe).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto *it = new QListWidgetItem(QIcon::fromTheme(QStringLiteral("folder")), indryk + d, dirBoks);
-        it->setData(Qt::UserRole, tilfoej(m_mappe, d));
-    }
+    fyldMapper(dirBoks, m_mappe);
 }
 
 void TFilPanel::laesFiler()
@@ -439,6 +468,7 @@ void TFilPanel::kopier()
     const QString ext = extensionMedPunktum(info.fileName());
     k.filnavnEdit->setText(info.fileName().left(info.fileName().size() - ext.size()));
     k.extEdit->setText(ext);
+    k.visMappe(m_mappe);
     if (k.exec() != QDialog::Accepted)
         return;
     const QString navn = k.filnavnEdit->text() + k.extEdit->text();

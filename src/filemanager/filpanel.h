@@ -24,7 +24,11 @@ public:
     QLineEdit *mappeEdit, *filnavnEdit, *extEdit;
     QCheckBox *sletBox;
     QPlainTextEdit *Memo;
+    QComboBox *DriveBox;    // "Drev"
+    QListWidget *Dirbox;    // the folder with its parents and subfolders
     QString optfil;
+    // Shows folder in Dirbox and its drive in DriveBox; mappeEdit is left as it is.
+    void visMappe(const QString &folder);
 protected:
     void showEvent(QShowEvent *e) override;
     void done(int r) override;

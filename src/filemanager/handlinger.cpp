@@ -1,6 +1,7 @@
 #include "filemanager/handlinger.h"
 
 #include "core/fejltekst.h"
+#include "core/filskriver.h"
 #include "filemanager/filnavne.h"
 #include "platform/papirkurv.h"
 
@@ -294,6 +295,26 @@ bool THandlinger::NyMappe(const QString &folder)
     const QList<StrukturRec> &entries = m_model->entries();
     for (int i = 0; i < entries.size(); ++i) {
         if (entries[i].erMappe() && entries[i].mappe == QDir::cleanPath(path)) {
+            vaelg(i);
+            break;
+        }
+    }
+    infoStruktur2();
+    return true;
+}
+
+bool THandlinger::NyTekstfil(const QString &folder)
+{
+    const QString path = unikFilnavn(tilfoej(folder, QStringLiteral("Ny tekstfil.txt")), QString());
+    const core::ReadResult r = core::writeFileAtomic(path, QByteArray());
+    if (!r.ok) {
+        m_dlg->info(QStringLiteral("Der kunne ikke oprettes en ny tekstfil.\r") + r.error);
+        return false;
+    }
+    makeStruktur2(folder);
+    const QList<StrukturRec> &entries = m_model->entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (!entries[i].erMappe() && entries[i].filnavn == QDir::cleanPath(path)) {
             vaelg(i);
             break;
         }

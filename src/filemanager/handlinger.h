@@ -61,6 +61,9 @@ public:
     int DeleteElementer(bool tilPapirkurv);
     // Creates "Ny mappe" (or the first free "Ny mappe (n)") in folder and selects it.
     bool NyMappe(const QString &folder);
+    // Creates an empty "Ny tekstfil.txt" (or the first free "Ny tekstfil (n).txt") in folder,
+    // never over an existing file, and selects it.
+    bool NyTekstfil(const QString &folder);
     // After in-place editing of a row: renames on disk; the text the entry is to show.
     QString RenameNode(int row, const QString &oldText, const QString &newText, bool nyMappe);
     // Opens every selected file through openDokument; the number opened.

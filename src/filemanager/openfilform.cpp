@@ -11,6 +11,7 @@
 #include "platform/kendtemapper.h"
 #include "platform/papirkurv.h"
 #include "platform/shellopen.h"
+#include "platform/vinduesplads.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -166,6 +167,9 @@ Topenfilform::Topenfilform(TDokumentVaert *vaert, QWidget *parent)
     Agofile = lav(this, "Agofile", QStringLiteral("Kør i program"), QKeySequence(QStringLiteral("Ctrl+P")), "system-run");
     aVisBillede = lav(this, "aVisBillede", QStringLiteral("Vis billede"), QKeySequence(QStringLiteral("Ctrl+B")), "image-x-generic");
     aOpenFunk = lav(this, "aOpenFunk", QStringLiteral("Åben funktion"), {}, "document-open");
+    aMappeInfo = lav(this, "aMappeInfo", QStringLiteral("Mappeegenskaber"), {}, "folder");
+    aFilinfo = lav(this, "aFilinfo", QStringLiteral("Filegenskaber"), {}, "document-properties");
+    aNyTekstfil = lav(this, "aNyTekstfil", QStringLiteral("Ny tekstfil"), {}, "document-new");
     addActions({aRedigerDokument, aMarkerAlt, aMarkerIngen, aNyMappe, aRename, aDelete, aDeletePermanent, aCopy,
                 aKlip, aPaste, Agofile, aVisBillede});
 
@@ -302,6 +306,10 @@ Topenfilform::Topenfilform(TDokumentVaert *vaert, QWidget *parent)
     PUfilbox->addSeparator();
     PUfilbox->addActions({aMarkerAlt, aMarkerIngen, aMarkerInvers});
     PUfilbox->addSeparator();
+    PUfilbox->addActions({aNyMappe, aNyTekstfil});
+    PUfilbox->addSeparator();
+    PUfilbox->addActions({aFilinfo, aMappeInfo});
+    PUfilbox->addSeparator();
     PUfilbox->addAction(aEmptyRB);
     connect(openbox, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
         opdaterActions();
@@ -411,23 +419,30 @@ Topenfilform::Topenfilform(TDokumentVaert *vaert, QWidget *parent)
     });
     connect(aEmptyRB, &QAction::triggered, this, [this] { funk->EmptyRecycleBin(); });
     connect(aEleEgenskaber, &QAction::triggered, this, [this] {
-        if (!m_info) {
-            m_info = new Tfilinfoform(this);
-            connect(m_info, &Tfilinfoform::aendret, this, &Topenfilform::updateStrukturer);
-        }
         if (!funk->FFilnavn.isEmpty())
-            m_info->showFileInfo(funk->FFilnavn);
+            infoform()->showFileInfo(funk->FFilnavn);
         else if (funk->harValg())
-            m_info->showMappeInfo(funk->FBibmappe);
+            infoform()->showMappeInfo(funk->FBibmappe);
         else
             platform::infoBox(this, QStringLiteral("Der er ikke valgt en mappe."));
     });
-    connect(aDrevinfo, &QAction::triggered, this, [this] {
-        if (!m_info) {
-            m_info = new Tfilinfoform(this);
-            connect(m_info, &Tfilinfoform::aendret, this, &Topenfilform::updateStrukturer);
+    connect(aFilinfo, &QAction::triggered, this, [this] {
+        if (!funk->FFilnavn.isEmpty())
+            infoform()->showFileInfo(funk->FFilnavn);
+    });
+    connect(aMappeInfo, &QAction::triggered, this, [this] {
+        if (!funk->FGrundmappe.isEmpty())
+            infoform()->showMappeInfo(funk->FGrundmappe);
+    });
+    connect(aNyTekstfil, &QAction::triggered, this, [this] {
+        // The new file's name is edited at once, as a new folder's is.
+        if (funk->NyTekstfil(funk->FGrundmappe)) {
+            OldNodeTekst = funk->model()->data(funk->selection()->currentIndex(), Qt::DisplayRole).toString();
+            openbox->edit(funk->selection()->currentIndex());
         }
-        m_info->showDriveInfo(funk->FGrundmappe);
+    });
+    connect(aDrevinfo, &QAction::triggered, this, [this] {
+        infoform()->showDriveInfo(funk->FGrundmappe);
     });
     connect(Agofile, &QAction::triggered, this, [this] { platform::shellOpen(funk->FFilnavn); });
     connect(aVisBillede, &QAction::triggered, this, [this] {
@@ -463,8 +478,7 @@ void Topenfilform::hentOpt()
     const int w = r.integer(0), h = r.integer(1), left = r.integer(2), top = r.integer(3);
     const QString mappe = r.text(4);
     if (r.ok() && QFileInfo(mappe).isDir()) {
-        resize(qMax(w, 400), qMax(h, 500));
-        move(left, top);
+        platform::placerVindue(this, left, top, qMax(w, 400), qMax(h, 500));
         funk->FGrundmappe = mappe;
     } else {
         resize(400, 508);
@@ -603,6 +617,15 @@ void Topenfilform::stiKlik(int index)
     visMappe(stiTilIndex(m_stiArray, index));
 }
 
+Tfilinfoform *Topenfilform::infoform()
+{
+    if (!m_info) {
+        m_info = new Tfilinfoform(this);
+        connect(m_info, &Tfilinfoform::aendret, this, &Topenfilform::updateStrukturer);
+    }
+    return m_info;
+}
+
 void Topenfilform::opdaterActions()
 {
     const bool valg = funk->harValg();
@@ -618,6 +641,8 @@ void Topenfilform::opdaterActions()
     Agofile->setEnabled(!funk->FFilnavn.isEmpty());
     aVisBillede->setEnabled(!funk->FFilnavn.isEmpty());
     aOpenFunk->setEnabled(boxType == 1);
+    aFilinfo->setEnabled(!funk->FFilnavn.isEmpty());
+    aMappeInfo->setEnabled(!funk->FGrundmappe.isEmpty());
 }
 
 void Topenfilform::rapport(const char *verb, int n)

@@ -87,7 +87,7 @@ public:
     QMenu *PUdrevene, *PUkendte, *PUdelte, *PUfilbox;
     QAction *aRedigerDokument, *aMarkerAlt, *aMarkerIngen, *aMarkerInvers, *aOpenAktuelleMappe, *aNyMappe,
         *aRename, *aDelete, *aDeletePermanent, *aCopy, *aKlip, *aPaste, *aEmptyRB, *aEleEgenskaber,
-        *aDrevinfo, *Agofile, *aVisBillede, *aOpenFunk;
+        *aDrevinfo, *Agofile, *aVisBillede, *aOpenFunk, *aMappeInfo, *aFilinfo, *aNyTekstfil;
 
 signals:
     // Shown, hidden, or switched between opening and saving: the host's "Gem funktion"
@@ -115,6 +115,7 @@ private:
     TDokumentVaert *m_vaert;
     std::unique_ptr<TFilDialogerVinduer> m_dlg;
     Tfilinfoform *m_info = nullptr;
+    Tfilinfoform *infoform();   // the properties window, made on first use
     Tbilledform *m_billede = nullptr;
     QStringList m_stiArray;
     int m_redigeretRaekke = -1;

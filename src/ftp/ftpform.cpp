@@ -4,6 +4,7 @@
 #include "core/programfolder.h"
 #include "platform/infobox.h"
 #include "platform/papirkurv.h"
+#include "platform/vinduesplads.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -165,7 +166,7 @@ TftpForm::TftpForm(QWidget *parent)
 
     if (const auto e = ftp::hentEgenskaber(optfil)) {
         setForbindelse(e->f);
-        move(e->left, e->top);
+        platform::flytVindue(this, e->left, e->top);
     } else {
         setForbindelse({});
     }

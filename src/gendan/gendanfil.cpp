@@ -92,7 +92,22 @@ std::optional<GendanPost> laesGendanFil(const QByteArray &indhold, QString *fejl
 
 QString visningsnavn(const GendanPost &post)
 {
-    return post.filnavn.isEmpty() ? QStringLiteral("Ikke navngivet") : QFileInfo(post.filnavn).fileName();
+    if (!post.filnavn.isEmpty())
+        return QFileInfo(post.filnavn).fileName();
+    // Unnamed documents differ only by their type and their text; the first line that holds
+    // something tells them apart.
+    QString navn = QStringLiteral("Ikke navngivet");
+    if (!post.ext.isEmpty())
+        navn += QStringLiteral(" (") + post.ext + u')';
+    constexpr qsizetype kLaengde = 40;
+    for (const QByteArray &linje : post.tekst.left(64 * 1024).split('\n')) {
+        const QString l = QString::fromUtf8(linje).simplified();
+        if (l.isEmpty())
+            continue;
+        navn += QStringLiteral(": ") + (l.size() > kLaengde ? l.left(kLaengde) + QChar(0x2026) : l);
+        break;
+    }
+    return navn;
 }
 
 } // namespace gendan

@@ -31,7 +31,8 @@ QByteArray lavGendanFil(const GendanPost &post);
 // The post in a recovery file's contents; nullopt with the reason (Danish) when damaged.
 std::optional<GendanPost> laesGendanFil(const QByteArray &indhold, QString *fejl = nullptr);
 
-// The caption a list shows for a post: the file's name, or "Ikke navngivet".
+// The caption a list shows for a post: the file's name, or for an unnamed document
+// "Ikke navngivet", its type and its first line that holds text (cut after 40 characters).
 QString visningsnavn(const GendanPost &post);
 
 } // namespace gendan

@@ -220,7 +220,9 @@ TgemHentForm *TDesignSide::gemHentForm()
 
 void TDesignSide::gemHent(int art, bool gem, const QString &navn, TLayoutVindue *vindue)
 {
-    gemHentForm()->gemHent(art, gem, navn, vindue);
+    TgemHentForm *form = gemHentForm();
+    platform::showAboveOpener(form, vindue);
+    form->gemHent(art, gem, navn, vindue);
 }
 
 QStringList TDesignSide::nyDesignCss(bool spalte, bool kolonne, bool flex, bool kontainer)

@@ -6,6 +6,7 @@
 #include "core/textfile.h"
 #include "generators/sidehjaelp.h"
 #include "platform/infobox.h"
+#include "platform/vinduesplads.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QSpacerItem>
 
 using namespace generators;
 
@@ -29,6 +31,16 @@ TLayoutVindue::TLayoutVindue(TDokumentVaert *mainform, const char *name, const Q
 
 void TLayoutVindue::start()
 {
+    // A window sized by its fields is at least as wide as its caption, which the window
+    // manager would otherwise cut ("Udskriv kolonnekontainer"); room too for the frame's
+    // icon and buttons.
+    if (QLayout *l = layout(); l && l->sizeConstraint() == QLayout::SetFixedSize) {
+        QFont titel = font();
+        titel.setBold(true);
+        const int bredde = QFontMetrics(titel).horizontalAdvance(windowTitle()) + 120;
+        if (l->sizeHint().width() < bredde)
+            l->addItem(new QSpacerItem(bredde, 0, QSizePolicy::Minimum, QSizePolicy::Fixed));
+    }
     // Without a file, or one whose place cannot be read, the window starts in the middle.
     if (QFileInfo(optFilnavn).isFile() && hentOpt(optFilnavn))
         return;
@@ -55,7 +67,7 @@ bool TLayoutVindue::hentOpt(const QString &fil)
     Placering p;
     const QString besked = laesOpt(fil, p);
     if (p.har)
-        move(p.left, p.top);
+        platform::flytVindue(this, p.left, p.top);
     if (!besked.isEmpty())
         platform::infoBox(beskedEjer(), besked);
     return p.har;

@@ -57,6 +57,10 @@ Turlform::Turlform(Tinfoform *info, const QString &optdir, QWidget *parent)
     luk->setObjectName(QStringLiteral("Luk"));
     luk->setStatusTip(QStringLiteral("Luk urlboksen"));
     connect(luk, &QAction::triggered, this, &QWidget::close);
+    // Esc closes the box, as it does every other small window of the program.
+    luk->setShortcut(QKeySequence(Qt::Key_Escape));
+    luk->setShortcutContext(Qt::WindowShortcut);
+    addAction(luk);
 
     auto *knapper = new QHBoxLayout;
     knapper->addWidget(knap(AsletAlle, this));

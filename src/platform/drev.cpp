@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QStorageInfo>
 
+#include <sys/statvfs.h>
+
 namespace platform {
 
 namespace {
@@ -57,6 +59,15 @@ Drev lavDrev(const QStorageInfo &s)
     d.klar = s.isValid() && s.isReady();
     d.kapacitet = qMax<qint64>(0, s.bytesTotal());
     d.ledig = qMax<qint64>(0, s.bytesAvailable());
+    struct statvfs st;
+    if (d.klar && ::statvfs(QFile::encodeName(d.rod).constData(), &st) == 0 && st.f_blocks >= st.f_bfree) {
+        const qint64 blok = st.f_frsize ? qint64(st.f_frsize) : qint64(st.f_bsize);
+        d.kapacitet = qint64(st.f_blocks) * blok;
+        d.ledig = qint64(st.f_bavail) * blok;
+        d.brugt = qint64(st.f_blocks - st.f_bfree) * blok;
+    } else {
+        d.brugt = qMax<qint64>(0, s.bytesTotal() - s.bytesFree());
+    }
     const QByteArray dev = s.device();
     if (erNetvaerk(fs))
         d.type = DrevType::Netvaerk;
@@ -114,6 +125,20 @@ QString drevTypeTekst(DrevType type)
     case DrevType::Ram: return QStringLiteral("RAM disk");
     default: return {};
     }
+}
+
+qint64 drevStoerrelse(const Drev &d)
+{
+    return d.brugt + d.ledig;
+}
+
+int brugtProcent(const Drev &d)
+{
+    const qint64 i_alt = drevStoerrelse(d);
+    if (i_alt <= 0)
+        return 0;
+    // Rounded up as df does: a volume with anything in use never shows 0 %.
+    return int((d.brugt * 100 + i_alt - 1) / i_alt);
 }
 
 }

@@ -61,6 +61,21 @@ void placeAboveOwner(QWidget *message, QWidget *owner)
         message->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
+void showAboveOpener(QWidget *dialog, QWidget *opener)
+{
+    QWidget *owner = opener ? opener->window() : nullptr;
+    if (owner && owner != dialog && dialog->parentWidget() != owner) {
+        // setParent() takes the flags anew and forgets the place; both are kept. A dialog
+        // never placed yet is left for Qt to centre over its new owner.
+        const bool placed = dialog->testAttribute(Qt::WA_Moved);
+        const QPoint place = dialog->pos();
+        dialog->setParent(owner, dialog->windowFlags());
+        if (placed)
+            dialog->move(place);
+    }
+    placeAboveOwner(dialog, owner);
+}
+
 void infoBox(QWidget *parent, const QString &text)
 {
     showBox(parent, QMessageBox::Information, text);

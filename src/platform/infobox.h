@@ -28,4 +28,9 @@ QWidget *messageOwner(QWidget *parent);
 // every other window.
 void placeAboveOwner(QWidget *message, QWidget *owner);
 
+// A dialog kept for reuse, about to be shown from `opener`: it becomes a child window of the
+// opener's window (so the window manager keeps it above that window) and takes its stay-on-top
+// flag, whichever window opened it the time before.
+void showAboveOpener(QWidget *dialog, QWidget *opener);
+
 }

@@ -1,11 +1,14 @@
 #include "printing/udskrift.h"
 
+#include "core/filskriver.h"
 #include "editor/editor.h"
 #include "printing/sideramme.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 namespace printing {
 
@@ -55,6 +58,32 @@ QString udskriv(TEditor *edit, QPrinter *printer, const Margener &m, int copies)
             return fejl;
         QCoreApplication::processEvents();
     }
+    return {};
+}
+
+QString udskrivPdf(TEditor *edit, const QString &path, const Margener &m, int copies)
+{
+    if (!edit || copies <= 0)
+        return {};
+    QTemporaryDir mappe;
+    if (!mappe.isValid())
+        return QStringLiteral("PDF-filen kunne ikke laves.\r") + mappe.errorString();
+    const QString side = mappe.filePath(QStringLiteral("side.pdf"));
+    {
+        const std::unique_ptr<QPrinter> printer = TEditor::lavPrinter();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(side);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        const QString fejl = udskriv(edit, printer.get(), m, copies);
+        if (!fejl.isEmpty())
+            return fejl;
+    }
+    QFile f(side);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("PDF-filen kunne ikke laves.\r") + f.errorString();
+    const core::ReadResult r = core::writeFileAtomic(path, f.readAll());
+    if (!r.ok)
+        return QStringLiteral("PDF-filen %1 kunne ikke gemmes.\r%2").arg(path, r.error);
     return {};
 }
 

@@ -17,4 +17,9 @@ struct Margener {
 // the one file. Returns an empty text, or why nothing (more) was printed, in Danish.
 QString udskriv(TEditor *edit, QPrinter *printer, const Margener &m, int copies);
 
+// The same print as a PDF file on an A4 page, for a machine without a printer: the pages are
+// made aside and the file is then written whole or not at all. Returns an empty text, or why
+// no file was written, in Danish.
+QString udskrivPdf(TEditor *edit, const QString &path, const Margener &m, int copies);
+
 } // namespace printing

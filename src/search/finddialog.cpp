@@ -121,8 +121,10 @@ qsizetype TfindDialog::findNaeste()
     TEditor *edit = m_vaert->aktivEditor();
     if (!edit)
         return -1;
-    const qsizetype hit = search::findNaeste(edit, findEdit->text(), valg(), m_erstat || nedRadio->isChecked());
+    const bool nedad = m_erstat || nedRadio->isChecked();
+    const qsizetype hit = search::findNaeste(edit, findEdit->text(), valg(), nedad);
     m_vaert->winInfo();
+    ingenFlere(hit, nedad);
     return hit;
 }
 
@@ -133,6 +135,7 @@ qsizetype TfindDialog::erstat()
         return -1;
     const qsizetype hit = search::erstatEn(edit, findEdit->text(), erstatEdit->text(), valg());
     m_vaert->winInfo();
+    ingenFlere(hit, true);
     return hit;
 }
 
@@ -144,4 +147,20 @@ int TfindDialog::erstatAlle()
     const int n = search::erstatAlle(edit, findEdit->text(), erstatEdit->text(), valg());
     m_vaert->winInfo();
     return n;
+}
+
+void TfindDialog::ingenFlere(qsizetype hit, bool nedad)
+{
+    // A search that finds nothing leaves the selection as it was; without a word the user
+    // would not know the end was reached.
+    if (hit >= 0) {
+        if (m_sagtIngenFlere)
+            m_vaert->visInfo(QString());
+        m_sagtIngenFlere = false;
+        return;
+    }
+    m_sagtIngenFlere = true;
+    m_vaert->visInfo((nedad ? QStringLiteral("Ikke flere forekomster af \"%1\" frem til slutningen af dokumentet.")
+                            : QStringLiteral("Ikke flere forekomster af \"%1\" før markøren."))
+                         .arg(findEdit->text()));
 }

@@ -39,7 +39,10 @@ public:
 private:
     search::SoegeValg valg() const;
     void opdater();
+    // Says in the status bar when a search found no further match (and clears it after a hit).
+    void ingenFlere(qsizetype hit, bool nedad);
 
     TDokumentVaert *m_vaert;
     bool m_erstat;
+    bool m_sagtIngenFlere = false;
 };

@@ -145,7 +145,11 @@ Tfindform::Tfindform(TDokumentVaert *vaert, QWidget *parent)
     findis->setSelectionBehavior(QAbstractItemView::SelectRows);
     findis->setSelectionMode(QAbstractItemView::SingleSelection);
     findis->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    findis->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"));
+    // Once the items have a style of their own, the selected one must be given its colours
+    // too: left to the style sheet it is drawn without its background and its text unseen.
+    findis->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     findis->header()->resizeSection(0, 260);
     findis->header()->resizeSection(1, 70);
     findis->setMinimumSize(560, 220);

@@ -4,8 +4,10 @@
 #include "core/programfolder.h"
 #include "generators/fontsizebox.h"
 #include "platform/infobox.h"
+#include "platform/vinduesplads.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,8 +105,7 @@ Teditfontform::Teditfontform(QWidget *parent) : QDialog(parent)
     fontDim = f.dim;
     fuldfoerelse = f.fuldfoerelse;
     if (f.harPosition) {
-        resize(qMax(f.bredde, 200), qMax(f.hoejde, 200));
-        move(f.left, f.top);
+        platform::placerVindue(this, f.left, f.top, qMax(f.bredde, 200), qMax(f.hoejde, 200));
     } else {
         resize(460, 420);
     }
@@ -112,6 +113,22 @@ Teditfontform::Teditfontform(QWidget *parent) : QDialog(parent)
 
 QFont Teditfontform::font() const
 {
+    // A font the system lacks (the default "Courier New" on many) would be replaced by the
+    // system's default face, often a serif one; the text takes the system's fixed-pitch font
+    // instead, in the editor and in the example alike. The chosen name is kept.
+    if (!QFontDatabase::hasFamily(fontNavn)) {
+        QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        if (!QFontInfo(f).fixedPitch()) {
+            // A platform that names no fixed font of its own: the first installed one.
+            for (const QString &familie : QFontDatabase::families())
+                if (QFontDatabase::isFixedPitch(familie) && !QFontDatabase::isPrivateFamily(familie)) {
+                    f = QFont(familie);
+                    break;
+                }
+        }
+        f.setPointSize(fontDim);
+        return f;
+    }
     QFont f(fontNavn, fontDim);
     f.setStyleHint(QFont::Monospace);
     return f;
@@ -150,8 +167,10 @@ void Teditfontform::showEvent(QShowEvent *event)
 
 void Teditfontform::fyldStoerrelser()
 {
-    const QStringList sizes = TFontSizeComboBox::storrelser(QFontDatabase::isScalable(fontNavn),
-                                                           QFontDatabase::pointSizes(fontNavn));
+    // The sizes of the face the text is shown in (the fallback when the chosen one is missing).
+    const QString familie = font().family();
+    const QStringList sizes = TFontSizeComboBox::storrelser(QFontDatabase::isScalable(familie),
+                                                           QFontDatabase::pointSizes(familie));
     QSignalBlocker b(FontSize);
     FontSize->clear();
     FontSize->addItems(sizes);

@@ -9,6 +9,7 @@
 #include "platform/saerfil.h"
 #include "platform/shellopen.h"
 #include "platform/username.h"
+#include "platform/vinduesplads.h"
 #include "shell/dokumentnavne.h"
 #include "shell/editfontform.h"
 #include "shell/filvalg.h"
@@ -33,7 +34,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QKeyEvent>
+#include <QWindow>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -235,7 +240,7 @@ void Tmainform::anvendMainOpt(const shell::MainOpt &o)
     attributSplitter->setSizes({300, o.valuelisteHeight});
     anvendPanelPlacering();
     // The minimum size wins over a smaller stored size.
-    setGeometry(o.left, o.top, qMax(o.width, kMinWidth), qMax(o.height, kMinHeight));
+    platform::placerIndre(this, QRect(o.left, o.top, qMax(o.width, kMinWidth), qMax(o.height, kMinHeight)));
     kodebogLille();
     Akodebog->setChecked(!bog->isHidden());
     Afilpanel->setChecked(!filPanel->isHidden());
@@ -365,6 +370,38 @@ bool Tmainform::eventFilter(QObject *watched, QEvent *event)
         Info(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
+    if (watched == this && event->type() == QEvent::WinIdChange)
+        QTimer::singleShot(0, this, [this] {
+            // The window system's window of the main window was made anew (the preview's
+            // engine needs another kind of surface). The tool windows showing still name the
+            // old one as their owner, so nothing keeps them above the main window any more;
+            // the owner is only told to a window as it is shown.
+            bool vistIgen = false;
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w == this || !w->isVisible() || !w->windowHandle() || !w->parentWidget()
+                    || w->parentWidget()->window() != this || w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+                    continue;
+                const QRect sted = w->geometry();
+                w->windowHandle()->setTransientParent(windowHandle());
+                w->hide();
+                w->setGeometry(sted);
+                w->show();
+                vistIgen = true;
+            }
+            if (vistIgen)   // the keyboard stays with the text
+                activateWindow();
+        });
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+        if (auto *menu = qobject_cast<QMenu *>(watched); menu && menuBar()->actions().contains(menu->menuAction()))
+            QTimer::singleShot(0, this, [this] {
+                // Escape leaves the menu bar waiting for keys; the keys belong to the text.
+                if (!menuBar()->hasFocus())
+                    return;
+                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(menuBar(), &esc);
+                if (TEditor *e = aktivEditor(); e && (!QApplication::focusWidget() || QApplication::focusWidget() == menuBar()))
+                    e->setFocus();
+            });
     return QMainWindow::eventFilter(watched, event);
 }
 

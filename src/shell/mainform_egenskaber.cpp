@@ -8,10 +8,13 @@
 #include "printing/udskrift.h"
 #include "shell/editfontform.h"
 #include "shell/egenskabsform.h"
+#include "shell/filvalg.h"
 #include "shell/mainform.h"
 #include "shell/winform.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -58,7 +61,28 @@ void Tmainform::AprintDokumentExecute()
     if (!valg)
         return;
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        platform::errorBox(this, QStringLiteral("Dokumentet kunne ikke udskrives.\rDer er ingen printer."));
+        // Without a printer the print can still be had, as a PDF file.
+        if (spoerg(QStringLiteral("Der er ingen printer.\rSkal dokumentet gemmes som PDF-fil i stedet?")) != Tspmform::Ja)
+            return;
+        const QFileInfo dok(w->Filnavn.isEmpty() ? QDir::current().filePath(QStringLiteral("IkkeNavngivet")) : w->Filnavn);
+        QString pdf = shell::vaelgFil(this, shell::FilvalgMode::Gem,
+                                      dok.absolutePath() + u'/' + dok.completeBaseName() + QStringLiteral(".pdf"));
+        if (pdf.isEmpty())
+            return;
+        if (!pdf.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            pdf += QStringLiteral(".pdf");
+        if (QFileInfo::exists(pdf)) {
+            Tspmform::Knapper knapper;
+            knapper.standard = Tspmform::Nej;
+            if (spoerg(QStringLiteral("Filen ") + QFileInfo(pdf).fileName()
+                           + QStringLiteral(" eksisterer allerede!\rSkal den overskrives?"), knapper) != Tspmform::Ja)
+                return;
+        }
+        const QString fejl = printing::udskrivPdf(w->Edit, pdf, valg->margener, valg->kopier);
+        if (!fejl.isEmpty())
+            platform::errorBox(this, fejl);
+        else
+            visInfo(QStringLiteral("Dokumentet er gemt som ") + pdf);
         return;
     }
     const std::unique_ptr<QPrinter> printer = TEditor::lavPrinter();

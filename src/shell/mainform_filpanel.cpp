@@ -23,7 +23,14 @@
 QWidget *Tmainform::lavFilPanel()
 {
     m_filPanel = new TFilPanel(this);
-    m_filPanel->tilfoejMenuPunkter({mFiltyper});
+    // "Klichemappe": the panel shows the folder of the templates new documents start from.
+    QAction *mKlichemappe = lavAction("mKlichemappe", QStringLiteral("Klichemappe"),
+                                      QStringLiteral("Vis klichémappen i filpanelet"));
+    connect(mKlichemappe, &QAction::triggered, this, [this] {
+        QDir().mkpath(klichedir);
+        m_filPanel->setMappe(klichedir);
+    });
+    m_filPanel->tilfoejMenuPunkter({mFiltyper, mKlichemappe});
     connect(m_filPanel, &TFilPanel::aabnFil, this, [this](const QString &p) { openwin(p, shell::extensionOf(p)); });
     connect(m_filPanel, &TFilPanel::senesteMapperVises, this, &Tmainform::visSenesteMapper);
     connect(m_filPanel, &TFilPanel::indsaetSenesteMappe, this, [this](const QString &folder) {

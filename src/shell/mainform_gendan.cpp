@@ -66,6 +66,7 @@ Twinform *Tmainform::gendanDokument(const gendan::GendanPost &post)
         m_gendannetTekst = nullptr;
     }
     w->encoding = post.kodning;
+    w->visKodning();
     w->setModified(true);
     // The copy in this run's own folder is written before the old one goes.
     w->gendanVagt->skrivNu();

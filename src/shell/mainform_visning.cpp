@@ -65,9 +65,20 @@ void Tmainform::startVisning()
 
 void Tmainform::visningTilknyt(TEditor *edit)
 {
-    // The preview follows the active document.
-    if (m_visningsrude && m_visningsrude->isVisible() && edit)
-        m_visningsrude->folg(edit, filAf(*this, edit));
+    // The preview follows the active document; once the last one is closed it shows nothing
+    // (checked after the closing is done, as another document may become the active one).
+    if (m_visningsrude && m_visningsrude->isVisible()) {
+        if (edit) {
+            m_visningsrude->folg(edit, filAf(*this, edit));
+        } else {
+            QTimer::singleShot(0, this, [this] {
+                if (m_visningsrude && !aktivEditor()) {
+                    m_visningsrude->folg(nullptr, {});
+                    m_visningsrude->opdaterNu();
+                }
+            });
+        }
+    }
     if (!edit || edit->property(kTilknyttet).toBool())
         return;
     edit->setProperty(kTilknyttet, true);
@@ -89,7 +100,22 @@ void Tmainform::AforhaandsvisningExecute(bool on)
         TEditor *edit = aktivEditor();
         m_visningsrude->folg(edit, filAf(*this, edit));
     }
+    const bool foersteGang = on && !m_visningsrude->property("harBredde").toBool();
     m_visningsrude->setVisible(on);
+    if (foersteGang) {
+        // The first time the pane takes a useful share of the window from the documents' area;
+        // after that it keeps the width the user gives it.
+        m_visningsrude->setProperty("harBredde", true);
+        QList<int> sizes = arbejdsflade->sizes();
+        const int rude = arbejdsflade->indexOf(m_visningsrude), doks = arbejdsflade->indexOf(mdi);
+        const int bredde = qMax(m_visningsrude->minimumWidth(), width() * 2 / 5);
+        const int tag = qMin(bredde, qMax(0, sizes[doks] - 300));
+        if (tag > sizes[rude]) {
+            sizes[doks] -= tag - sizes[rude];
+            sizes[rude] = tag;
+            arbejdsflade->setSizes(sizes);
+        }
+    }
     if (on)   // the area takes its new width once the splitter has laid out
         QTimer::singleShot(0, this, &Tmainform::tilpasVinduer);
 }

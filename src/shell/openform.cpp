@@ -2,6 +2,7 @@
 
 #include "core/optionfile.h"
 #include "core/programfolder.h"
+#include "platform/vinduesplads.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -112,7 +113,7 @@ void Topenform::showEvent(QShowEvent *event)
     }
     // Shown again, the window manager may place it one frame lower; it shows where it was left.
     if (m_harPos)
-        move(m_pos);
+        platform::flytVindue(this, m_pos.x(), m_pos.y());
     QDialog::showEvent(event);
 }
 

@@ -3,12 +3,14 @@
 #include "core/optionfile.h"
 #include "core/programfolder.h"
 #include "platform/infobox.h"
+#include "platform/vinduesplads.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -75,7 +77,7 @@ void Tspmform::hentPosition()
     if (r.ok()) {
         m_pos = QPoint(left, top);
         m_harPos = true;
-        move(m_pos);
+        platform::flytVindue(this, m_pos.x(), m_pos.y());
     }
 }
 
@@ -88,19 +90,49 @@ void Tspmform::gemPosition()
     w.write(optfil);
 }
 
+namespace {
+// Each caption gets an access letter of its own ("&Ja", "&Nej", "&Annuller"): the first letter
+// of one of its words that no earlier button took, else its first free letter. A caption that
+// names its letter keeps it.
+QStringList medAdgangsbogstaver(QStringList tekster)
+{
+    QSet<QChar> brugt;
+    for (const QString &t : std::as_const(tekster))
+        if (const qsizetype i = t.indexOf(u'&'); i >= 0 && i + 1 < t.size())
+            brugt.insert(t[i + 1].toLower());
+    for (QString &t : tekster) {
+        if (t.contains(u'&'))
+            continue;
+        qsizetype valgt = -1;
+        for (qsizetype i = 0; i < t.size() && valgt < 0; ++i)
+            if ((i == 0 || t[i - 1].isSpace()) && t[i].isLetter() && !brugt.contains(t[i].toLower()))
+                valgt = i;
+        for (qsizetype i = 0; i < t.size() && valgt < 0; ++i)
+            if (t[i].isLetter() && !brugt.contains(t[i].toLower()))
+                valgt = i;
+        if (valgt < 0)
+            continue;
+        brugt.insert(t[valgt].toLower());
+        t.insert(valgt, u'&');
+    }
+    return tekster;
+}
+}
+
 Tspmform::Svar Tspmform::spoerg(const QString &question, QWidget *owner, const Knapper &knapper)
 {
     tekst->setText(platform::displayText(question));
-    Button1->setText(knapper.ja);
-    Button2->setText(knapper.nej);
-    Button3->setText(knapper.annuller);
+    const QStringList tekster = medAdgangsbogstaver({knapper.ja, knapper.nej, knapper.annuller});
+    Button1->setText(tekster[0]);
+    Button2->setText(tekster[1]);
+    Button3->setText(tekster[2]);
     m_standard = knapper.standard;
     owner = platform::messageOwner(owner);
     platform::placeAboveOwner(this, owner == this ? nullptr : owner);
     // A hidden window shown again may be placed by the window manager (one frame lower each
     // time on some); it shows where it was left instead.
     if (m_harPos)
-        move(m_pos);
+        platform::flytVindue(this, m_pos.x(), m_pos.y());
     const int r = exec();
     return (r == Ja || r == Nej) ? Svar(r) : Annuller;
 }

@@ -91,6 +91,10 @@ Twinform::Twinform(Tmainform *main)
     infoFelt[2]->setText(QStringLiteral("Pos"));
     infoFelt[1]->setMinimumWidth(60);
     infoFelt[3]->setMinimumWidth(80);
+    kodningFelt = new QLabel;
+    kodningFelt->setObjectName(QStringLiteral("kodningFelt"));
+    kodningFelt->setContentsMargins(4, 0, 4, 0);
+    Info->addPermanentWidget(kodningFelt);
     layout->addWidget(Info);
 
     setWidget(body);
@@ -131,6 +135,7 @@ void Twinform::InfoCap()
     setModified(false);
     m_main->opdaterOvervaagning();
     infoFilnavn(Filnavn);
+    visKodning();
     visRedskabslinie();
     m_main->InsertTab(capNavn);
     m_main->SetTCindex();
@@ -153,6 +158,7 @@ void Twinform::indlaesFil()
         return;
     }
     // The edit control keeps single line breaks; saving writes CR LF again.
+    linjeskift = core::linjeskiftNavn(text);
     Edit->setText(text);
 }
 
@@ -169,6 +175,8 @@ bool Twinform::genindlaes()
     const int linje = Edit->caretLine();
     Edit->setText(text);
     encoding = enc;
+    linjeskift = core::linjeskiftNavn(text);
+    visKodning();
     stempel = nyt;
     fremmedStempel = {};
     Edit->setCaretPos(Edit->lineStart(std::min(linje, Edit->lineCount() - 1)));
@@ -200,6 +208,15 @@ void Twinform::infoFilnavn(const QString &text)
 {
     infoFelt[4]->setText(text);
     Info->setToolTip(text);
+}
+
+void Twinform::visKodning()
+{
+    // A new text gets the line breaks it will be saved with.
+    const QString skift = linjeskift.isEmpty() ? QStringLiteral("CR LF") : linjeskift;
+    kodningFelt->setText(core::encodingName(encoding) + QStringLiteral("   ") + skift);
+    kodningFelt->setToolTip(skift == u"CR LF" ? QStringLiteral("Tegnkodning og linjeskift")
+                                             : QStringLiteral("Tegnkodning og linjeskift; dokumentet gemmes med CR LF"));
 }
 
 void Twinform::visRedskabslinie()

@@ -35,6 +35,8 @@ public:
     // Status fields: number of lines and caret column,line; file path in field 4.
     void XYinfo();
     void infoFilnavn(const QString &text);
+    // The encoding and the line breaks in their status field; after reading or writing.
+    void visKodning();
 
     // The window became the active one: status, tab, tag component, keyboard focus.
     void FormActivate();
@@ -72,6 +74,9 @@ public:
     QString Filnavn;
     QString docExt;
     core::Encoding encoding = core::Encoding::Ansi;
+    // The line breaks of the file as last read ("CR LF", "LF", "CR", "Blandede"), empty for a
+    // new text; every save writes CR LF.
+    QString linjeskift;
     // The file as this window last read or wrote it, to notice changes made by others.
     core::FilStempel stempel;
     // Another program's version the user chose to keep his own text over; not asked about
@@ -85,6 +90,7 @@ public:
     TEditor *Edit = nullptr;
     QStatusBar *Info = nullptr;
     QLabel *infoFelt[5] = {};
+    QLabel *kodningFelt = nullptr;
     QToolBar *toolbarHtml = nullptr;
     QToolBar *toolbarCss = nullptr;
     QToolBar *toolbarJs = nullptr;

@@ -27,6 +27,8 @@ private slots:
     void roundTripIsByteExact();
     void splitLines_data();
     void splitLines();
+    void lineBreaksNamed_data();
+    void lineBreaksNamed();
     void newListsAreAnsiWithCrLf();
     void ansiCannotHoldEverything();
     void failedWriteKeepsOldFile();
@@ -108,6 +110,25 @@ void TestCore::splitLines()
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     QCOMPARE(core::splitLines(text), lines);
+}
+
+void TestCore::lineBreaksNamed_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringLiteral("CR LF");
+    QTest::newRow("lf") << QStringLiteral("a\nb") << QStringLiteral("LF");
+    QTest::newRow("cr") << QStringLiteral("a\rb\r") << QStringLiteral("CR");
+    QTest::newRow("crlf then lf") << QStringLiteral("a\r\nb\nc") << QStringLiteral("Blandede");
+    QTest::newRow("cr at the end after crlf") << QStringLiteral("a\r\nb\r") << QStringLiteral("Blandede");
+    QTest::newRow("one line") << QStringLiteral("abc") << QString();
+}
+
+void TestCore::lineBreaksNamed()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QCOMPARE(core::linjeskiftNavn(text), name);
 }
 
 void TestCore::newListsAreAnsiWithCrLf()

@@ -421,6 +421,17 @@ void TestHandlinger::newFolderTwice()
     QCOMPARE(navne(*m_h), (QStringList{"Ny mappe", "Ny mappe (1)"}));
     QCOMPARE(m_h->valgteRaekker(), QList<int>{1});
     QCOMPARE(m_h->FBibmappe, m_root + "/Ny mappe (1)");
+
+    // New text files beside them: empty, never over one that is there, the new one selected.
+    skriv(m_root + "/Ny tekstfil.txt", "behold");
+    QVERIFY(m_h->NyTekstfil(m_root));
+    QCOMPARE(navne(*m_h), (QStringList{"Ny mappe", "Ny mappe (1)", "Ny tekstfil (1).txt", "Ny tekstfil.txt"}));
+    QCOMPARE(laes(m_root + "/Ny tekstfil.txt"), QByteArray("behold"));
+    QCOMPARE(laes(m_root + "/Ny tekstfil (1).txt"), QByteArray());
+    QCOMPARE(m_h->FFilnavn, m_root + "/Ny tekstfil (1).txt");
+    // A folder that cannot be written says why.
+    QVERIFY(!m_h->NyTekstfil(m_root + "/findes-ikke"));
+    QVERIFY(m_dlg.infos.last().startsWith(QStringLiteral("Der kunne ikke oprettes en ny tekstfil.")));
 }
 
 void TestHandlinger::deleteToTrashAndPermanently()

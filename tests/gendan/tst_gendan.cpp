@@ -119,8 +119,14 @@ void TestGendan::formatRoundTrip()
     QCOMPARE(q->tekst, p.tekst);
     GendanPost unavngivet;
     unavngivet.ext = QStringLiteral(".css");
-    QCOMPARE(visningsnavn(unavngivet), QStringLiteral("Ikke navngivet"));
+    QCOMPARE(visningsnavn(unavngivet), QStringLiteral("Ikke navngivet (.css)"));
     QCOMPARE(visningsnavn(p), QStringLiteral("side æøå.html"));
+    // Two unnamed documents are told apart by type and first line with text.
+    unavngivet.tekst = "\n   \nbody  {\tmargin: 0 }\n";
+    QCOMPARE(visningsnavn(unavngivet), QStringLiteral("Ikke navngivet (.css): body { margin: 0 }"));
+    unavngivet.ext = QStringLiteral(".html");
+    unavngivet.tekst = "<p>" + QByteArray(60, 'x') + "</p>\n";
+    QCOMPARE(visningsnavn(unavngivet), QStringLiteral("Ikke navngivet (.html): <p>") + QString(37, u'x') + QChar(0x2026));
 }
 
 void TestGendan::damagedFilesAreRefused_data()

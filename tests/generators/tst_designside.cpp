@@ -125,6 +125,11 @@ private slots:
         QVERIFY(vindue->isVisible());
         QVERIFY(vindue->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QTRY_COMPARE(QApplication::activeWindow(), vindue);   // the user works in it
+        // Its caption is not cut by the frame: the window is wider than the caption's text.
+        QFont titel = vindue->font();
+        titel.setBold(true);
+        QVERIFY2(vindue->width() > QFontMetrics(titel).horizontalAdvance(vindue->windowTitle()) + 60,
+                 qPrintable(QString::number(vindue->width())));
         QToolButton *knap = writeButton.startsWith("page:") ? s->side6->findChild<QToolButton *>(writeButton.mid(5))
                                                              : vindue->findChild<QToolButton *>(writeButton);
         QVERIFY(knap);
@@ -296,7 +301,10 @@ private slots:
         // The design folder the user removed comes back.
         QDir(folder->path("Egenskaber/Spaltedesign")).removeRecursively();
 
-        paaDialog([](TgemHentForm *d) {
+        paaDialog([css](TgemHentForm *d) {
+            // Above the stay-on-top window that opened it, never hidden beneath it.
+            QCOMPARE(d->parentWidget(), css);
+            QVERIFY(d->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             QCOMPARE(d->windowTitle(), QString("Spaltedesign"));
             QCOMPARE(d->filnavnEdit->text(), QString("spalteboks"));
             QCOMPARE(d->okKnap->text(), QString("Gem"));
@@ -329,6 +337,19 @@ private slots:
         QCOMPARE(s->udskrivSpalteForm()->designNavnHtmlEdit->text(), QString("spalteboks"));
         QCOMPARE(css->pos(), saved);
         QVERIFY(boxes.isEmpty());
+
+        // The same dialog opened from another design window moves above that one.
+        TflexCSSform *flex = s->flexCSSform();
+        flex->show();
+        bool set = false;
+        paaDialog([flex, &set](TgemHentForm *d) {
+            set = true;
+            QCOMPARE(d->parentWidget(), flex);
+            QCOMPARE(d->windowTitle(), QString("Flex layout"));
+        });
+        flex->gemKnap->click();
+        QVERIFY(set);
+        flex->hide();
     }
 
     void designDialogRefusesAndAsks()

@@ -158,6 +158,14 @@ private slots:
         u->AsletAlle->trigger();
         QCOMPARE(u->urlListe->count(), 0);
         QVERIFY(!u->AsletAlle->isEnabled());
+        // Esc closes the box.
+        u->show();
+        u->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(u));
+        QApplication::setActiveWindow(u);
+        u->urlListe->setFocus();
+        QTest::keyClick(u->urlListe, Qt::Key_Escape);
+        QTRY_VERIFY(!u->isVisible());
     }
 
     void localPagesNeverReachTheNetwork()

@@ -8,6 +8,8 @@
 #include "printing/udskrift.h"
 #include "testsupport/testenv.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPrinter>
@@ -27,6 +29,7 @@ private slots:
     void dialogFields();
     void printsIntoThePdfInsideTheMargins_data();
     void printsIntoThePdfInsideTheMargins();
+    void pdfInsteadOfPrinterIsWrittenWhole();
 };
 
 void TestUdskrift::sideramme_data()
@@ -178,6 +181,27 @@ void TestUdskrift::printsIntoThePdfInsideTheMargins()
             farvede += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 60;
         }
     QVERIFY(farvede > 10);
+}
+
+// Without a printer the print goes to a PDF file: made aside, then written whole; a file that
+// cannot be written is reported and an existing one is left as it was.
+void TestUdskrift::pdfInsteadOfPrinterIsWrittenWhole()
+{
+    QTemporaryDir dir;
+    TEditor edit;
+    edit.setText(QStringLiteral("<p>en side</p>\n"));
+    const QString pdf = dir.filePath(QStringLiteral("side.pdf"));
+    QCOMPARE(printing::udskrivPdf(&edit, pdf, {}, 2), QString());
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("side.pdf")});
+
+    const QString fejl = printing::udskrivPdf(&edit, dir.filePath(QStringLiteral("mangler/side.pdf")), {}, 1);
+    QVERIFY2(fejl.startsWith(QStringLiteral("PDF-filen ")), qPrintable(fejl));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("mangler/side.pdf"))));
 }
 
 QTEST_MAIN(TestUdskrift)

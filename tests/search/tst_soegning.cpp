@@ -4,6 +4,7 @@
 #include "core/textfile.h"
 #include "editor/editor.h"
 #include "search/dokumentsoegning.h"
+#include "search/finddialog.h"
 #include "search/findform.h"
 #include "search/soegning.h"
 #include "codewriting/dokumentvaert.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidget>
 #include <QFile>
 #include <QStorageInfo>
@@ -63,6 +65,7 @@ private slots:
     void windowRefusesASpecialFolder();
     void openAllAsksAboveTwentyDocuments_data();
     void openAllAsksAboveTwentyDocuments();
+    void findDialogSaysWhenNoMoreMatches();
 };
 
 void TestSoegning::options_data()
@@ -514,7 +517,7 @@ public:
     Tinfotag *tagKomponent() override { return nullptr; }
     TEditor *aktivEditor() const override { return m_edit; }
     void winInfo() override {}
-    void visInfo(const QString &) override {}
+    void visInfo(const QString &text) override { info = text; }
     void HelpInfo(const QString &, const QString &) override {}
     TEditor *nytDokument(const QString &, const QString &) override { return nullptr; }
     void dokumentKommando(QAction *) override {}
@@ -533,6 +536,8 @@ public:
         return m_edit;
     }
     TEditor *visDokument(const QString &) override { return nullptr; }
+    TEditor *edit() const { return m_edit; }
+    QString info;   // the last status text
 
 private:
     TEditor *m_edit = new TEditor;
@@ -761,6 +766,26 @@ void TestSoegning::openAllAsksAboveTwentyDocuments()
     QCOMPARE(vaert.spoergsmaal, spoerges ? QStringList({spoergsmaal}) : QStringList());
     QCOMPARE(vaert.aabnet, filer);
     QVERIFY(f.AopenAll->isEnabled());
+}
+
+// At the last match the status bar says there are no more, and the next hit takes it away.
+void TestSoegning::findDialogSaysWhenNoMoreMatches()
+{
+    Vaert vaert;
+    vaert.edit()->setText(QStringLiteral("ab x ab"));
+    TfindDialog d(&vaert, false);
+    d.findEdit->setText(QStringLiteral("ab"));
+    d.nedRadio->setChecked(true);
+    QCOMPARE(d.findNaeste(), 0);
+    QCOMPARE(d.findNaeste(), 5);
+    QVERIFY(vaert.info.isEmpty());
+    QCOMPARE(d.findNaeste(), -1);
+    QCOMPARE(vaert.info, QStringLiteral("Ikke flere forekomster af \"ab\" frem til slutningen af dokumentet."));
+    d.opRadio->setChecked(true);
+    QCOMPARE(d.findNaeste(), 0);
+    QVERIFY(vaert.info.isEmpty());
+    QCOMPARE(d.findNaeste(), -1);
+    QCOMPARE(vaert.info, QStringLiteral("Ikke flere forekomster af \"ab\" før markøren."));
 }
 
 QTEST_MAIN(TestSoegning)

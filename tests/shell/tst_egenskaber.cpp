@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QToolBar>
@@ -222,6 +223,17 @@ void TestEgenskaber::fontStoredOnlyWithGem()
     font->gendanKnapClick();
     QCOMPARE(font->fontNavn, QStringLiteral("Courier New"));
     QCOMPARE(font->fontDim, 10);
+
+    // A font the system lacks: the editor and the dialog's example both show a fixed-pitch
+    // face, the same one, in the chosen size; the name stays the user's.
+    font->fontNavn = QStringLiteral("Findes Ikke Mono");
+    font->fontDim = 12;
+    font->show();
+    QVERIFY(QFontInfo(font->Memo->font()).fixedPitch());
+    QCOMPARE(font->Memo->font(), font->font());
+    QCOMPARE(font->font().pointSize(), 12);
+    QCOMPARE(font->fontNavn, QStringLiteral("Findes Ikke Mono"));
+    font->hide();
 }
 
 void TestEgenskaber::ftpButtonsFollowTheCheckBox()

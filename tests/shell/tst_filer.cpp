@@ -3,6 +3,7 @@
 #include "filemanager/filinfo.h"
 #include "filemanager/filpanel.h"
 #include "filemanager/openfilform.h"
+#include "platform/drev.h"
 #include "platform/infobox.h"
 #include "platform/papirkurv.h"
 #include "shell/mainform.h"
@@ -13,6 +14,8 @@
 #include "testsupport/widgets.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -266,6 +269,26 @@ void TestFiler::filePanelCopyKeepsExistingFiles()
     QCOMPARE(m.filPanelMappe(), d.path() + u'/');
     QVERIFY(filemanager::filFakta(d.filePath(QStringLiteral("a.jpeg"))).contains(QStringLiteral("Dokumenttype: Ikke registreret")));
     QCOMPARE(filemanager::dokumentType(QStringLiteral(".gif")), QStringLiteral("Billedfil"));
+
+    // The dialog shows the panel's folder and drive; a folder chosen in its list becomes the
+    // destination.
+    QDir(d.path()).mkpath(QStringLiteral("ud"));
+    QTimer::singleShot(0, [&] {
+        auto *k = qobject_cast<Tkopiform *>(QApplication::activeModalWidget());
+        QVERIFY(k);
+        QCOMPARE(k->DriveBox->currentData().toString(), platform::drevFor(d.path()).rod);
+        QCOMPARE(k->Dirbox->currentItem()->data(Qt::UserRole).toString(), d.path());
+        const auto ud = k->Dirbox->findItems(QStringLiteral("ud"), Qt::MatchEndsWith);
+        QCOMPARE(ud.size(), 1);
+        emit k->Dirbox->itemActivated(ud.first());
+        QCOMPARE(k->mappeEdit->text(), d.filePath(QStringLiteral("ud/")));
+        QCOMPARE(k->Dirbox->currentItem()->data(Qt::UserRole).toString(), d.filePath(QStringLiteral("ud")));
+        k->accept();
+    });
+    p->ACopy->trigger();
+    QVERIFY(QFile::exists(d.filePath(QStringLiteral("ud/a.html"))));
+    p->filBoks->setCurrentItem(p->filBoks->findItems(QStringLiteral("a.html"), Qt::MatchExactly).constFirst());
+
     for (int i = 1; i <= 2; ++i) {
         QTimer::singleShot(0, [&] {
             auto *k = qobject_cast<Tkopiform *>(QApplication::activeModalWidget());
@@ -278,6 +301,16 @@ void TestFiler::filePanelCopyKeepsExistingFiles()
         QCOMPARE(c.readAll(), QByteArray("a"));
         p->filBoks->setCurrentItem(p->filBoks->findItems(QStringLiteral("a.html"), Qt::MatchExactly).constFirst());
     }
+
+    // "Klichemappe" in the "Opdater" menu shows the templates' folder.
+    QAction *kliche = nullptr;
+    for (QAction *a : p->PUfilboksen->actions())
+        if (a->objectName() == QLatin1String("mKlichemappe"))
+            kliche = a;
+    QVERIFY(kliche);
+    QCOMPARE(kliche->text(), QStringLiteral("Klichemappe"));
+    kliche->trigger();
+    QCOMPARE(p->mappe(), QDir::cleanPath(folder.path("Klicheer")));
     m.close();
 }
 

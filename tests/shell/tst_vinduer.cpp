@@ -7,6 +7,7 @@
 #include "editor/editor.h"
 #include "platform/infobox.h"
 #include "platform/saerfil.h"
+#include "search/findform.h"
 #include "shell/filvalg.h"
 #include "shell/knapbar.h"
 #include "shell/mainform.h"
@@ -29,6 +30,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <sys/socket.h>
@@ -128,6 +130,8 @@ private slots:
         QIcon::setThemeName(QStringLiteral("breeze"));
     }
     void questionStartsOnJaWhateverWasAnswered();
+    void questionButtonsHaveAccessLetters_data();
+    void questionButtonsHaveAccessLetters();
     void reusedWindowsShowWhereTheyWereLeft();
     void messagesShowAboveTheirWindow();
     void failedSaveIsAnErrorWithTheReason();
@@ -169,6 +173,49 @@ void TestVinduer::questionStartsOnJaWhateverWasAnswered()
         });
         QCOMPARE(f.spoerg(QStringLiteral("Gem?")), s.expected);
     }
+}
+
+void TestVinduer::questionButtonsHaveAccessLetters_data()
+{
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("plain") << QStringList{"Ja", "Nej", "Annuller"} << QStringList{"&Ja", "&Nej", "&Annuller"}
+                           << int(Qt::Key_N) << int(Tspmform::Nej);
+    // Two captions on one letter: the second takes a word or a letter of its own.
+    QTest::newRow("shared first letter") << QStringList{"Genindlæs", "Gem alligevel", "Annuller"}
+                                         << QStringList{"&Genindlæs", "Gem &alligevel", "A&nnuller"}
+                                         << int(Qt::Key_A) << int(Tspmform::Nej);
+    QTest::newRow("a letter named by the caller") << QStringList{"Ja", "Ja &tak", "Annuller"}
+                                                 << QStringList{"&Ja", "Ja &tak", "&Annuller"}
+                                                 << int(Qt::Key_A) << int(Tspmform::Annuller);
+}
+
+void TestVinduer::questionButtonsHaveAccessLetters()
+{
+    QFETCH(QStringList, captions);
+    QFETCH(QStringList, shown);
+    QFETCH(int, key);
+    QFETCH(int, answer);
+    TestProgramFolder folder;
+    Tspmform f;
+    QStringList seen;
+    QTimer::singleShot(0, &f, [&] {
+        seen = {f.Button1->text(), f.Button2->text(), f.Button3->text()};
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key(key), Qt::AltModifier);
+        QTRY_VERIFY(!f.isVisible());   // the button shows itself pressed a moment first
+        if (f.isVisible())
+            f.reject();
+    });
+    Tspmform::Knapper knapper;
+    knapper.ja = captions[0];
+    knapper.nej = captions[1];
+    knapper.annuller = captions[2];
+    QCOMPARE(int(f.spoerg(QStringLiteral("Gem?"), nullptr, knapper)), answer);
+    QCOMPARE(seen, shown);
 }
 
 void TestVinduer::reusedWindowsShowWhereTheyWereLeft()
@@ -444,24 +491,38 @@ void TestVinduer::selectedRowReadableInEveryStyle()
     liste.show();
     QVERIFY(QTest::qWaitForWindowExposed(&liste));
     QVERIFY(liste.vaelg(QStringLiteral("<address></address>")));
-    for (bool focus : {true, false}) {
-        if (focus)
-            liste.setFocus();
-        else
-            liste.clearFocus();
-        const QImage img = liste.viewport()->grab().toImage();
-        const QRect chosen = liste.visualItemRect(liste.topLevelItem(1)).adjusted(0, 1, 0, -2);
-        const QRect other = liste.visualItemRect(liste.topLevelItem(0)).adjusted(0, 1, 0, -2);
-        const QColor bg = dominant(img, chosen);
-        // The selection is seen as a bar of its own...
-        QVERIFY2(contrast(bg, dominant(img, other)) > 1.3, qPrintable(bg.name()));
-        // ...and its text can be read on it.
-        double best = 1;
-        for (int y = chosen.top(); y <= chosen.bottom(); ++y)
-            for (int x = chosen.left(); x <= chosen.right(); ++x)
-                best = qMax(best, contrast(bg, QColor(img.pixel(x, y))));
-        QVERIFY2(best >= 3.0, qPrintable(QStringLiteral("%1 focus=%2 contrast %3").arg(style).arg(focus).arg(best)));
+
+    // The hits of "Søg i dokumenter", whose rows have a style of their own.
+    TestProgramFolder folder;
+    Tmainform m;
+    Tfindform *f = m.findform();
+    for (int i = 0; i < 3; ++i)
+        new QTreeWidgetItem(f->findis, {QStringLiteral("/tmp/side%1.html").arg(i), QStringLiteral("87"), QStringLiteral("<p>ab x ab</p>")});
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    f->findis->setCurrentItem(f->findis->topLevelItem(1));
+
+    for (QTreeWidget *tree : {static_cast<QTreeWidget *>(&liste), f->findis}) {
+        for (bool focus : {true, false}) {
+            if (focus)
+                tree->setFocus();
+            else
+                tree->clearFocus();
+            const QImage img = tree->viewport()->grab().toImage();
+            const QRect chosen = tree->visualItemRect(tree->topLevelItem(1)).adjusted(0, 1, 0, -2);
+            const QRect other = tree->visualItemRect(tree->topLevelItem(0)).adjusted(0, 1, 0, -2);
+            const QColor bg = dominant(img, chosen);
+            // The selection is seen as a bar of its own...
+            QVERIFY2(contrast(bg, dominant(img, other)) > 1.3, qPrintable(tree->objectName() + u' ' + bg.name()));
+            // ...and its text can be read on it.
+            double best = 1;
+            for (int y = chosen.top(); y <= chosen.bottom(); ++y)
+                for (int x = chosen.left(); x <= chosen.right(); ++x)
+                    best = qMax(best, contrast(bg, QColor(img.pixel(x, y))));
+            QVERIFY2(best >= 3.0, qPrintable(QStringLiteral("%1 %2 focus=%3 contrast %4").arg(tree->objectName(), style).arg(focus).arg(best)));
+        }
     }
+    f->hide();
     shell::applyVisualStyle(shell::defaultVisualStyle());
 }
 

@@ -304,6 +304,19 @@ void TestForhaandsvisning::dokumentvinduerGaarFri()
         QTRY_VERIFY(m.mdi->viewport()->width() < flade.width());
         QTRY_VERIFY(w->geometry().right() <= m.mdi->viewport()->rect().right());
         QVERIFY(w->geometry().left() >= 0);
+        // The pane opens with a useful share of the window, not its least width.
+        auto *rude = m.findChild<TVisningsrude *>(QStringLiteral("Forhaandsvisning"));
+        QVERIFY(rude);
+        QTRY_VERIFY2(rude->width() >= m.width() / 3, qPrintable(QString::number(rude->width())));
+        // Once the last document is closed the pane no longer shows its page.
+        w->Edit->setText(QStringLiteral("<!DOCTYPE html>\n<p>SIDEN</p>\n"));
+        w->setModified(false);
+        rude->opdaterNu();
+        QTRY_VERIFY_WITH_TIMEOUT(rude->motor(), 20000);
+        QVERIFY(m.lukDokument(w));
+        auto *info = rude->findChild<QLabel *>(QStringLiteral("visningInfo"));
+        QTRY_COMPARE(info->text(), QStringLiteral("Forhåndsvisningen viser html dokumenter."));
+        QVERIFY(!rude->editor());
         m.Aforhaandsvisning->setChecked(false);
     }
     platform::setInfoBoxHandler({});
