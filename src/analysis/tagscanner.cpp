@@ -63,10 +63,13 @@ int tagTrin(QStringView line, qsizetype j, const TagList &nosluttag)
 {
     if (line[j] != u'<' || j + 1 >= line.size())
         return 0;  // not a "<", or a "<" ending the line or the text
+    // A tag starts with "<" and a letter, an end tag with "</" and a letter; "a <= b" and
+    // "1<2" are text, as a browser reads them.
+    const auto bogstav = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
     const QChar next = line[j + 1];
     if (next == u'/')
-        return 1;
-    if (isNoTagAfterLt(next))
+        return j + 2 < line.size() && bogstav(line[j + 2]) ? 1 : 0;
+    if (!bogstav(next))
         return 0;
     return nosluttag.contains(readTagName(line, j + 1)) ? 0 : -1;
 }
@@ -401,6 +404,14 @@ std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const T
         i = chunk.start - 1;
     }
 
+    // A "<" followed by what starts no tag ("a <= b", "1<2") is text; one just typed is
+    // a tag being written.
+    if (lt >= 0 && lt + 1 < caret) {
+        const QChar efter = text.at(lt + 1);
+        const bool bogstav = (efter >= u'a' && efter <= u'z') || (efter >= u'A' && efter <= u'Z');
+        if (!bogstav && efter != u'/' && efter != u'%' && efter != u'!' && efter != u'?')
+            lt = -1;
+    }
     if (lt < 0) {
         scanBetween(text, caret, nosluttag, pos);
         return pos;
