@@ -472,6 +472,7 @@ void TEditor::replaceRange(qsizetype from, qsizetype to, const QString &text)
 void TEditor::beginUndoAction() { send(QsciScintillaBase::SCI_BEGINUNDOACTION); }
 void TEditor::endUndoAction() { send(QsciScintillaBase::SCI_ENDUNDOACTION); }
 void TEditor::undo() { m_sci->undo(); }
+void TEditor::redo() { m_sci->redo(); }
 void TEditor::cut() { m_sci->cut(); }
 void TEditor::copy() { m_sci->copy(); }
 void TEditor::paste() { m_sci->paste(); }
@@ -770,5 +771,16 @@ bool TEditor::print(QPrinter *printer, QPainter &painter, const QRect &area) con
         return false;
     p->omraade = area;
     p->setWrapMode(QsciScintilla::WrapWord);
-    return p->printRange(m_sci, painter) != 0;
+    // The page holds the text alone: Scintilla prints the line number margin whenever it has
+    // a width, which would move the code to the right of its margin.
+    QList<std::pair<int, int>> numre;
+    for (int m = 0; m < m_sci->margins(); ++m)
+        if (m_sci->marginType(m) == QsciScintilla::NumberMargin && m_sci->marginWidth(m) > 0) {
+            numre.append({m, m_sci->marginWidth(m)});
+            m_sci->setMarginWidth(m, 0);
+        }
+    const bool ok = p->printRange(m_sci, painter) != 0;
+    for (const auto &[m, bredde] : numre)
+        m_sci->setMarginWidth(m, bredde);
+    return ok;
 }

@@ -66,6 +66,7 @@ public:
     void beginUndoAction();
     void endUndoAction();
     void undo();
+    void redo();   // the step undo took back
     void cut();
     void copy();
     void paste();

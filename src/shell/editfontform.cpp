@@ -51,12 +51,13 @@ Teditfontform::Teditfontform(QWidget *parent) : QDialog(parent)
 
     fontnames = new QListWidget;
     fontnames->setObjectName(QStringLiteral("fontnames"));
+    fontnames->setToolTip(QStringLiteral("Vælg font"));
     QStringList families = QFontDatabase::families();
     families.sort(Qt::CaseInsensitive);
     fontnames->addItems(families);
     FontSize = new QListWidget;
     FontSize->setObjectName(QStringLiteral("FontSize"));
-    FontSize->setToolTip(QStringLiteral("Font størrelse"));
+    FontSize->setToolTip(QStringLiteral("Vælg font-størrelse"));
     FontSize->setMaximumWidth(90);
     Memo = new QPlainTextEdit;
     Memo->setObjectName(QStringLiteral("Memo"));

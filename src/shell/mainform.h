@@ -343,7 +343,7 @@ public:
     QAction *FileNew = nullptr, *AnewHtml = nullptr, *AnewDokument = nullptr, *FileOpen = nullptr;
     QAction *mFraKliche = nullptr;
     QAction *FileSave = nullptr, *FileSaveAs = nullptr, *FileExit = nullptr;
-    QAction *EditUndo = nullptr, *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr;
+    QAction *EditUndo = nullptr, *EditRedo = nullptr, *EditCut = nullptr, *EditCopy = nullptr, *EditPaste = nullptr;
     QAction *EditSelectAll = nullptr, *EditDelete = nullptr, *pasteFromInfo = nullptr;
     QAction *Akodepanel = nullptr, *Aattributpanel = nullptr, *Akodebog = nullptr;
     QAction *AcssBoks = nullptr, *Afilpanel = nullptr, *AlinjeNumre = nullptr;

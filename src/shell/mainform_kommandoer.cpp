@@ -75,6 +75,9 @@ void Tmainform::lavActions()
     // Edit: act on the focused edit control
     EditUndo = lavAction("EditUndo", QStringLiteral("Annuller"), QStringLiteral("Annuller|Annuller seneste ændring: Ctrl+Z"),
                          QKeySequence(QStringLiteral("Ctrl+Z")), "edit-undo");
+    EditRedo = lavAction("EditRedo", QStringLiteral("Fortryd igen"),
+                         QStringLiteral("Fortryd igen|Gør den seneste annullering om: Ctrl+Y"),
+                         QKeySequence(QStringLiteral("Ctrl+Y")), "edit-redo");
     EditCut = lavAction("EditCut", QStringLiteral("Klip"), QStringLiteral("Klip|Klip valgte tekst: Ctrl+X"),
                         QKeySequence(QStringLiteral("Ctrl+X")), "edit-cut");
     EditCopy = lavAction("EditCopy", QStringLiteral("Kopier"), QStringLiteral("Kopier|Kopier valgte tekst: Ctrl+C"),
@@ -86,9 +89,10 @@ void Tmainform::lavActions()
     EditDelete = lavAction("EditDelete", QStringLiteral("Slet"), QStringLiteral("Slet|Slet valgte tekst: Del"),
                            QKeySequence(QStringLiteral("Del")), "edit-delete");
     // The edit control handles these keys itself; the shortcuts only label the menu.
-    for (QAction *a : {EditUndo, EditCut, EditCopy, EditPaste, EditSelectAll, EditDelete})
+    for (QAction *a : {EditUndo, EditRedo, EditCut, EditCopy, EditPaste, EditSelectAll, EditDelete})
         a->setShortcutContext(Qt::WidgetShortcut);
     connect(EditUndo, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->undo(); });
+    connect(EditRedo, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->redo(); });
     connect(EditCut, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->cut(); });
     connect(EditCopy, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->copy(); });
     connect(EditPaste, &QAction::triggered, this, [this] { if (auto *e = fokusEdit()) e->paste(); });
@@ -201,7 +205,7 @@ void Tmainform::lavActions()
 
     lavInfoActions();
 
-    m_documentActions = {FileSave, FileSaveAs, EditUndo, EditCut, EditCopy, EditPaste, pasteFromInfo, EditSelectAll,
+    m_documentActions = {FileSave, FileSaveAs, EditUndo, EditRedo, EditCut, EditCopy, EditPaste, pasteFromInfo, EditSelectAll,
                          EditDelete, WindowCascade, WindowTileHorizontal, WindowTileVertical,
                          WindowMinimizeAll, WindowArrange, FileClose, Ago, AfindHtml, AfindCss, Akontrol};
 }
@@ -241,7 +245,7 @@ void Tmainform::lavMenuer()
 
     QMenu *rediger = bar->addMenu(QStringLiteral("&Rediger"));
     rediger->setObjectName(QStringLiteral("mRediger"));
-    rediger->addActions({EditUndo, EditCut, EditCopy, EditPaste, pasteFromInfo, EditSelectAll, EditDelete});
+    rediger->addActions({EditUndo, EditRedo, EditCut, EditCopy, EditPaste, pasteFromInfo, EditSelectAll, EditDelete});
 
     QMenu *soeg = bar->addMenu(QStringLiteral("&Søg"));
     soeg->setObjectName(QStringLiteral("mSoeg"));
@@ -294,6 +298,10 @@ void Tmainform::lavToolbar()
     infoKnap->setObjectName(QStringLiteral("infoKnap"));
     infoKnap->setDefaultAction(AversionsInfo);
     toolbar->addWidget(infoKnap);
+    QAction *infRedskabslinien = toolbar->addAction(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("Information"));
+    infRedskabslinien->setObjectName(QStringLiteral("infRedskabslinien"));
+    infRedskabslinien->setToolTip(QStringLiteral("Information om redskabslinien"));
+    connect(infRedskabslinien, &QAction::triggered, this, [this] { HelpInfo(QStringLiteral("Programmet.txt"), QStringLiteral("Redskabslinien")); });
     toolbar->addSeparator();
 
     // FileNew with the text types, AnewHtml with the HTML types.
@@ -352,6 +360,7 @@ void Tmainform::lavToolbar()
     auto *cssBoksKnappen = new QToolButton;
     cssBoksKnappen->setObjectName(QStringLiteral("cssBoksKnappen"));
     cssBoksKnappen->setDefaultAction(AcssBoks);
+    cssBoksKnappen->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);   // "CSS boksen..." beside its icon
     toolbar->addWidget(cssBoksKnappen);
     toolbar->addAction(Afilpanel);
     toolbar->addSeparator();
@@ -375,7 +384,7 @@ bool Tmainform::erProgramGenvej(const QKeyEvent *event) const
 void Tmainform::visEditMenu(const QPoint &globalPos)
 {
     QMenu menu(this);
-    menu.addActions({EditUndo, EditCut, EditCopy, EditPaste, EditSelectAll, EditDelete});
+    menu.addActions({EditUndo, EditRedo, EditCut, EditCopy, EditPaste, EditSelectAll, EditDelete});
     menu.addSeparator();
     menu.addAction(pasteFromInfo);
     menu.addSeparator();

@@ -113,21 +113,25 @@ void TestUdskrift::dialogFields()
 void TestUdskrift::printsIntoThePdfInsideTheMargins_data()
 {
     QTest::addColumn<int>("copies");
-    QTest::newRow("one copy") << 1;
-    QTest::newRow("three copies") << 3;
-    QTest::newRow("no copy") << 0;
+    QTest::addColumn<bool>("linjenumre");
+    QTest::newRow("one copy") << 1 << false;
+    QTest::newRow("three copies") << 3 << false;
+    QTest::newRow("no copy") << 0 << false;
+    // The line numbers on screen are not printed: the code stays at the left margin.
+    QTest::newRow("line numbers shown") << 1 << true;
 }
 
 void TestUdskrift::printsIntoThePdfInsideTheMargins()
 {
     QFETCH(int, copies);
+    QFETCH(bool, linjenumre);
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QFAIL("poppler-utils is needed (tools/install-deps.sh)");
     QTemporaryDir dir;
     const QString pdf = dir.path() + QStringLiteral("/side.pdf");
     TEditor edit;
     edit.setSprog(QStringLiteral(".html"));
-    edit.setLinjenumre(false);
+    edit.setLinjenumre(linjenumre);
     edit.setText(QStringLiteral("<p class=\"a\">FØRSTELINJE</p>\n<b>anden</b> linje\n"));
     const std::unique_ptr<QPrinter> printer = TEditor::lavPrinter();
     printer->setOutputFormat(QPrinter::PdfFormat);
@@ -159,6 +163,8 @@ void TestUdskrift::printsIntoThePdfInsideTheMargins()
         minX = std::min(minX, w.captured(1).toDouble());
         minY = std::min(minY, w.captured(2).toDouble());
         fandt = fandt || w.captured(5).contains(QStringLiteral("FØRSTELINJE"));
+        // No line number on the page (the text holds no word of digits alone).
+        QVERIFY2(!QRegularExpression(QStringLiteral("^\\d+$")).match(w.captured(5)).hasMatch(), qPrintable(w.captured(5)));
         QVERIFY2(w.captured(3).toDouble() <= 210 / 10.0 * cm - 2 * cm + 0.5, qPrintable(w.captured(5)));
     }
     QVERIFY2(fandt, qPrintable(html));

@@ -23,6 +23,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -140,6 +141,7 @@ private slots:
     void specialFilesAreNeitherOpenedNorSaved();
     void fileDialogNeverReadsFiles();
     void menuTitlesHaveTheirOwnLetters();
+    void editMenuRedoesWhatWasUndone();
     void panelBarsShowEveryButton();
     void selectedRowReadableInEveryStyle_data();
     void selectedRowReadableInEveryStyle();
@@ -437,6 +439,30 @@ void TestVinduer::menuTitlesHaveTheirOwnLetters()
         owner.insert(key, a->text());
     }
     QCOMPARE(owner.value(QStringLiteral("ALT+I")).remove(u'&'), QStringLiteral("Information"));
+}
+
+void TestVinduer::editMenuRedoesWhatWasUndone()
+{
+    TestProgramFolder folder(true);
+    Tmainform m;
+    m.show();
+    Twinform *w = m.openwin({}, QStringLiteral(".html"));
+    QAction *redo = nullptr;
+    for (QAction *a : m.menuBar()->findChild<QMenu *>(QStringLiteral("mRediger"))->actions())
+        if (a->objectName() == QLatin1String("EditRedo"))
+            redo = a;
+    QVERIFY(redo);
+    QCOMPARE(redo->text(), QStringLiteral("Fortryd igen"));
+    QCOMPARE(redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    w->Edit->setFocus();
+    w->Edit->replaceSelection(QStringLiteral("<p>"));
+    m.EditUndo->trigger();
+    QCOMPARE(w->Edit->text(), QString());
+    redo->trigger();
+    QCOMPARE(w->Edit->text(), QStringLiteral("<p>"));
+    // Nothing left to redo: nothing changes.
+    redo->trigger();
+    QCOMPARE(w->Edit->text(), QStringLiteral("<p>"));
 }
 
 void TestVinduer::panelBarsShowEveryButton()
