@@ -54,6 +54,8 @@ bool Tmainform::skrivDokument(Twinform *win, const QString &path)
     win->stempel = stempel;
     win->fremmedStempel = {};
     win->encoding = enc;
+    win->linjeskift = QStringLiteral("CR LF");   // what every save writes
+    win->visKodning();
     win->setModified(false);
     return true;
 }

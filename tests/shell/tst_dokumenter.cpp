@@ -14,6 +14,7 @@
 #include "testsupport/testenv.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -413,13 +414,16 @@ void TestDokumenter::charactersOutsideTheEncoding()
     QCOMPARE(w->isModified(), answer == Tspmform::Nej);
     if (answer == Tspmform::Ja)
         QCOMPARE(w->encoding, core::Encoding::Utf8Bom);
+    // The status bar says what the file now is.
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("kodningFelt"))->text(),
+             core::encodingName(w->encoding) + QStringLiteral("   CR LF"));
 }
 
 void TestDokumenter::fileSaveFollowsModifiedFlag()
 {
     TestProgramFolder folder;
     Spy spy;
-    folder.writeFile(QStringLiteral("a.txt"), "a\r\n");
+    folder.writeFile(QStringLiteral("a.txt"), "a\n");   // LF: saving writes CR LF
     Tmainform m;
     m.show();
     QVERIFY(!m.FileSave->isEnabled());
@@ -427,12 +431,15 @@ void TestDokumenter::fileSaveFollowsModifiedFlag()
     Twinform *w = m.openwin(folder.path(QStringLiteral("a.txt")), {});
     QVERIFY(!m.FileSave->isEnabled());
     QVERIFY(m.FileSaveAs->isEnabled());
+    QLabel *kodning = w->findChild<QLabel *>(QStringLiteral("kodningFelt"));
+    QCOMPARE(kodning->text(), QStringLiteral("Windows-1252   LF"));
     w->Edit->setFocus();
     QTest::keyClicks(w->Edit->focusProxy(), QStringLiteral("b"));
     QVERIFY(m.FileSave->isEnabled());
     m.FileSave->trigger();
     QVERIFY(!m.FileSave->isEnabled());
     QCOMPARE(folder.readFile(QStringLiteral("a.txt")), QByteArray("ba\r\n"));
+    QCOMPARE(kodning->text(), QStringLiteral("Windows-1252   CR LF"));
     QVERIFY(spy.questions.isEmpty());   // saving under its own name asks nothing
 }
 
