@@ -259,7 +259,7 @@ QWidget *Tstrukturform::lavEditSide(bool objekt)
     // Definitions and syntax are long lines; their fields get room for a good part of one.
     for (QLineEdit *felt : side->findChildren<QLineEdit *>())
         if (form->indexOf(felt) >= 0)
-            felt->setMinimumWidth(felt->fontMetrics().averageCharWidth() * 40);
+            felt->setMinimumWidth(felt->fontMetrics().averageCharWidth() * 34);
     hoejre->addLayout(form);
     auto *kl = new QHBoxLayout;
     kl->addWidget(knap(clear, side));

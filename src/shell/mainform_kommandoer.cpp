@@ -360,7 +360,6 @@ void Tmainform::lavToolbar()
     auto *cssBoksKnappen = new QToolButton;
     cssBoksKnappen->setObjectName(QStringLiteral("cssBoksKnappen"));
     cssBoksKnappen->setDefaultAction(AcssBoks);
-    cssBoksKnappen->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);   // "CSS boksen..." beside its icon
     toolbar->addWidget(cssBoksKnappen);
     toolbar->addAction(Afilpanel);
     toolbar->addSeparator();
