@@ -117,6 +117,16 @@ public:
     Hjem() : m_old(qgetenv("HOME")) { qputenv("HOME", m_dir.path().toUtf8()); }
     ~Hjem() { qputenv("HOME", m_old); }
     QString path(const QString &rel = {}) const { return m_dir.path() + u'/' + rel; }
+    // The user's own SSH key in ~/.ssh, with the connection's password as its passphrase;
+    // the public key's path, empty when it could not be made.
+    QString lavNoegle() const
+    {
+        if (!QDir().mkpath(path(QStringLiteral(".ssh")))
+            || QProcess::execute(QStringLiteral("ssh-keygen"),
+                                 {"-q", "-t", "ed25519", "-N", kPassword, "-f", path(QStringLiteral(".ssh/id_ed25519"))}) != 0)
+            return {};
+        return path(QStringLiteral(".ssh/id_ed25519.pub"));
+    }
 
 private:
     QTemporaryDir m_dir;
@@ -779,12 +789,8 @@ void TestFtp::sftpAsksAboutAnUnknownHostAndRefusesAChangedOne()
     if (!QFile::exists(QStringLiteral("/usr/sbin/sshd")))
         QFAIL("openssh-server is needed (tools/install-deps.sh)");
     Hjem hjem;
-    QVERIFY(QDir().mkpath(hjem.path(QStringLiteral(".ssh"))));
-    // The user's own key, with the connection's password as its passphrase.
-    QCOMPARE(QProcess::execute(QStringLiteral("ssh-keygen"),
-                               {"-q", "-t", "ed25519", "-N", kPassword, "-f", hjem.path(QStringLiteral(".ssh/id_ed25519"))}),
-             0);
-    const QString noegle = hjem.path(QStringLiteral(".ssh/id_ed25519.pub"));
+    const QString noegle = hjem.lavNoegle();
+    QVERIFY(!noegle.isEmpty());
     auto server = std::make_unique<SshServer>(noegle);
     const int port = server->port();
     QVERIFY2(port > 0, server->log().constData());
@@ -928,11 +934,9 @@ void TestFtp::sftpFailuresSayWhy()
     if (!QFile::exists(QStringLiteral("/usr/sbin/sshd")))
         QFAIL("openssh-server is needed (tools/install-deps.sh)");
     Hjem hjem;
-    QVERIFY(QDir().mkpath(hjem.path(QStringLiteral(".ssh"))));
-    QCOMPARE(QProcess::execute(QStringLiteral("ssh-keygen"),
-                               {"-q", "-t", "ed25519", "-N", kPassword, "-f", hjem.path(QStringLiteral(".ssh/id_ed25519"))}),
-             0);
-    SshServer server(hjem.path(QStringLiteral(".ssh/id_ed25519.pub")));
+    const QString noegle = hjem.lavNoegle();
+    QVERIFY(!noegle.isEmpty());
+    SshServer server(noegle);
     QVERIFY2(server.port() > 0, server.log().constData());
     const QString knownHosts = hjem.path(QStringLiteral(".ssh/known_hosts"));
     const QByteArray kendt = QStringLiteral("[127.0.0.1]:%1 %2\n").arg(server.port()).arg(server.publicKey()).toUtf8();
