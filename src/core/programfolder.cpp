@@ -1,6 +1,6 @@
 #include "core/programfolder.h"
 
-#include "core/fejltekst.h"
+#include "core/filkopi.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +9,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace core::ProgramFolder {
 
@@ -31,6 +34,16 @@ const char *const kExpectedFolders[] = {
     "Dokumenter",
     "Klicheer",
 };
+
+// Writes what the file system holds for folder's file system to the disk, in one call.
+void synkroniserFilsystem(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::syncfs(fd);
+    ::close(fd);
+}
 
 } // namespace
 
@@ -70,19 +83,32 @@ QStringList install(const QString &from, const QString &to)
     const QDir source(from);
     if (from.isEmpty() || !source.exists())
         return failures;
+    // Only what is missing is copied. Each copy takes its name only when whole, and none is
+    // synced on its own (a sync per file made the first start slow): the folder gets one sync
+    // when the copying is done.
     QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QString lastFolder;
+    bool copied = false;
     while (it.hasNext()) {
         const QString file = it.next();
         const QString rel = source.relativeFilePath(file);
         const QString dest = target.filePath(rel);
         if (QFileInfo::exists(dest))
             continue;
-        target.mkpath(QFileInfo(rel).path());
-        QFile in(file);
-        errno = 0;
-        if (!in.copy(dest))
-            failures << QStringLiteral("%1: %2").arg(dest, fejlGrund(errno, in.errorString()));
+        const QString folder = QFileInfo(rel).path();
+        if (folder != lastFolder) {
+            target.mkpath(folder);
+            lastFolder = folder;
+        }
+        int err = 0;
+        const ReadResult r = kopierFilAtomisk(file, dest, false, {}, &err);
+        if (r.ok)
+            copied = true;
+        else if (err != EEXIST)
+            failures << QStringLiteral("%1: %2").arg(dest, r.error);
     }
+    if (copied)
+        synkroniserFilsystem(to);
     return failures;
 }
 

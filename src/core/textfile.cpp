@@ -206,6 +206,28 @@ QString linjeskiftNavn(QStringView text)
     return crlf ? QStringLiteral("CR LF") : lf ? QStringLiteral("LF") : cr ? QStringLiteral("CR") : QString();
 }
 
+QString medLfLinieskift(QString text)
+{
+    const qsizetype first = text.indexOf(u'\r');
+    if (first < 0)
+        return text;
+    // In place, from the first CR on; QString::replace would move the tail once per break.
+    QChar *d = text.data();
+    const qsizetype n = text.size();
+    qsizetype w = first;
+    for (qsizetype r = first; r < n; ++r) {
+        if (d[r] == u'\r') {
+            d[w++] = u'\n';
+            if (r + 1 < n && d[r + 1] == u'\n')
+                ++r;
+        } else {
+            d[w++] = d[r];
+        }
+    }
+    text.truncate(w);
+    return text;
+}
+
 QString joinLines(const QStringList &lines)
 {
     qsizetype total = 0;

@@ -43,6 +43,9 @@ QStringList splitLines(const QString &text);
 // holds more than one kind, or empty when it holds none.
 QString linjeskiftNavn(QStringView text);
 
+// The text with every line break as LF: CR LF and a lone CR become LF, in one pass.
+QString medLfLinieskift(QString text);
+
 // Joins lines with CR LF and a final CR LF.
 QString joinLines(const QStringList &lines);
 

@@ -2,6 +2,8 @@
 
 #include "editor/lexere.h"
 
+#include "core/textfile.h"
+
 #include <Qsci/qscilexer.h>
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
@@ -47,11 +49,7 @@ int unitsOf(unsigned char b)
 
 QString kontrolTekst(QString text)
 {
-    if (text.contains(u'\r')) {
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(u'\r', u'\n');
-    }
-    return text;
+    return core::medLfLinieskift(std::move(text));
 }
 
 TEditor::TEditor(QWidget *parent) : QFrame(parent)

@@ -71,23 +71,7 @@ QStringView linjeVed(QStringView text, qsizetype pos)
 
 QString dokumentTekst(QString text)
 {
-    if (!text.contains(u'\r'))
-        return text;
-    // One pass in place: CR LF and a lone CR become LF.
-    QChar *d = text.data();
-    const qsizetype n = text.size();
-    qsizetype w = 0;
-    for (qsizetype r = 0; r < n; ++r) {
-        if (d[r] == u'\r') {
-            d[w++] = u'\n';
-            if (r + 1 < n && d[r + 1] == u'\n')
-                ++r;
-        } else {
-            d[w++] = d[r];
-        }
-    }
-    text.truncate(w);
-    return text;
+    return core::medLfLinieskift(std::move(text));
 }
 
 namespace {

@@ -27,6 +27,8 @@ private slots:
     void roundTripIsByteExact();
     void splitLines_data();
     void splitLines();
+    void lineBreaksToLf_data();
+    void lineBreaksToLf();
     void lineBreaksNamed_data();
     void lineBreaksNamed();
     void newListsAreAnsiWithCrLf();
@@ -110,6 +112,25 @@ void TestCore::splitLines()
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     QCOMPARE(core::splitLines(text), lines);
+}
+
+void TestCore::lineBreaksToLf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("lf");
+    QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringLiteral("a\nb\n");
+    QTest::newRow("lone cr, also last") << QStringLiteral("a\rb\r") << QStringLiteral("a\nb\n");
+    QTest::newRow("cr cr lf is two breaks") << QStringLiteral("a\r\r\nb") << QStringLiteral("a\n\nb");
+    QTest::newRow("lf cr is two breaks") << QStringLiteral("a\n\rb") << QStringLiteral("a\n\nb");
+    QTest::newRow("mixed") << QStringLiteral("x\ny\r\nz") << QStringLiteral("x\ny\nz");
+    QTest::newRow("none") << QStringLiteral("abc") << QStringLiteral("abc");
+}
+
+void TestCore::lineBreaksToLf()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, lf);
+    QCOMPARE(core::medLfLinieskift(text), lf);
 }
 
 void TestCore::lineBreaksNamed_data()
@@ -230,9 +251,14 @@ void TestCore::installNeverOverwrites()
     };
     put(source.filePath(QStringLiteral("Dir/Html/AlleKoder.txt")), "p\r\n");
     put(source.filePath(QStringLiteral("Dir/Html/MedSlutkode.txt")), "p\r\n");
+    QDir(source.path()).mkpath(QStringLiteral("Dir/Css/Egenskaber"));
+    put(source.filePath(QStringLiteral("Dir/Css/Egenskaber/color.txt")), "red\r\n");
+    put(source.filePath(QStringLiteral("top.txt")), "t\r\n");
     folder.writeFile(QStringLiteral("Dir/Html/AlleKoder.txt"), "brugerens\r\n");
 
     QVERIFY(core::ProgramFolder::install(source.path(), folder.programDir()).isEmpty());
+    QCOMPARE(folder.readFile(QStringLiteral("Dir/Css/Egenskaber/color.txt")), QByteArray("red\r\n"));
+    QCOMPARE(folder.readFile(QStringLiteral("top.txt")), QByteArray("t\r\n"));
     QCOMPARE(folder.readFile(QStringLiteral("Dir/Html/AlleKoder.txt")), QByteArray("brugerens\r\n"));
     QCOMPARE(folder.readFile(QStringLiteral("Dir/Html/MedSlutkode.txt")), QByteArray("p\r\n"));
     for (const char *d : {"Egenskaber/Spaltedesign", "Egenskaber/Kolonne layout", "Egenskaber/Kontainer",
