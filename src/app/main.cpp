@@ -11,8 +11,6 @@
 
 int main(int argc, char **argv)
 {
-    // The browser pane (loaded later, on first use) shares its OpenGL contexts with the windows.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavlevirke"));
     QApplication::setApplicationVersion(QStringLiteral(TAVLEVIRKE_VERSION));

@@ -15,6 +15,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <cstring>
+
 namespace {
 
 // Scintilla's own VBScript lexer ("vbscript"); QScintilla has no class for it.
@@ -164,21 +166,26 @@ bool tilfoejEgneElementer(QsciLexer *lexer, const char *utf8, qsizetype length)
     bool nye = false;
     const auto bogstav = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
     const auto navnetegn = [&](char c) { return bogstav(c) || (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.'; };
-    for (qsizetype i = 0; i + 1 < length; ++i) {
-        if (utf8[i] != '<')
-            continue;
-        qsizetype j = i + 1;
-        if (utf8[j] == '/')
+    const char *const slut = utf8 + length;
+    for (const char *p = utf8; p + 1 < slut;) {
+        const char *lt = static_cast<const char *>(std::memchr(p, '<', size_t(slut - p - 1)));
+        if (!lt)
+            break;
+        const char *j = lt + 1;
+        if (*j == '/')
             ++j;
-        if (j >= length || !bogstav(utf8[j]))
+        if (j >= slut || !bogstav(*j)) {
+            p = lt + 1;
             continue;
-        const qsizetype start = j;
-        while (j < length && navnetegn(utf8[j]))
-            ++j;
-        const QByteArray navn = QByteArray(utf8 + start, j - start).toLower();
-        if (navn.contains('-'))
-            nye = html->tilfoej(navn) || nye;
-        i = j - 1;
+        }
+        const char *start = j;
+        bool bindestreg = false;
+        for (; j < slut && navnetegn(*j); ++j)
+            bindestreg = bindestreg || *j == '-';
+        // Only a name with a hyphen is a custom element; the others cost no copy.
+        if (bindestreg)
+            nye = html->tilfoej(QByteArray(start, j - start).toLower()) || nye;
+        p = j;
     }
     return nye;
 }

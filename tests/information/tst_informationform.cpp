@@ -355,8 +355,6 @@ private slots:
 
 int main(int argc, char **argv)
 {
-    // As the program does: the pane, loaded later, shares the windows' OpenGL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestInformationForm t;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -416,8 +416,6 @@ void TestForhaandsvisning::webRtcNaarIngenSteder()
 
 int main(int argc, char **argv)
 {
-    // As the program does: the engine, loaded later, shares the windows' OpenGL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestForhaandsvisning t;
     QTEST_SET_MAIN_SOURCE_PATH
