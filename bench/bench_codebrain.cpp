@@ -1,13 +1,13 @@
 // Speed of the caret analysis, the structure reader and typing in automatic mode on a
 // generated 20 MB page, and of the structure reader over the corpus of real pages.
 
+#include "benchinput.h"
 #include "codewriting/taginfo.h"
 #include "core/textfile.h"
 #include "editor/editor.h"
 #include "testside.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QRandomGenerator>
 #include <QTreeView>
 
@@ -23,17 +23,22 @@ struct Page {
     qsizetype deepCaret = 0;
     TEditor edit;
     Tinfotag taginf;
+    QString error;   // a tag list that could not be read
 
     Page()
     {
         text = generatePage(kPageSize, &deepCaret);
         edit.setText(text);
         const QString dir = QStringLiteral(TAVLEVIRKE_FIXTURES) + "/taglister/";
-        taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt");
-        taginf.LoadTagliste(dir + "MedSlutkode.txt");
-        taginf.LoadAlletagliste(dir + "AlleKoder.txt");
-        taginf.LoadUAttributliste(dir + "_undtagelser.txt");
-        taginf.LoadExcludeliste(dir + "Ekskluderet.txt");
+        const auto need = [&](core::ReadResult r, const char *file) {
+            if (!r.ok && error.isEmpty())
+                error = QStringLiteral("the tag list %1%2 could not be read").arg(dir, QLatin1String(file));
+        };
+        need(taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt"), "UdenSlutkode.txt");
+        need(taginf.LoadTagliste(dir + "MedSlutkode.txt"), "MedSlutkode.txt");
+        need(taginf.LoadAlletagliste(dir + "AlleKoder.txt"), "AlleKoder.txt");
+        need(taginf.LoadUAttributliste(dir + "_undtagelser.txt"), "_undtagelser.txt");
+        need(taginf.LoadExcludeliste(dir + "Ekskluderet.txt"), "Ekskluderet.txt");
         taginf.SetEditor(&edit);
     }
     void setCaret(qsizetype pos)
@@ -48,9 +53,23 @@ Page &page()
     return p;
 }
 
-void getTagAt(benchmark::State &state, qsizetype caret)
+// The page, or nullptr after stopping the benchmark when its tag lists are missing.
+Page *pageOr(benchmark::State &state)
 {
     Page &p = page();
+    if (!p.error.isEmpty()) {
+        benchinput::fail(state, p.error);
+        return nullptr;
+    }
+    return &p;
+}
+
+void getTagAt(benchmark::State &state, qsizetype caret)
+{
+    Page *pp = pageOr(state);
+    if (!pp)
+        return;
+    Page &p = *pp;
     p.setCaret(caret);
     for (auto _ : state)
         benchmark::DoNotOptimize(p.taginf.GetTag());
@@ -74,7 +93,10 @@ void BM_GetTag_DeepInLongElement(benchmark::State &state)
 
 void BM_ReadStructure_WithModel(benchmark::State &state)
 {
-    Page &p = page();
+    Page *pp = pageOr(state);
+    if (!pp)
+        return;
+    Page &p = *pp;
     for (auto _ : state)
         p.taginf.ReadStructure();
     state.counters["nodes"] = p.taginf.TreeModel()->tree().count();
@@ -84,7 +106,10 @@ void BM_ReadStructure_WithModel(benchmark::State &state)
 // Relabelling every node that has attributes while a tree view shows the model.
 void BM_VisAttributter_WithView(benchmark::State &state)
 {
-    Page &p = page();
+    Page *pp = pageOr(state);
+    if (!pp)
+        return;
+    Page &p = *pp;
     QTreeView view;
     p.taginf.SetTreeView(&view);
     p.taginf.ReadStructure();
@@ -100,7 +125,10 @@ void BM_VisAttributter_WithView(benchmark::State &state)
 // between earlier ones.
 void BM_ReadStructure_Misnested(benchmark::State &state)
 {
-    Page &p = page();
+    Page *pp = pageOr(state);
+    if (!pp)
+        return;
+    Page &p = *pp;
     const QString text = QString("<div><b><i></b></i><p>x</div>\n").repeated(100000);
     const StructureLists lists{p.taginf.Excludeliste(), p.taginf.Nosluttagliste(), p.taginf.Tagliste()};
     qsizetype nodes = 0;
@@ -111,7 +139,10 @@ void BM_ReadStructure_Misnested(benchmark::State &state)
 
 void BM_Keystroke_AutoKode_End(benchmark::State &state)
 {
-    Page &p = page();
+    Page *pp = pageOr(state);
+    if (!pp)
+        return;
+    Page &p = *pp;
     p.taginf.SetautoKode(true);
     for (auto _ : state) {
         p.setCaret(p.text.size());
@@ -125,19 +156,27 @@ void BM_Keystroke_AutoKode_End(benchmark::State &state)
 
 void BM_ReadStructure_Corpus(benchmark::State &state)
 {
+    const benchinput::Files &corpus = benchinput::corpusPages();
+    if (!corpus.ok()) {
+        benchinput::fail(state, corpus.error);
+        return;
+    }
     QStringList pages;
     qsizetype bytes = 0;
-    QDirIterator it(QStringLiteral(TAVLEVIRKE_CORPUS), {"*.html", "*.htm"}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
+    for (const QString &path : corpus.paths) {
         QString text;
-        if (core::readTextFile(it.next(), text).ok) {
-            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            bytes += text.size();
-            pages << text;
+        if (!core::readTextFile(path, text).ok) {
+            benchinput::fail(state, QStringLiteral("the corpus page %1 could not be read").arg(path));
+            return;
         }
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        bytes += text.size();
+        pages << text;
     }
-    Page &p = page();
+    Page *pp = pageOr(state);
+    if (!pp)
+        return;
+    Page &p = *pp;
     const StructureLists lists{p.taginf.Excludeliste(), p.taginf.Nosluttagliste(), p.taginf.Tagliste()};
     StructureModel model;
     qsizetype nodes = 0;
@@ -149,6 +188,7 @@ void BM_ReadStructure_Corpus(benchmark::State &state)
         }
     }
     state.counters["pages"] = double(pages.size());
+    state.counters["chars"] = double(bytes);
     state.counters["nodes"] = double(nodes);
     state.SetBytesProcessed(state.iterations() * bytes);
 }
@@ -170,5 +210,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    return benchinput::exitCode();
 }

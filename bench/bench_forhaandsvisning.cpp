@@ -2,13 +2,13 @@
 // the time from an edit to the new version loaded (the wait after the last key included),
 // and the main thread's share of one refresh (the engine works on its own).
 
+#include "benchinput.h"
 #include "core/textfile.h"
 #include "editor/editor.h"
 #include "visning/forhaandsvisning.h"
 #include "visning/visningsrude.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -23,37 +23,50 @@ struct Preview {
     TEditor edit;
     TVisningsrude rude;
     qsizetype bodyPos = 0;
+    QString error;   // why there is no page to show
 
     Preview()
     {
         // The largest corpus page, its body repeated to 200 kB.
+        const benchinput::Files &corpus = benchinput::corpusPages();
+        if (!corpus.ok()) {
+            error = corpus.error;
+            return;
+        }
         qint64 best = 0;
-        QDirIterator it(QStringLiteral(TAVLEVIRKE_CORPUS), {"*.html", "*.htm"}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString p = it.next();
+        for (const QString &p : corpus.paths) {
             if (QFileInfo(p).size() > best) {
                 best = QFileInfo(p).size();
                 path = p;
             }
         }
         QString text;
-        core::readTextFile(path, text);
+        if (!core::readTextFile(path, text).ok || text.isEmpty()) {
+            error = QStringLiteral("the corpus page %1 could not be read").arg(path);
+            return;
+        }
         const qsizetype b = text.indexOf(QStringLiteral("<body"), 0, Qt::CaseInsensitive);
         const qsizetype e = text.lastIndexOf(QStringLiteral("</body>"), -1, Qt::CaseInsensitive);
-        if (b >= 0 && e > b) {
+        if (b < 0 || e <= b) {
+            error = QStringLiteral("the corpus page %1 has no body to repeat").arg(path);
+            return;
+        }
+        {
             const QString body = text.mid(text.indexOf(u'>', b) + 1, e - text.indexOf(u'>', b) - 1);
             QString more;
             while (text.size() + more.size() < 200 * 1024)
                 more += body;
             text.insert(e, more);
         }
+        benchinput::tell(QStringLiteral("preview page, made of"), path, 1, best);
         edit.setSprog(QStringLiteral(".html"));
         edit.setText(text);
         bodyPos = text.indexOf(u'>', b) + 1;
         rude.resize(800, 600);
         rude.folg(&edit, path);
         rude.show();
-        venteVist(60000);
+        if (!venteVist(60000) && rude.motor())
+            error = QStringLiteral("the first version of the page was not shown within 60 s");
     }
 
     bool venteVist(int ms)
@@ -81,21 +94,25 @@ Preview &preview()
 void BM_Preview_EditToShown_200kB(benchmark::State &state)
 {
     Preview &p = preview();
-    if (!p.rude.motor()) {
-        state.SkipWithError(qPrintable(p.rude.fejl()));
+    if (!p.error.isEmpty()) {
+        benchinput::fail(state, p.error);
         return;
     }
+    if (!p.rude.motor()) {
+        benchinput::fail(state, QStringLiteral("no browser engine: %1").arg(p.rude.fejl()));
+        return;
+    }
+    state.counters["bytes"] = double(p.edit.byteLength());
     for (auto _ : state) {
         QElapsedTimer t;
         t.start();
         p.edit.replaceRange(p.bodyPos, p.bodyPos, QStringLiteral("x"));   // the key
         if (!p.venteVist(10000)) {
-            state.SkipWithError("no new version");
+            benchinput::fail(state, QStringLiteral("no new version shown within 10 s"));
             return;
         }
         state.SetIterationTime(double(t.nsecsElapsed()) / 1e9);
     }
-    state.counters["bytes"] = double(p.edit.byteLength());
     state.counters["wait_ms"] = TVisningsrude::kForsinkelse;
 }
 
@@ -104,6 +121,11 @@ void BM_Preview_EditToShown_200kB(benchmark::State &state)
 void BM_Preview_MainThreadPerRefresh_200kB(benchmark::State &state)
 {
     Preview &p = preview();
+    if (!p.error.isEmpty() || !p.rude.motor()) {
+        benchinput::fail(state, p.error.isEmpty() ? QStringLiteral("no browser engine: %1").arg(p.rude.fejl()) : p.error);
+        return;
+    }
+    state.counters["bytes"] = double(p.edit.byteLength());
     for (auto _ : state) {
         p.rude.opdaterNu();
         state.PauseTiming();
@@ -124,5 +146,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    return benchinput::exitCode();
 }

@@ -4,6 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen <build>/bench/bench_objekter
 
 #include "analysis/vbabc.h"
+#include "benchinput.h"
 #include "core/programfolder.h"
 #include "core/textfile.h"
 #include "editor/editor.h"
@@ -14,10 +15,15 @@
 
 namespace {
 
+QString vbsStruktur()
+{
+    return core::ProgramFolder::installedDataDir() + QStringLiteral("/Struktur/VBS/struktur.txt");
+}
+
 QStringList vbsTitler()
 {
     QStringList linjer;
-    core::readLines(core::ProgramFolder::installedDataDir() + QStringLiteral("/Struktur/VBS/struktur.txt"), linjer);
+    core::readLines(vbsStruktur(), linjer);
     for (QString &l : linjer)
         while (l.startsWith(u'\t'))
             l.remove(0, 1);
@@ -52,6 +58,10 @@ QString skript(bool rettet)
 void BM_RetVbOrd(benchmark::State &state)
 {
     const QStringList titler = vbsTitler();
+    if (titler.isEmpty()) {
+        benchinput::fail(state, QStringLiteral("the VBScript reference %1 is missing or empty").arg(vbsStruktur()));
+        return;
+    }
     const QString tekst = skript(state.range(0) == 1);
     TEditor edit;
     int linjer = 0;
@@ -60,6 +70,10 @@ void BM_RetVbOrd(benchmark::State &state)
         edit.setText(tekst);
         state.ResumeTiming();
         linjer = analysis::retVbOrd(edit, analysis::VbOrdbog(titler));
+    }
+    if (state.range(0) == 0 && linjer == 0) {
+        benchinput::fail(state, QStringLiteral("nothing was corrected: the VBScript reference %1 knows none of the words").arg(vbsStruktur()));
+        return;
     }
     state.counters["linjer"] = linjer;
     state.SetLabel(state.range(0) == 1 ? "intet at rette" : "alt skal rettes");
@@ -74,5 +88,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    return benchinput::exitCode();
 }

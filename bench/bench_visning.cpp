@@ -1,6 +1,7 @@
 // Help while writing on the generated 20 MB page: the completion list after a key, and the
 // marks of the matching tag after a caret move.
 
+#include "benchinput.h"
 #include "codewriting/dokumentvaert.h"
 #include "codewriting/fuldfoerer.h"
 #include "codewriting/partnertag.h"
@@ -9,6 +10,7 @@
 #include "testside.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <benchmark/benchmark.h>
 
@@ -40,6 +42,7 @@ struct Page {
     Vaert vaert;
     TFuldfoerer *fuldfoerer = nullptr;
     qsizetype bodyEnd = 0;   // before "</body>"
+    QString error;           // a tag list or the data folder that could not be read
 
     Page()
     {
@@ -48,11 +51,17 @@ struct Page {
         edit.setText(text);
         edit.setSprog(QStringLiteral(".html"));
         const QString dir = QStringLiteral(TAVLEVIRKE_FIXTURES) + "/taglister/";
-        taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt");
-        taginf.LoadTagliste(dir + "MedSlutkode.txt");
-        taginf.LoadAlletagliste(dir + "AlleKoder.txt");
-        taginf.LoadUAttributliste(dir + "_undtagelser.txt");
-        taginf.LoadExcludeliste(dir + "Ekskluderet.txt");
+        const auto need = [&](core::ReadResult r, const char *file) {
+            if (!r.ok && error.isEmpty())
+                error = QStringLiteral("the tag list %1%2 could not be read").arg(dir, QLatin1String(file));
+        };
+        need(taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt"), "UdenSlutkode.txt");
+        need(taginf.LoadTagliste(dir + "MedSlutkode.txt"), "MedSlutkode.txt");
+        need(taginf.LoadAlletagliste(dir + "AlleKoder.txt"), "AlleKoder.txt");
+        need(taginf.LoadUAttributliste(dir + "_undtagelser.txt"), "_undtagelser.txt");
+        need(taginf.LoadExcludeliste(dir + "Ekskluderet.txt"), "Ekskluderet.txt");
+        if (error.isEmpty() && !QFileInfo(QStringLiteral(TAVLEVIRKE_DATA)).isDir())
+            error = QStringLiteral("the data folder %1 is missing").arg(QStringLiteral(TAVLEVIRKE_DATA));
         taginf.SetEditor(&edit);
         vaert.taginf = &taginf;
         vaert.edit = &edit;
@@ -74,6 +83,10 @@ Page &page()
 void typeAndShow(benchmark::State &state, const QString &before, QChar typed)
 {
     Page &p = page();
+    if (!p.error.isEmpty()) {
+        benchinput::fail(state, p.error);
+        return;
+    }
     p.edit.setCaretPos(p.bodyEnd);
     p.edit.replaceSelection(before);
     bool shown = false;
@@ -106,6 +119,10 @@ void BM_Completion_Entity_End(benchmark::State &state) { typeAndShow(state, QStr
 void markAt(benchmark::State &state, qsizetype caret)
 {
     Page &p = page();
+    if (!p.error.isEmpty()) {
+        benchinput::fail(state, p.error);
+        return;
+    }
     static TPartnerTag partner(p.taginf.Nosluttagliste());
     p.edit.setCaretPos(caret);
     for (auto _ : state)
@@ -145,5 +162,5 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    return benchinput::exitCode();
 }
