@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QListWidget>
+#include <QOpenGLContext>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTcpServer>
@@ -95,6 +96,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
         QCoreApplication::processEvents();
         QVERIFY(!information::webMotorIndlaest());
+        QVERIFY(!QOpenGLContext::globalShareContext());
         QVERIFY(!main->harInfoform());
     }
 
@@ -103,6 +105,8 @@ private slots:
         main->HelpInfo(QStringLiteral("Information.txt"), QStringLiteral("TABLE"));
         Tinfoform *info = main->infoform();
         QVERIFY2(info->webRude(), qPrintable(info->webFejl()));
+        // The engine draws through the context the windows share; it is made with the engine.
+        QVERIFY(QOpenGLContext::globalShareContext());
         QVERIFY(info->isVisible());
         QCOMPARE(info->strukturnavn, QStringLiteral("Information"));
         QCOMPARE(info->windowTitle(), QStringLiteral("Information"));
