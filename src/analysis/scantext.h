@@ -37,6 +37,8 @@ public:
 
     // The edit control, when the text is one.
     const TEditor *editor() const { return m_editor; }
+    // The string, when the text is one.
+    QStringView string() const { return m_view; }
 
 private:
     void loadChunkAt(qsizetype pos) const;

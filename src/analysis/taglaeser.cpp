@@ -1,5 +1,8 @@
 #include "analysis/taglaeser.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 bool bogstav(QChar c)
@@ -13,15 +16,25 @@ bool blank(QChar c)
 }
 
 // Elements whose content is text up to their own end tag.
-bool raatekst(QStringView navn)
-{
-    for (const char16_t *r : {u"script", u"style", u"textarea", u"title"})
-        if (navn.compare(QStringView(r), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
+constexpr const char16_t *kRaatekst[] = {u"script", u"style", u"textarea", u"title"};
 
 } // namespace
+
+int TagLaeser::raatekst(QStringView navn)
+{
+    // Most names are none of them: a look at the length and the first letter tells.
+    if (navn.size() < 5 || navn.size() > 8 || !QStringView(u"sStT").contains(navn[0]))
+        return 0;
+    for (int i = 0; i < int(std::size(kRaatekst)); ++i)
+        if (navn.compare(QStringView(kRaatekst[i]), Qt::CaseInsensitive) == 0)
+            return i + 1;
+    return 0;
+}
+
+QStringView TagLaeser::raatekstNavn(int nr)
+{
+    return nr >= 1 && nr <= int(std::size(kRaatekst)) ? QStringView(kRaatekst[nr - 1]) : QStringView();
+}
 
 bool TagLaeser::navneslut(QChar c)
 {
@@ -53,10 +66,11 @@ std::optional<TagLaeser::Tag> TagLaeser::naeste()
         tag.navnSlut = tag.navnStart;
         while (tag.navnSlut < n && !navneslut(m_text[tag.navnSlut]))
             ++tag.navnSlut;
-        tag.slut = tagSlut(tag.navnSlut);
+        tag.slut = tagSlut(m_text, tag.navnSlut);
         m_pos = tag.slut;
-        if (!tag.slutkode && raatekst(m_text.mid(tag.navnStart, tag.navnSlut - tag.navnStart)))
-            m_pos = raatekstSlut(m_text.mid(tag.navnStart, tag.navnSlut - tag.navnStart), m_pos);
+        const QStringView navn = m_text.mid(tag.navnStart, tag.navnSlut - tag.navnStart);
+        if (!tag.slutkode && raatekst(navn))
+            m_pos = raatekstSlut(m_text, navn, m_pos);
         return tag;
     }
     return std::nullopt;
@@ -64,19 +78,21 @@ std::optional<TagLaeser::Tag> TagLaeser::naeste()
 
 // After the ">" that closes the tag whose name ends at fra; values are passed over whatever
 // they hold.
-qsizetype TagLaeser::tagSlut(qsizetype fra) const
+qsizetype TagLaeser::tagSlut(QStringView text, qsizetype fra, bool helTekst)
 {
-    const qsizetype n = m_text.size();
+    const qsizetype n = text.size();
     const qsizetype graense = std::min(n, fra + kMaksTag);
     bool efterLig = false;   // after "=": blanks, then a value
     for (qsizetype k = fra; k < graense; ++k) {
-        const QChar c = m_text[k];
+        const QChar c = text[k];
         if (efterLig) {
             if (blank(c))
                 continue;
             efterLig = false;
             if (c == u'"' || c == u'\'') {
-                const qsizetype luk = m_text.indexOf(c, k + 1);
+                const qsizetype luk = text.indexOf(c, k + 1);
+                if (luk < 0 && !helTekst && graense == n)
+                    return -1;    // the quote may close beyond the text
                 if (luk < 0 || luk >= graense)
                     return fra;   // a quote never closed: the tag ends at its name
                 k = luk;
@@ -85,7 +101,7 @@ qsizetype TagLaeser::tagSlut(qsizetype fra) const
             if (c == u'>')
                 return k + 1;
             // Unquoted: up to a blank or ">".
-            while (k + 1 < graense && !blank(m_text[k + 1]) && m_text[k + 1] != u'>')
+            while (k + 1 < graense && !blank(text[k + 1]) && text[k + 1] != u'>')
                 ++k;
             continue;
         }
@@ -96,18 +112,20 @@ qsizetype TagLaeser::tagSlut(qsizetype fra) const
         if (c == u'=')
             efterLig = true;
     }
-    return graense == n ? n : fra;
+    if (graense == n)
+        return helTekst ? n : -1;
+    return fra;
 }
 
 // Where the element's own end tag ("</name" and a character ending a name) starts after fra;
 // the end of the text when it has none.
-qsizetype TagLaeser::raatekstSlut(QStringView navn, qsizetype fra) const
+qsizetype TagLaeser::raatekstSlut(QStringView text, QStringView navn, qsizetype fra)
 {
-    const qsizetype n = m_text.size();
-    for (qsizetype k = m_text.indexOf(u"</", fra); k >= 0; k = m_text.indexOf(u"</", k + 2)) {
+    const qsizetype n = text.size();
+    for (qsizetype k = text.indexOf(u"</", fra); k >= 0; k = text.indexOf(u"</", k + 2)) {
         const qsizetype efter = k + 2 + navn.size();
-        if (m_text.mid(k + 2, navn.size()).compare(navn, Qt::CaseInsensitive) == 0
-            && (efter >= n || navneslut(m_text[efter])))
+        if (text.mid(k + 2, navn.size()).compare(navn, Qt::CaseInsensitive) == 0
+            && (efter >= n || navneslut(text[efter])))
             return k;
     }
     return n;

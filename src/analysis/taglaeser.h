@@ -38,9 +38,26 @@ public:
     // The longest tag read through for its ">".
     static constexpr qsizetype kMaksTag = 20000;
 
+    // The pieces of the reading, for readers that take a page a line at a time (the caret
+    // analysis) and must find the same tags.
+    //
+    // Where the tag whose name ends at fra ends: after its ">", at a "<" outside a value,
+    // or at fra when a quote or the ">" is not found within kMaksTag. `helTekst` tells
+    // whether text runs to the end of the page; when it does not and the answer lies beyond
+    // text, -1. Text running kMaksTag + 1 characters past fra (or to the page's end) always
+    // gives the answer.
+    static qsizetype tagSlut(QStringView text, qsizetype fra, bool helTekst = true);
+    // Where the end tag of the element named navn (script, style...) starts in text from
+    // fra: "</", the name in any case and a character ending a name (or the end of text);
+    // text.size() when there is none.
+    static qsizetype raatekstSlut(QStringView text, QStringView navn, qsizetype fra);
+    // Whether the content of the element named navn is text up to its own end tag: 0 when
+    // not, else 1 + its place in the list script, style, textarea, title.
+    static int raatekst(QStringView navn);
+    // The name of raatekst's element number nr.
+    static QStringView raatekstNavn(int nr);
+
 private:
-    qsizetype tagSlut(qsizetype fra) const;
-    qsizetype raatekstSlut(QStringView navn, qsizetype fra) const;
 
     QStringView m_text;
     qsizetype m_pos = 0;

@@ -5,6 +5,13 @@
 // tag, the attribute whose quoted value holds the caret and the CSS property being
 // written. Between tags it counts start and end tags backwards until it meets the start
 // tag of the element the caret is in; tags that take no end tag are passed over.
+//
+// What is a tag is what TagLaeser reads as one (see taglaeser.h): a "<" in a quoted value,
+// in a comment or in the content of script, style, textarea and title is text, on one line
+// or over many. A caret in such a comment or content stands between tags, in the element
+// around it (in script, the script). To know where TagLaeser stands when it comes to a
+// line, the lines of an edit control are read forwards once and their states kept; an edit
+// makes only the lines near it be read again (tagscanner.cpp tells how).
 
 #include "analysis/scantext.h"
 
@@ -38,14 +45,17 @@ bool isNoTagAfterLt(QChar next);
 QStringView readTagName(QStringView text, qsizetype from);
 
 // Analyses the caret at edit position `caret`. Returns nothing when the text is longer
-// than one character and does not start with "<": only HTML is analysed.
+// than one character and does not start with "<": only HTML is analysed. A tag being
+// written (its "<" the nearest before the caret, no ">" between, at most kMaksTag back)
+// holds the caret too, as do "<!", "<%", "<?", "</" and a "<" just typed.
 std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const TagList &nosluttag);
 
 // The tag holding the caret (the caret after its "<", or right before it) and the tag that
 // pairs with it, found by the same count of tags as the walk between tags: from a start tag
 // forwards to the end tag that brings the count back, from an end tag back to its start
 // tag. A partner of another name (misnested tags), a start tag without end tag and an
-// element left open have no partner.
+// element left open have no partner. The tag's ends are TagLaeser's: a ">" in a value does
+// not end it.
 struct TagPar {
     qsizetype start = -1, slut = -1;                 // the tag: its "<" and after its ">"
     qsizetype partnerStart = -1, partnerSlut = -1;   // -1: no partner

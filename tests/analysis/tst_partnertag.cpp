@@ -47,6 +47,8 @@ private slots:
     void initTestCase();
     void partner_data();
     void partner();
+    void tagsSomTagLaeser_data();
+    void tagsSomTagLaeser();
     void langSide();
     void markeringOgSpring();
 
@@ -103,6 +105,58 @@ void TestPartnerTag::partner()
         }
         QVERIFY(par);
         QCOMPARE(par->start, tagStart);
+        QCOMPARE(o.text.mid(par->start, par->slut - par->start), tag);
+        QCOMPARE(par->partnerStart, o.partner);
+        if (o.partner >= 0)
+            QCOMPARE(o.text.at(par->partnerSlut - 1), QChar(u'>'));
+    }
+}
+
+// What is a tag is read as TagLaeser reads it: a "<" in a quoted value, in a comment or in
+// the content of script, style, textarea and title is text, on one line or over several.
+void TestPartnerTag::tagsSomTagLaeser_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tag");   // the tag at the caret, as written; none: nothing to pair
+
+    QTest::newRow("comment holding tags between") << "<html><di|v>\n<!-- <div>\n</p> -->\n^</div></html>" << "<div>";
+    QTest::newRow("end tag past a comment") << "<html>^<div>\n<!-- </div> <div>\n-->\n</d|iv></html>" << "</div>";
+    QTest::newRow("caret in a comment") << "<html><!-- <p|> --></html>" << "";
+    QTest::newRow("script with a<b and strings")
+        << "<html><bo|dy>\n<script>\nif (a<b) {\n  s = \"<div>\";\n}\n</script>\n^</body></html>" << "<body>";
+    QTest::newRow("end tag past a script") << "<html>^<body>\n<script>\ns = \"</body>\";\n</script>\n</bo|dy></html>"
+                                           << "</body>";
+    QTest::newRow("script pairs its own end tag") << "<html><scr|ipt>if (a<b) { s = \"</div>\"; }^</script></html>"
+                                                  << "<script>";
+    QTest::newRow("script end tag in any case") << "<html>^<SCRIPT>x<b></Scr|ipt></html>" << "</Script>";
+    QTest::newRow("caret in script text") << "<html><script>if (a<|b) {}</script></html>" << "";
+    QTest::newRow("textarea holding tags") << "<html><form|>\n<textarea>\n<p></form>\n</textarea>\n^</form></html>"
+                                           << "<form>";
+    QTest::newRow("title holding a tag") << "<html><he|ad><title>a<b>c</title>^</head></html>" << "<head>";
+    QTest::newRow("value with <") << "<html><p|><img alt=\"a<b\">^</p></html>" << "<p>";
+    QTest::newRow("value holding tags") << "<html>^<span title='<p>x</p>'>y</sp|an></html>" << "</span>";
+    QTest::newRow("caret in a value holding <") << "<html><img alt=\"a<|b\"></html>" << "<img alt=\"a<b\">";
+    QTest::newRow("caret before a < in a value") << "<html><p title=\"a|<b\">x^</p></html>" << "<p title=\"a<b\">";
+    QTest::newRow("value holding >") << "<html><a title=\"a>b\" hr|ef=x>y^</a></html>" << "<a title=\"a>b\" href=x>";
+    QTest::newRow("value over lines") << "<html><d|iv title=\"\n<p>\n\">x^</div></html>" << "<div title=\"\n<p>\n\">";
+    QTest::newRow("ordinary list") << "<html><ul|>\n<li>a</li>\n^</ul></html>" << "<ul>";
+    QTest::newRow("ordinary end tag") << "<html>^<p>a<b>b</b></p|></html>" << "</p>";
+}
+
+void TestPartnerTag::tagsSomTagLaeser()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, tag);
+    const Opgave o = laes(text);
+    m_edit.setText(o.text);
+    for (const ScanText &scan : {ScanText(o.text), ScanText(&m_edit)}) {
+        const std::optional<TagPar> par = matchendeTag(scan, o.caret, m_nosluttag);
+        if (tag.isEmpty()) {
+            QVERIFY(!par);
+            continue;
+        }
+        QVERIFY(par);
+        QCOMPARE(par->start, o.text.lastIndexOf(tag, o.caret));
         QCOMPARE(o.text.mid(par->start, par->slut - par->start), tag);
         QCOMPARE(par->partnerStart, o.partner);
         if (o.partner >= 0)

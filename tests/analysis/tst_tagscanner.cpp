@@ -1,9 +1,11 @@
 #include "analysis/scantext.h"
 #include "analysis/structure.h"
+#include "analysis/taglaeser.h"
 #include "analysis/tagscanner.h"
 #include "editor/editor.h"
 #include "codewriting/taglist.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(TCursorPos)
@@ -40,6 +42,96 @@ QString samplePage()
     return s + "</body>\n</html>\n";
 }
 
+// A page pieced together from bits that look like tags and bits that hide them: comments,
+// quotes, script and the like, "<" in text; over lines and now and then over more than
+// TagLaeser::kMaksTag characters.
+QString lookalikePage(QRandomGenerator &rng, int pieces)
+{
+    static const QStringList bits = {
+        "<p>", "</p>", "<div class=\"a\">", "</div>", "<br>", "<!--", "-->", "\"", "'", "=", " ", "\n", "\n",
+        ">", "<", "a", "<b>", "</b>", "<script>", "</script>", "<style>", "</style>", "<textarea>", "</textarea>",
+        "<title>", "</title>", "<img alt=\"", "a<b", "<a href=x>", "</a>", "<!DOCTYPE html>", "<%", "</",
+        "<p title=\"", "<SCRIPT>", "</Script>", "<span\n", "/>", "<ul>", "<li>", "</li>", "</ul>", "<!-->"};
+    QString s = "<html>";
+    for (int i = 0; i < pieces; ++i)
+        s += rng.bounded(400) == 0 ? QString(TagLaeser::kMaksTag / 2, u'x') : bits[rng.bounded(int(bits.size()))];
+    return s;
+}
+
+// The tags of a text as TagLaeser reads them.
+std::vector<TagLaeser::Tag> tagsOf(QStringView text)
+{
+    std::vector<TagLaeser::Tag> tags;
+    TagLaeser laeser(text);
+    while (const std::optional<TagLaeser::Tag> tag = laeser.naeste())
+        tags.push_back(*tag);
+    return tags;
+}
+
+QString nameOf(QStringView text, const TagLaeser::Tag &t)
+{
+    return readTagName(text.first(t.navnSlut), t.navnStart).toString();
+}
+
+int stepOf(QStringView text, const TagLaeser::Tag &t, const TagList &nosluttag)
+{
+    return t.slutkode ? 1 : nosluttag.contains(nameOf(text, t)) ? 0 : -1;
+}
+
+// The element around a place between tags, counted over TagLaeser's tags before it.
+QString elementBefore(QStringView text, const std::vector<TagLaeser::Tag> &tags, qsizetype pos,
+                      const TagList &nosluttag)
+{
+    int depth = 0;
+    for (auto t = tags.rbegin(); t != tags.rend(); ++t) {
+        if (t->start >= pos)
+            continue;
+        const int step = stepOf(text, *t, nosluttag);
+        depth += step;
+        if (step < 0 && depth == -1)
+            return nameOf(text, *t);
+    }
+    return {};
+}
+
+// The partner of tags[i] by the same count; -1 when it has none.
+qsizetype partnerOf(QStringView text, const std::vector<TagLaeser::Tag> &tags, size_t i, const TagList &nosluttag)
+{
+    const TagLaeser::Tag &t = tags[i];
+    const QString name = nameOf(text, t);
+    const bool closed = t.slut - 2 >= t.navnSlut && text[t.slut - 1] == u'>' && text[t.slut - 2] == u'/';
+    std::optional<size_t> p;
+    int depth = 0;
+    if (t.slutkode) {
+        for (size_t j = i; j-- > 0;) {
+            const int step = stepOf(text, tags[j], nosluttag);
+            depth += step;
+            if (step < 0 && depth == -1) {
+                p = j;
+                break;
+            }
+        }
+    } else if (!closed && !nosluttag.contains(name)) {
+        for (size_t j = i + 1; j < tags.size(); ++j) {
+            const int step = stepOf(text, tags[j], nosluttag);
+            depth += step;
+            if (step > 0 && depth == 1) {
+                p = j;
+                break;
+            }
+        }
+    }
+    return p && nameOf(text, tags[*p]).compare(name, Qt::CaseInsensitive) == 0 ? tags[*p].start : -1;
+}
+
+bool samePos(const std::optional<TPosData> &a, const std::optional<TPosData> &b)
+{
+    if (!a || !b)
+        return bool(a) == bool(b);
+    return a->CurPos == b->CurPos && a->Tag == b->Tag && a->Attribut == b->Attribut && a->cssKode == b->cssKode
+        && a->PosIndex == b->PosIndex && a->LastChar == b->LastChar;
+}
+
 } // namespace
 
 class TestTagScanner : public QObject {
@@ -47,6 +139,10 @@ class TestTagScanner : public QObject {
 private slots:
     void scan_data();
     void scan();
+    void readsTagsAsTagLaeser_data();
+    void readsTagsAsTagLaeser();
+    void agreesWithTagLaeser();
+    void editsAgreeWithAFreshReading();
     void onlyHtmlIsAnalysed();
     void offsetsCountLineBreaksAsTwo_data();
     void offsetsCountLineBreaksAsTwo();
@@ -108,6 +204,166 @@ void TestTagScanner::scan()
     QTEST(pos->Tag, "tag");
     QTEST(pos->Attribut, "attribut");
     QTEST(pos->cssKode, "cssKode");
+}
+
+// What is a tag is read as TagLaeser reads it: a "<" in a quoted value, in a comment or in
+// the content of script, style, textarea and title is text, on one line or over several.
+void TestTagScanner::readsTagsAsTagLaeser_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TCursorPos>("curPos");
+    QTest::addColumn<QString>("tag");
+    QTest::addColumn<QString>("attribut");
+
+    // Comments
+    QTest::newRow("after a comment holding tags") << "<div>\n<!-- <p>\n<b> </i>\n-->\n|" << cpBetween << "div" << "";
+    QTest::newRow("after a one-line comment") << "<div><!-- <p> <b> -->x|" << cpBetween << "div" << "";
+    QTest::newRow("in a comment over lines") << "<div>\n<!-- <p>\n<b> x|\n-->" << cpBetween << "div" << "";
+    QTest::newRow("in a comment after a <") << "<div><!-- a <b c|" << cpBetween << "div" << "";
+    QTest::newRow("in a comment, right after <!--") << "<div><!--|" << cpBetween << "div" << "";
+    QTest::newRow("\"<!-->\" goes on") << "<div><!--> <p> -->x|" << cpBetween << "div" << "";
+    // Script and style
+    QTest::newRow("after a script with a<b and strings")
+        << "<body>\n<script>\nif (a<b) {\n  s = \"<div>\";\n}\n</script>\n|" << cpBetween << "body" << "";
+    QTest::newRow("in script after a<b") << "<body>\n<script>\nif (a<b|" << cpBetween << "script" << "";
+    QTest::newRow("in a script string") << "<body>\n<script>\ns = \"<div class=|\";\n</script>" << cpBetween
+                                        << "script" << "";
+    QTest::newRow("script end tag in any case") << "<div><SCRIPT>x<b></Script>|" << cpBetween << "div" << "";
+    QTest::newRow("</scripts> does not end a script") << "<div><script>\"</scripts>\"</script>|" << cpBetween
+                                                    << "div" << "";
+    QTest::newRow("a script never ended") << "<div><script>a</div>\n|" << cpBetween << "script" << "";
+    QTest::newRow("after a style") << "<head><style>\na > b { }\np<q {}\n</style>\n|" << cpBetween << "head" << "";
+    QTest::newRow("in a style") << "<head><style>\na > b { col|" << cpBetween << "style" << "";
+    // Textarea and title
+    QTest::newRow("in a textarea holding tags") << "<form>\n<textarea>\n<p>a</b>\n|</textarea>" << cpBetween
+                                                << "textarea" << "";
+    QTest::newRow("after a textarea holding tags") << "<form>\n<textarea><p>\n</textarea>|" << cpBetween << "form"
+                                                   << "";
+    QTest::newRow("after a title holding a tag") << "<head><title>a<b>c</title>|" << cpBetween << "head" << "";
+    // Values
+    QTest::newRow("after a value with <") << "<p><img alt=\"a<b\">x|" << cpBetween << "p" << "";
+    QTest::newRow("after a value holding tags") << "<div><span title='<p>x</p>'>y|" << cpBetween << "span" << "";
+    QTest::newRow("after an unquoted value with <") << "<div><a href=a<b class=c>x|" << cpBetween << "a" << "";
+    QTest::newRow("after a value over lines") << "<div>\n<a title=\"x\n<p>\ny\">z|" << cpBetween << "a" << "";
+    QTest::newRow("in a value holding <") << "<img alt=\"a<b|\">" << cpInside << "img" << "alt";
+    QTest::newRow("in a value after >") << "<a title=\"a>b|\">" << cpInside << "a" << "title";
+    QTest::newRow("after a value holding >") << "<a title=\"a>b\" |>" << cpInside << "a" << "";
+    QTest::newRow("in a value over lines") << "<div>\n<a title=\"<p>\nx|\">" << cpInside << "a" << "title";
+    QTest::newRow("in a tag begun lines before") << "<div>\n<a title=\"<p>\"\nhref=\"x|\"\n>" << cpInside << "a"
+                                                 << "href";
+    // The ordinary cases
+    QTest::newRow("script closed, the element around") << "<div><script>x</script>|" << cpBetween << "div" << "";
+    QTest::newRow("a tag in text") << "<div><p>a<b>x|" << cpBetween << "b" << "";
+    QTest::newRow("a tag being written") << "<div><p style=\"color: r|" << cpInside << "p" << "style";
+    QTest::newRow("an end tag being written") << "<div><p>x</|" << cpInsideEnd << "" << "";
+    QTest::newRow("a < just typed") << "<div>a<|" << cpInside << "" << "";
+    QTest::newRow("a < just typed before a letter") << "<div>a<|b" << cpInside << "b" << "";
+    QTest::newRow("comparison in text") << "<td>\na <= b\n|" << cpBetween << "td" << "";
+}
+
+void TestTagScanner::readsTagsAsTagLaeser()
+{
+    QFETCH(QString, text);
+    QFETCH(TCursorPos, curPos);
+    const qsizetype caret = takeCaret(text);
+    // From a string and from the edit control alike.
+    TEditor doc;
+    doc.setText(text);
+    for (const ScanText &scan : {ScanText(text), ScanText(&doc)}) {
+        const std::optional<TPosData> pos = scanCaret(scan, caret, noEndTags());
+        QVERIFY(pos);
+        QCOMPARE(pos->CurPos, curPos);
+        QTEST(pos->Tag, "tag");
+        QTEST(pos->Attribut, "attribut");
+    }
+}
+
+// Over many pages, after every tag and inside every tag, and for every tag's partner: the
+// answers TagLaeser's tags give, from a string and from the edit control.
+void TestTagScanner::agreesWithTagLaeser()
+{
+    TagList nosluttag;
+    nosluttag.setLines({"br", "img", "hr", "input", "meta", "%"});
+    QRandomGenerator rng(7);
+    QStringList pages = {samplePage()};
+    for (int i = 0; i < 150; ++i)
+        pages << lookalikePage(rng, 10 + int(rng.bounded(120)));
+    TEditor doc;
+    for (const QString &text : std::as_const(pages)) {
+        doc.setText(text);
+        const std::vector<TagLaeser::Tag> tags = tagsOf(text);
+        for (const ScanText &scan : {ScanText(text), ScanText(&doc, 60)}) {
+            for (size_t i = 0; i < tags.size(); ++i) {
+                const TagLaeser::Tag &t = tags[i];
+                const QString where = QString("tag %1 at %2 of\n%3").arg(nameOf(text, t)).arg(t.start).arg(text);
+                // Just inside the tag.
+                std::optional<TPosData> pos = scanCaret(scan, t.start + 1, nosluttag);
+                QVERIFY2(pos && pos->CurPos == (t.slutkode ? cpInsideEnd : cpInside) && pos->Tag == nameOf(text, t),
+                         qPrintable(where));
+                // After a tag's ">": between tags.
+                if (text[t.slut - 1] == u'>') {
+                    pos = scanCaret(scan, t.slut, nosluttag);
+                    const QString element = elementBefore(text, tags, t.slut, nosluttag);
+                    QVERIFY2(pos && pos->CurPos == (element.isEmpty() ? cpNone : cpBetween) && pos->Tag == element,
+                             qPrintable("after " + where));
+                }
+                // The tag's partner.
+                const std::optional<TagPar> par = matchendeTag(scan, t.start, nosluttag);
+                if (nameOf(text, t).contains(u'%')) {
+                    QVERIFY(!par);
+                    continue;
+                }
+                QVERIFY2(par && par->start == t.start && par->slut == t.slut, qPrintable(where));
+                QVERIFY2(par->partnerStart == partnerOf(text, tags, i, nosluttag), qPrintable("partner of " + where));
+            }
+        }
+    }
+}
+
+// Edits, undo and new lines in a long page: the edit control's kept line states must give
+// what a fresh reading of its text gives.
+void TestTagScanner::editsAgreeWithAFreshReading()
+{
+    const TagList nosluttag = noEndTags();
+    QRandomGenerator rng(11);
+    TEditor doc;
+    QString start;
+    for (int i = 0; i < 12; ++i)
+        start += samplePage();
+    doc.setText(start + lookalikePage(rng, 600));
+    static const QStringList inserts = {"<!--", "-->", "\"", "'", "<script>", "</script>", "<p>", "</p>", "\n",
+                                        "<p title=\"<b>\n", "</div>", "a<b", "<textarea>\n", "x\ny\n", ">", "<"};
+    for (int round = 0; round < 500; ++round) {
+        const qsizetype length = doc.length();
+        const qsizetype at = rng.bounded(int(length + 1));
+        switch (rng.bounded(5)) {
+        case 0:
+        case 1:
+        case 2:
+            doc.replaceRange(at, at, inserts[rng.bounded(int(inserts.size()))]);
+            break;
+        case 3:
+            doc.replaceRange(at, std::min(length, at + rng.bounded(200)), {});
+            break;
+        default:
+            doc.undo();
+            break;
+        }
+        const QString text = doc.text();
+        if (text.isEmpty() || text[0] != u'<')
+            doc.replaceRange(0, 0, QStringLiteral("<"));
+        const QString now = doc.text();
+        for (int k = 0; k < 4; ++k) {
+            // Near the edit, where keys are typed, and anywhere.
+            const qsizetype caret = k < 2 ? std::clamp<qsizetype>(at + rng.bounded(41) - 20, 0, now.size())
+                                          : rng.bounded(int(now.size() + 1));
+            const QString where = QString("round %1, caret %2").arg(round).arg(caret);
+            QVERIFY2(samePos(scanCaret(ScanText(&doc), caret, nosluttag), scanCaret(ScanText(now), caret, nosluttag)),
+                     qPrintable(where));
+            QVERIFY2(matchendeTag(ScanText(&doc), caret, nosluttag) == matchendeTag(ScanText(now), caret, nosluttag),
+                     qPrintable(where));
+        }
+    }
 }
 
 void TestTagScanner::onlyHtmlIsAnalysed()
