@@ -1,6 +1,7 @@
 #include "editor/editor.h"
 
 #include "editor/lexere.h"
+#include "editor/tilgaengelighed.h"
 
 #include "core/textfile.h"
 
@@ -58,6 +59,7 @@ TEditor::TEditor(QWidget *parent) : QFrame(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     m_sci = new QsciScintilla(this);
     m_sci->setObjectName(QStringLiteral("scintilla"));
+    editor::gorTilgaengelig(this, m_sci);
     layout->addWidget(m_sci);
     setFocusProxy(m_sci);
     setFocusPolicy(Qt::StrongFocus);

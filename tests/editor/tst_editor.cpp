@@ -5,6 +5,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QAccessible>
 #include <QtTest>
 
 class TestEditor : public QObject {
@@ -26,6 +27,7 @@ private slots:
     void stylingEndsForEveryType();
     void returnKeepsTheIndentation_data();
     void returnKeepsTheIndentation();
+    void assistiveToolsReadByTheEditorsOffsets();
     void cleanupTestCase() { m_data.reset(); }
 
 private:
@@ -334,4 +336,41 @@ void TestEditor::returnKeepsTheIndentation()
     QTest::keyClick(sci, Qt::Key_Return);
     QTEST(e.text(), "after");
     QCOMPARE(e.caretPos(), e.length());
+}
+
+// Assistive tools get the editor's own description: offsets in the editor's characters
+// (an emoji is two, as everywhere in the program), lines with their line break, and a
+// selection or caret set by the tool lands in the editor.
+void TestEditor::assistiveToolsReadByTheEditorsOffsets()
+{
+    TEditor e;
+    e.setText("<p>" + kEmoji + "æ</p>\r\n<br>\r\n");
+    auto *sci = e.findChild<QsciScintilla *>(QStringLiteral("scintilla"));
+    QAccessibleInterface *acc = QAccessible::queryAccessibleInterface(sci);
+    QVERIFY(acc);
+    QCOMPARE(acc->role(), QAccessible::EditableText);
+    QAccessibleTextInterface *text = acc->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), int(e.length()));
+    QCOMPARE(text->characterCount(), 16);
+
+    e.setCaretPos(6);
+    QCOMPARE(text->cursorPosition(), 6);
+    QCOMPARE(text->text(3, 6), kEmoji + "æ");
+    int start = 0, end = 0;
+    QCOMPARE(text->textAtOffset(12, QAccessible::LineBoundary, &start, &end), QStringLiteral("<br>\n"));
+    QCOMPARE(start, 11);
+    QCOMPARE(end, 16);
+    QCOMPARE(text->textBeforeOffset(12, QAccessible::LineBoundary, &start, &end), "<p>" + kEmoji + "æ</p>\n");
+    QCOMPARE(start, 0);
+
+    text->setSelection(0, 3, 6);
+    QCOMPARE(e.SelText(), kEmoji + "æ");
+    QCOMPARE(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    QCOMPARE(start, 3);
+    QCOMPARE(end, 6);
+
+    acc->editableTextInterface()->replaceText(3, 6, QStringLiteral("ø"));
+    QCOMPARE(e.text(), QStringLiteral("<p>ø</p>\n<br>\n"));
 }
