@@ -13,8 +13,8 @@
 # the programs. At the end: the medians per program and Tavlevirke's ratio to each peer.
 #
 # The keys come as one burst (xdotool --delay 0), so a program may paint once for many of
-# them: this measures throughput. A key typed alone pays a whole paint, which on a 20 MB page
-# in a Scintilla control costs about 0.1 s (see BM_TastAfslutningStatus in bench_vinduer).
+# them: this measures throughput. A key typed alone pays a whole paint (BM_TastAfslutningStatus
+# in bench_vinduer measures that one).
 #
 # usage: bench/taste-maaling.sh [--rounds N] [--keys K] [--mb MB] [--keep]
 #   TAVLEVIRKE_BIN     the program (default: build/tavlevirke, as run.sh builds it, else the
