@@ -32,8 +32,26 @@ int indikator(TEditor::Markering kind)
     return kind == TEditor::Markering::Partner ? kIndikatorPartner : kIndikatorFund;
 }
 
-// Pages up to this size (in bytes) wrap their long lines.
+// Pages up to this size (in bytes) wrap their long lines, unless one line is longer than
+// kLaengsteOmbrudte: the control measures a line whole at each key, and wrapped twice over.
 constexpr qsizetype kOmbrydGraense = 1 << 20;
+constexpr qsizetype kLaengsteOmbrudte = 100000;
+
+// Whether a line of utf8 is longer than limit bytes.
+bool harLinjeOver(QByteArrayView utf8, qsizetype limit)
+{
+    const char *p = utf8.data();
+    const char *const slut = p + utf8.size();
+    while (slut - p > limit) {
+        const void *lf = std::memchr(p, '\n', size_t(slut - p));
+        if (!lf)
+            return true;
+        if (static_cast<const char *>(lf) - p > limit)
+            return true;
+        p = static_cast<const char *>(lf) + 1;
+    }
+    return false;
+}
 
 bool isContinuation(unsigned char b)
 {
@@ -79,6 +97,10 @@ TEditor::TEditor(QWidget *parent) : QFrame(parent)
     m_sci->setMarginsBackgroundColor(QColor(0xf4, 0xf4, 0xf4));
     m_sci->setMarginWidth(1, 0);
     m_sci->setTabWidth(4);
+    // The control shows notes under lines unless told not to, and then measures every line
+    // edited for them, a long wrapped line from its start at each key. The editor shows none.
+    m_sci->setAnnotationDisplay(QsciScintilla::AnnotationHidden);
+    send(QsciScintillaBase::SCI_SETPOSITIONCACHE, 16384);
     // Only the parts of the page in view are coloured on opening; the rest when idle.
     send(QsciScintillaBase::SCI_SETIDLESTYLING, QsciScintillaBase::SC_IDLESTYLING_AFTERVISIBLE);
     m_sci->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -364,8 +386,10 @@ void TEditor::setText(const QString &text)
     send(QsciScintillaBase::SCI_CLEARALL);
     m_sci->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, uintptr_t(utf8.size()), utf8.constData());
     // Wrapping lays out every line of the page: on a page of many megabytes that is a
-    // minute of work and 200 MB. Such a page shows its long lines unwrapped.
-    m_sci->setWrapMode(utf8.size() <= kOmbrydGraense ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    // minute of work and 200 MB. Such a page, and one with a line of megabyte size, shows
+    // its long lines unwrapped.
+    const bool ombryd = utf8.size() <= kOmbrydGraense && !harLinjeOver(utf8, kLaengsteOmbrudte);
+    m_sci->setWrapMode(ombryd ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
     send(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1);
     send(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     send(QsciScintillaBase::SCI_GOTOPOS, 0);
