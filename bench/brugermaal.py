@@ -47,7 +47,8 @@ def check_inputs():
 
 
 def page(work, mb, cache={}):
-    """An mb MB page of corpus bodies with CR LF line breaks."""
+    """A page of corpus bodies with CR LF line breaks, mb million bytes at most (cut at a
+    line; FeatherPad refuses files over 100 MiB, so the 100 MB page stays under that)."""
     if mb in cache:
         return cache[mb]
     corpus = os.path.join(shared, 'corpus', 'mdn-learning-area')
@@ -57,12 +58,18 @@ def page(work, mb, cache={}):
     subprocess.run([sys.executable, os.path.join(tools, 'make-bigpage.py'), corpus, lf, str(mb)],
                    check=True, capture_output=True)
     with open(lf, 'rb') as f:
-        data = f.read().replace(b'\r', b'')
-    out = os.path.join(work, f'crlf{mb}.html')
-    with open(out, 'wb') as f:
-        f.write(data.replace(b'\n', b'\r\n'))
+        lines = f.read().replace(b'\r', b'').split(b'\n')
     os.remove(lf)
-    if os.path.getsize(out) < mb * 1000000:
+    end = b'</body></html>\r\n'
+    out, size, keep = os.path.join(work, f'crlf{mb}.html'), len(end), []
+    for line in lines:
+        if size + len(line) + 2 > mb * 1000000:
+            break
+        keep.append(line)
+        size += len(line) + 2
+    with open(out, 'wb') as f:
+        f.write(b'\r\n'.join(keep) + b'\r\n' + end)
+    if os.path.getsize(out) < mb * 990000:
         die(f'the {mb} MB page came out at {os.path.getsize(out)} bytes')
     print(f'input: {out} {os.path.getsize(out)} bytes (CR LF)', file=sys.stderr)
     cache[mb] = out
