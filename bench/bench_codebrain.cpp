@@ -5,6 +5,7 @@
 #include "codewriting/taginfo.h"
 #include "core/textfile.h"
 #include "editor/editor.h"
+#include "taglister.h"
 #include "testside.h"
 
 #include <QApplication>
@@ -29,16 +30,7 @@ struct Page {
     {
         text = generatePage(kPageSize, &deepCaret);
         edit.setText(text);
-        const QString dir = QStringLiteral(TAVLEVIRKE_FIXTURES) + "/taglister/";
-        const auto need = [&](core::ReadResult r, const char *file) {
-            if (!r.ok && error.isEmpty())
-                error = QStringLiteral("the tag list %1%2 could not be read").arg(dir, QLatin1String(file));
-        };
-        need(taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt"), "UdenSlutkode.txt");
-        need(taginf.LoadTagliste(dir + "MedSlutkode.txt"), "MedSlutkode.txt");
-        need(taginf.LoadAlletagliste(dir + "AlleKoder.txt"), "AlleKoder.txt");
-        need(taginf.LoadUAttributliste(dir + "_undtagelser.txt"), "_undtagelser.txt");
-        need(taginf.LoadExcludeliste(dir + "Ekskluderet.txt"), "Ekskluderet.txt");
+        error = laesTaglister(taginf, QStringLiteral(TAVLEVIRKE_FIXTURES "/taglister/"));
         taginf.SetEditor(&edit);
     }
     void setCaret(qsizetype pos)

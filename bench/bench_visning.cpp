@@ -7,6 +7,7 @@
 #include "codewriting/partnertag.h"
 #include "codewriting/taginfo.h"
 #include "editor/editor.h"
+#include "taglister.h"
 #include "testside.h"
 
 #include <QApplication>
@@ -50,16 +51,7 @@ struct Page {
         text = benchside::generatePage(benchside::kPageSize, &deep);
         edit.setText(text);
         edit.setSprog(QStringLiteral(".html"));
-        const QString dir = QStringLiteral(TAVLEVIRKE_FIXTURES) + "/taglister/";
-        const auto need = [&](core::ReadResult r, const char *file) {
-            if (!r.ok && error.isEmpty())
-                error = QStringLiteral("the tag list %1%2 could not be read").arg(dir, QLatin1String(file));
-        };
-        need(taginf.LoadNosluttagliste(dir + "UdenSlutkode.txt"), "UdenSlutkode.txt");
-        need(taginf.LoadTagliste(dir + "MedSlutkode.txt"), "MedSlutkode.txt");
-        need(taginf.LoadAlletagliste(dir + "AlleKoder.txt"), "AlleKoder.txt");
-        need(taginf.LoadUAttributliste(dir + "_undtagelser.txt"), "_undtagelser.txt");
-        need(taginf.LoadExcludeliste(dir + "Ekskluderet.txt"), "Ekskluderet.txt");
+        error = laesTaglister(taginf, QStringLiteral(TAVLEVIRKE_FIXTURES "/taglister/"));
         if (error.isEmpty() && !QFileInfo(QStringLiteral(TAVLEVIRKE_DATA)).isDir())
             error = QStringLiteral("the data folder %1 is missing").arg(QStringLiteral(TAVLEVIRKE_DATA));
         taginf.SetEditor(&edit);
