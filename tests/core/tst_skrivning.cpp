@@ -6,6 +6,7 @@
 // fsync fail under the test's folder as a full or failing drive does.
 
 #include "core/optionfile.h"
+#include "core/programfolder.h"
 #include "core/textfile.h"
 #include "ftp/ftpindstillinger.h"
 #include "gendan/gendanlager.h"
@@ -14,6 +15,7 @@
 #include "testsupport/testenv.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -94,6 +96,7 @@ private slots:
     void saveKeepsTheFile();
     void failedInPlaceWriteRestoresTheFile();
     void newFileModes();
+    void installOnAFullDisk();
 };
 
 void TestSkrivning::initTestCase()
@@ -348,4 +351,32 @@ void TestSkrivning::newFileModes()
 }
 
 QTEST_MAIN(TestSkrivning)
+// The installed data copied into a program folder on a full disk: each file is reported with
+// the reason, none stands half-written under its name, and the next start copies them all.
+void TestSkrivning::installOnAFullDisk()
+{
+    QTemporaryDir kilde, mappe;
+    const QList<std::pair<QString, QByteArray>> filer = {
+        {"Dir/Html/AlleKoder.txt", QByteArray("<p>\r\n").repeated(2000)},
+        {"Dir/Css/Egenskaber/color.txt", QByteArray("red\r\n").repeated(1000)},
+        {"top.txt", QByteArray("t\r\n").repeated(1500)},
+    };
+    for (const auto &[rel, bytes] : filer) {
+        QDir(kilde.path()).mkpath(QFileInfo(rel).path());
+        skriv(kilde.filePath(rel), bytes);
+    }
+    {
+        Fejl f(mappe.path(), 3000, ENOSPC, 0);   // room for part of one file only
+        const QStringList fejl = core::ProgramFolder::install(kilde.path(), mappe.path());
+        QCOMPARE(fejl.size(), filer.size());
+        for (const QString &linje : fejl)
+            QVERIFY2(linje.endsWith(QStringLiteral("Der er ikke plads på disken.")), qPrintable(linje));
+        QDirIterator it(mappe.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        QVERIFY2(!it.hasNext(), qPrintable(it.hasNext() ? it.next() : QString()));
+    }
+    QVERIFY(core::ProgramFolder::install(kilde.path(), mappe.path()).isEmpty());
+    for (const auto &[rel, bytes] : filer)
+        QCOMPARE(laes(mappe.filePath(rel)), bytes);
+}
+
 #include "tst_skrivning.moc"

@@ -1,6 +1,6 @@
 // A preloaded library (LD_PRELOAD) that makes writes fail the way a full or failing drive
 // does, for the files under one folder only: once a given number of new bytes is used up,
-// write and pwrite write what still fits and then fail; fsync can fail on its own. The test
+// write, pwrite and copy_file_range write what still fits and then fail; fsync can fail on its own. The test
 // arms it through fejlshim_saet, found with dlsym, so a test run without the library can
 // tell and fail instead of passing untested.
 
@@ -124,6 +124,24 @@ __attribute__((visibility("default"))) ssize_t writev(int fd, const struct iovec
         return realWrite(fd, iov[0].iov_base, size_t(m));
     }
     return real(fd, iov, cnt);
+}
+
+// The kernel's copy between files counts as a write of the bytes the source still holds.
+__attribute__((visibility("default"))) ssize_t copy_file_range(int in, off64_t *offIn, int out, off64_t *offOut,
+                                                               size_t n, unsigned int flags)
+{
+    static auto real = rigtig<ssize_t (*)(int, off64_t *, int, off64_t *, size_t, unsigned int)>("copy_file_range");
+    struct stat st {};
+    if (g_aktiv.load() && fstat(in, &st) == 0) {
+        const off_t from = offIn ? *offIn : lseek(in, 0, SEEK_CUR);
+        const size_t rest = from < st.st_size ? size_t(st.st_size - from) : 0;
+        n = rest < n ? rest : n;
+        const ssize_t m = tilladt(out, n, offOut ? *offOut : -1);
+        if (m < 0)
+            return -1;
+        n = size_t(m);
+    }
+    return real(in, offIn, out, offOut, n, flags);
 }
 
 __attribute__((visibility("default"))) int fsync(int fd)
