@@ -5,11 +5,6 @@
 
 namespace {
 
-bool bogstav(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
 bool blank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
@@ -36,6 +31,28 @@ QStringView TagLaeser::raatekstNavn(int nr)
     return nr >= 1 && nr <= int(std::size(kRaatekst)) ? QStringView(kRaatekst[nr - 1]) : QStringView();
 }
 
+bool TagLaeser::bogstav(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+std::optional<TagLaeser::Tag> TagLaeser::tagNavn(QStringView text, qsizetype lt)
+{
+    const qsizetype n = text.size();
+    if (lt + 1 >= n)
+        return std::nullopt;
+    Tag tag;
+    tag.start = lt;
+    tag.slutkode = text[lt + 1] == u'/';
+    tag.navnStart = lt + 1 + (tag.slutkode ? 1 : 0);
+    if (tag.navnStart >= n || !bogstav(text[tag.navnStart]))
+        return std::nullopt;
+    tag.navnSlut = tag.navnStart;
+    while (tag.navnSlut < n && !navneslut(text[tag.navnSlut]))
+        ++tag.navnSlut;
+    return tag;
+}
+
 bool TagLaeser::navneslut(QChar c)
 {
     return blank(c) || c == u'/' || c == u'>' || c == u'<';
@@ -55,17 +72,12 @@ std::optional<TagLaeser::Tag> TagLaeser::naeste()
             m_pos = slut < 0 ? n : slut + 3;
             continue;
         }
-        Tag tag;
-        tag.start = i;
-        tag.slutkode = m_text[i + 1] == u'/';
-        tag.navnStart = i + 1 + (tag.slutkode ? 1 : 0);
-        if (tag.navnStart >= n || !bogstav(m_text[tag.navnStart])) {
+        std::optional<Tag> fundet = tagNavn(m_text, i);
+        if (!fundet) {
             m_pos = i + 1;
             continue;
         }
-        tag.navnSlut = tag.navnStart;
-        while (tag.navnSlut < n && !navneslut(m_text[tag.navnSlut]))
-            ++tag.navnSlut;
+        Tag &tag = *fundet;
         tag.slut = tagSlut(m_text, tag.navnSlut);
         m_pos = tag.slut;
         const QStringView navn = m_text.mid(tag.navnStart, tag.navnSlut - tag.navnStart);

@@ -34,6 +34,8 @@ public:
 
     // Whether c ends a tag's name: a blank, a line break, "/", ">" or "<".
     static bool navneslut(QChar c);
+    // Whether c can start a tag's name (an ASCII letter).
+    static bool bogstav(QChar c);
 
     // The longest tag read through for its ">".
     static constexpr qsizetype kMaksTag = 20000;
@@ -41,6 +43,9 @@ public:
     // The pieces of the reading, for readers that take a page a line at a time (the caret
     // analysis) and must find the same tags.
     //
+    // The tag whose "<" stands at lt, read to the end of its name (its `slut` not yet
+    // known); nothing when that "<" starts no tag.
+    static std::optional<Tag> tagNavn(QStringView text, qsizetype lt);
     // Where the tag whose name ends at fra ends: after its ">", at a "<" outside a value,
     // or at fra when a quote or the ">" is not found within kMaksTag. `helTekst` tells
     // whether text runs to the end of the page; when it does not and the answer lies beyond

@@ -25,11 +25,6 @@ bool isQuote(QChar c)
     return c == u'"' || c == u'\'';
 }
 
-bool bogstav(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
 // Inside a start tag, walking back from the caret: the attribute whose quoted value holds
 // the caret, and the word before the nearest colon (the CSS property being written).
 void scanAttribute(const ScanText &text, qsizetype caret, qsizetype lt, TPosData &pos)
@@ -222,10 +217,8 @@ struct Summary {
 };
 
 // A tag as TagLaeser reads it, in a line: positions from the line's start.
-struct LinjeTag {
-    qsizetype start, navnStart, navnSlut, slut;
-    int trin;   // what it does to the walk between tags: an end tag +1, a start tag of an element with an end tag -1
-    bool slutkode;
+struct LinjeTag : TagLaeser::Tag {
+    int trin = 0;   // what it does to the walk between tags: an end tag +1, a start tag of an element with an end tag -1
 };
 
 // A piece of a line that holds no tags: a comment, or the content of script and the like.
@@ -305,17 +298,12 @@ void laesLinje(const Kilde &kilde, int n, const Indgang &ind, const TagList &nos
             pos = k + 3;
             continue;
         }
-        LinjeTag t;
-        t.start = i;
-        t.slutkode = v[i + 1] == u'/';
-        t.navnStart = i + 1 + (t.slutkode ? 1 : 0);
-        if (t.navnStart >= size || !bogstav(v[t.navnStart])) {
+        const std::optional<TagLaeser::Tag> navnet = TagLaeser::tagNavn(v, i);
+        if (!navnet) {
             pos = i + 1;
             continue;
         }
-        t.navnSlut = t.navnStart;
-        while (t.navnSlut < size && !TagLaeser::navneslut(v[t.navnSlut]))
-            ++t.navnSlut;
+        LinjeTag t{*navnet};
         t.slut = TagLaeser::tagSlut(v, t.navnSlut, sidste);
         // A tag not closed on its line: read on in growing pieces, at most to kMaksTag past
         // its name (where tagSlut always answers).
@@ -771,7 +759,7 @@ std::optional<TPosData> scanCaret(const ScanText &text, qsizetype caret, const T
         qsizetype lt = o.slags == Omraade::Tekst ? nearestLt(text, caret) : -1;
         if (lt >= 0 && lt + 1 < caret) {
             const QChar efter = text.at(lt + 1);
-            if (!bogstav(efter) && efter != u'/' && efter != u'%' && efter != u'!' && efter != u'?')
+            if (!TagLaeser::bogstav(efter) && efter != u'/' && efter != u'%' && efter != u'!' && efter != u'?')
                 lt = -1;
         }
         if (lt < 0) {
